@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+// General helpers that every subsystem uses.
+
+// Boolean to check-box state: true gives 1, false 0.
+int CChk(bool value);
+
+// The path without one trailing backslash (or slash); an empty path stays empty.
+QString Backslash(const QString& pfad);
+
+template <typename T>
+T Min(const T& val1, const T& val2)
+{
+    return val2 < val1 ? val2 : val1;
+}
+
+template <typename T>
+T Max(const T& val1, const T& val2)
+{
+    return val1 < val2 ? val2 : val1;
+}
+
+// Every ";" becomes "_": the playlist file uses ";" as its field separator.
+QString OhneSemikolon(const QString& text);
+
+// Waits the given milliseconds while pending events keep running, so the
+// screen stays alive during animations and polling loops.
+void MySleep(int millisec);

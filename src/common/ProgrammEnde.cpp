@@ -1,0 +1,3 @@
+#include "common/ProgrammEnde.h"
+
+bool ProgrammEnde = false;

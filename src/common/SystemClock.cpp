@@ -1,0 +1,16 @@
+#include "common/SystemClock.h"
+
+SystemClock::SystemClock()
+{
+    m_elapsed.start();
+}
+
+QDateTime SystemClock::now() const
+{
+    return QDateTime::currentDateTime();
+}
+
+qint64 SystemClock::milliseconds() const
+{
+    return m_elapsed.elapsed();
+}

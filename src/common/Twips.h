@@ -1,0 +1,5 @@
+#pragma once
+
+// Geometry is specified in twips (1/1440 inch): 15 twips per pixel at 96 dpi.
+int twipsToPixels(int twips, double logicalDpi = 96.0);
+int pixelsToTwips(int pixels, double logicalDpi = 96.0);

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Tags and the playlist file hold single-byte Windows-1252 text.
+QString fromWindows1252(const QByteArray& bytes);
+// Characters that Windows-1252 cannot hold become "?".
+QByteArray toWindows1252(const QString& text);

@@ -1,0 +1,55 @@
+#include "common/ui/MessageBoxService.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+QMessageBox::Icon toQt(MessageService::Icon icon)
+{
+    switch (icon) {
+    case MessageService::Icon::Information: return QMessageBox::Information;
+    case MessageService::Icon::Warning: return QMessageBox::Warning;
+    case MessageService::Icon::Critical: return QMessageBox::Critical;
+    case MessageService::Icon::Question: return QMessageBox::Question;
+    case MessageService::Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString captionOrProgram(const QString& title)
+{
+    return title.isEmpty() ? QCoreApplication::applicationName() : title;
+}
+
+} // namespace
+
+MessageBoxService::MessageBoxService(QWidget* owner)
+    : m_owner(owner)
+{
+}
+
+void MessageBoxService::setOwner(QWidget* owner)
+{
+    m_owner = owner;
+}
+
+void MessageBoxService::show(Icon icon, const QString& text, const QString& title)
+{
+    QMessageBox box(toQt(icon), captionOrProgram(title), text, QMessageBox::Ok, m_owner);
+    box.exec();
+}
+
+bool MessageBoxService::askYesNo(const QString& text, Icon icon, const QString& title)
+{
+    QMessageBox box(toQt(icon), captionOrProgram(title), text, QMessageBox::Yes | QMessageBox::No, m_owner);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+    return box.exec() == QMessageBox::Yes;
+}
+
+void MessageBoxService::beep()
+{
+    QApplication::beep();
+}

@@ -1,0 +1,48 @@
+#include "platform/AppPaths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+namespace {
+
+bool isWritableFolder(const QString& folder)
+{
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".write-probe-XXXXXX")));
+    return probe.open();
+}
+
+} // namespace
+
+QString& AppPaths::overrideFolder()
+{
+    static QString folder;
+    return folder;
+}
+
+void AppPaths::setProgramFolder(const QString& folder)
+{
+    overrideFolder() = folder;
+}
+
+QString AppPaths::programFolder()
+{
+    if (!overrideFolder().isEmpty())
+        return overrideFolder();
+    const QString own = QCoreApplication::applicationDirPath();
+    if (isWritableFolder(own))
+        return own;
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(data);
+    return data;
+}
+
+QString AppPaths::programName()
+{
+    const QString path = QCoreApplication::applicationFilePath();
+    if (path.isEmpty())
+        return QStringLiteral("tonvaro");
+    return QFileInfo(path).completeBaseName();
+}
