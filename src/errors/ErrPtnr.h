@@ -7,6 +7,7 @@
 #include <QVariant>
 
 #include <functional>
+#include <memory>
 
 class Clock;
 class ErrorWindow;
@@ -21,29 +22,38 @@ public:
     static constexpr int kMaxHistory = 40;
 
     static ErrPtnr& instance();
+    ~ErrPtnr();
 
+    // Registers a procedure entry: its signature text plus the time of day.
     void CallStack(const QString& a);
+    // Registers one parameter of the procedure just registered, right below
+    // it; calling this in reverse order of declaration lists them in order.
     void CallStackParam(const QString& name, const QVariant& value);
     // Shows the error window for the fault and returns the continuation code.
+    // Without a window (programs without widgets) the procedure is left.
     int OnError(const Fault& fault, const QString& aktModul, const QString& aktProc, int contBits = 255);
     void SetProgInfo(const QString& text);
+    // The part of s before its first character code 0; empty if s has none.
     static QString LPSTRToVBString(const QString& s);
 
     QStringList history() const;
+    // Program name, "  V" and its version; built on first use unless set.
     QString progInfo() const;
 
     // The window that shows a fault and returns the chosen code; tests put a
     // scripted one in its place so that nothing blocks.
     void setWindow(ErrorWindow* window);
+    // nullptr returns to the system clock.
     void setClock(const Clock* clock);
     // What "Programm beenden" does; by default the program ends at once.
     void setEndProgram(std::function<void()> endProgram);
     void endProgram();
-    // Forgets the history and ProgInfo (tests only start from a clean reporter).
+    // Back to the state at program start: no history, no ProgInfo, the
+    // system clock, no window and the default end of the program.
     void reset();
 
 private:
     ErrPtnr();
     struct Private;
-    Private* d;
+    std::unique_ptr<Private> d;
 };

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "errors/FaultError.h"
+
 #include <QString>
-#include <stdexcept>
 
 // A fault that a procedure reports to the error reporter. Numbers follow the
 // classic run-time error numbers operators know from support calls
@@ -10,20 +11,10 @@
 struct Fault {
     QString description;
     int number = 0;
+    // Source lines are not numbered, so this stays 0.
     int line = 0;
 
-    // The fault of the exception currently being handled (call only inside a catch block).
+    // The fault of the exception currently being handled (call only inside a
+    // catch block; outside one it yields the unexpected fault).
     static Fault fromCurrentException();
-};
-
-// Thrown by program code for a fault with a known number and German text.
-class FaultError : public std::runtime_error {
-public:
-    FaultError(int number, const QString& description);
-    int number() const { return m_number; }
-    QString description() const { return m_description; }
-
-private:
-    int m_number;
-    QString m_description;
 };

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QVariant>
 
+#include <concepts>
 #include <initializer_list>
+#include <type_traits>
 #include <utility>
 
 // Registers a procedure with the error reporter on entry and runs its steps
@@ -21,9 +24,26 @@
 // on with the next one (run() returns true), leave the procedure (run()
 // returns false) or end the program. Parameters are given in declaration
 // order: Procedure proc("frmMain", "...", {{"Button", button}, {"Shift", shift}}).
+// A step that yields a value: return proc.value([&] { return GetBand(datei); }, QString());
 class Procedure {
 public:
-    using Param = std::pair<const char*, QVariant>;
+    // One parameter: its name and value (QObject pointers are shown by class name).
+    struct Param {
+        Param(const char* name, QVariant value)
+            : name(name)
+            , value(std::move(value))
+        {
+        }
+        template <typename T>
+            requires std::derived_from<T, QObject>
+        Param(const char* name, T* object)
+            : Param(name, QVariant::fromValue(static_cast<QObject*>(object)))
+        {
+        }
+
+        const char* name;
+        QVariant value;
+    };
 
     Procedure(const char* object, const char* declaration, std::initializer_list<Param> params = {});
 
@@ -39,15 +59,15 @@ public:
                 switch (askReporter()) {
                 case Repeat: continue;
                 case Continue: return true;
-                default: return false;
+                case Leave: return false;
                 }
             }
         }
     }
 
     // Runs a step that yields a value; a fault that leaves or continues gives fallback.
-    template <typename Step, typename T>
-    T value(Step&& step, T fallback)
+    template <typename Step, typename T = std::decay_t<std::invoke_result_t<Step&>>>
+    T value(Step&& step, std::type_identity_t<T> fallback)
     {
         T result = std::move(fallback);
         run([&] { result = step(); });
@@ -55,7 +75,11 @@ public:
     }
 
     const QString& object() const { return m_object; }
+    // The procedure's name as OnError reports it, taken from the declaration.
     const QString& name() const { return m_name; }
+
+    // "void frmMain::Uebernehmen_Click()" gives "Uebernehmen_Click".
+    static QString nameOf(const QString& declaration);
 
 private:
     enum Decision { Repeat = 0, Continue = 1, Leave = 2 };
