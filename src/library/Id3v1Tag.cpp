@@ -1,0 +1,80 @@
+#include "library/Id3v1Tag.h"
+
+#include "common/Windows1252.h"
+
+#include <QFile>
+
+namespace {
+
+// Only spaces count as padding to remove; NUL bytes are kept as part of the text.
+QByteArray trimSpaces(const QByteArray& bytes)
+{
+    qsizetype begin = 0;
+    qsizetype end = bytes.size();
+    while (begin < end && bytes[begin] == ' ')
+        ++begin;
+    while (end > begin && bytes[end - 1] == ' ')
+        --end;
+    return bytes.mid(begin, end - begin);
+}
+
+} // namespace
+
+Id3v1Tag::Id3v1Tag(Quelle quelle, QByteArray bytes)
+    : m_quelle(quelle)
+    , m_bytes(std::move(bytes))
+{
+}
+
+Id3v1Tag Id3v1Tag::read(const QString& path)
+{
+    QFile file(path);
+    if (!file.exists())
+        return Id3v1Tag(Quelle::Fehlt);
+    if (!file.open(QIODevice::ReadOnly))
+        return Id3v1Tag(Quelle::Unlesbar);
+    const qint64 length = file.size();
+    if (length < kSize)
+        return Id3v1Tag(Quelle::OhneTag);
+    if (!file.seek(length - kSize))
+        return Id3v1Tag(Quelle::Unlesbar);
+    const QByteArray tail = file.read(kSize);
+    if (tail.size() != kSize)
+        return Id3v1Tag(Quelle::Unlesbar);
+    return fromTail(tail);
+}
+
+Id3v1Tag Id3v1Tag::fromTail(const QByteArray& tail)
+{
+    if (tail.size() != kSize || !tail.startsWith("TAG"))
+        return Id3v1Tag(Quelle::OhneTag);
+    return Id3v1Tag(Quelle::MitTag, tail);
+}
+
+QString Id3v1Tag::field(int offset) const
+{
+    if (!hasTag())
+        return {};
+    return fromWindows1252(trimSpaces(m_bytes.mid(offset, kFieldLength)));
+}
+
+int Id3v1Tag::genreByte() const
+{
+    return hasTag() ? static_cast<unsigned char>(m_bytes[kGenre]) : -1;
+}
+
+QByteArray Id3v1Tag::fieldBytes(const QString& text)
+{
+    // Converted first, so that a character outside the BMP is cut as one "?".
+    QByteArray bytes = toWindows1252(text).left(kFieldLength);
+    return bytes.leftJustified(kFieldLength, ' ');
+}
+
+QByteArray Id3v1Tag::newTag(const QString& title)
+{
+    QByteArray tag(kSize, ' ');
+    tag.replace(0, 3, "TAG");
+    tag.replace(kTitle, kFieldLength, fieldBytes(title));
+    tag[kGenre] = char(0xFF);
+    return tag;
+}

@@ -1,0 +1,148 @@
+#include "library/modMP3Tags.h"
+
+#include "errors/FaultError.h"
+#include "errors/Procedure.h"
+#include "library/Id3v1Tag.h"
+#include "library/TagFileWriter.h"
+#include "playback/PlayerControl.h"
+
+#include <QFileInfo>
+
+#include <array>
+
+namespace {
+
+// The published ID3v1 list up to "Euro-House", without its number 84, so that
+// every name from "Bebob" on stands one below its published number; stored
+// tags and the operators' habits rely on exactly these numbers and spellings.
+constexpr std::array<const char16_t*, 124> kGenres = {
+    u"Blues", u"Classic Rock", u"Country", u"Dance", u"Disco", u"Funk", u"Grunge", u"Hip-Hop", u"Jazz", u"Metal",
+    u"New Age", u"Oldies", u"Other", u"Pop", u"R&B", u"Rap", u"Reggae", u"Rock", u"Techno", u"Industrial",
+    u"Alternative", u"Ska", u"Death Metal", u"Pranks", u"Soundtrack", u"Euro-Techno", u"Ambient", u"Trip-Hop",
+    u"Vocal", u"Jazz+Funk", u"Fusion", u"Trance", u"Classical", u"Instrumental", u"Acid", u"House", u"Game",
+    u"Sound Clip", u"Gospel", u"Noise", u"AlternRock", u"Bass", u"Soul", u"Punk", u"Space", u"Meditative",
+    u"Instrumental Pop", u"Instrumental Rock", u"Ethnic", u"Gothic", u"Darkwave", u"Techno-Industrial",
+    u"Electronic", u"Pop-Folk", u"Eurodance", u"Dream", u"Southern Rock", u"Comedy", u"Cult", u"Gangsta", u"Top 40",
+    u"Christian Rap", u"Pop/Funk", u"Jungle", u"Native American", u"Cabaret", u"New Wave", u"Psychadelic", u"Rave",
+    u"Showtunes", u"Trailer", u"Lo-Fi", u"Tribal", u"Acid Punk", u"Acid Jazz", u"Polka", u"Retro", u"Musical",
+    u"Rock & Roll", u"Hard Rock", u"Folk", u"Folk/Rock", u"National Folk", u"Swing", u"Bebob", u"Latin", u"Revival",
+    u"Celtic", u"Bluegrass", u"Avantgarde", u"Gothic Rock", u"Progressive Rock", u"Psychedelic Rock",
+    u"Symphonic Rock", u"Slow Rock", u"Big Band", u"Chorus", u"Easy Listening", u"Acoustic", u"Humour", u"Sprache",
+    u"Chanson", u"Opera", u"Chamber Music", u"Sonata", u"Symphony", u"Booty Bass", u"Primus", u"Porn Groove",
+    u"Satire", u"Slow Jam", u"Club", u"Tango", u"Samba", u"Folklore", u"Ballad", u"Power Ballad", u"Rhythmic Soul",
+    u"Freestyle", u"Duet", u"Punk Rock", u"Drum Solo", u"Acapella", u"Euro-House",
+};
+
+// Indexes tried when a genre name is written; 125 to 127 all read "Kein Genre".
+constexpr int kHoechsterGenreIndex = 127;
+
+QString titelAus(const Id3v1Tag& tag)
+{
+    return tag.hasTag() ? tag.field(Id3v1Tag::kTitle) : QStringLiteral("Unbekannter Titel");
+}
+
+QString interpretAus(const Id3v1Tag& tag)
+{
+    if (tag.quelle() == Id3v1Tag::Quelle::Fehlt || tag.quelle() == Id3v1Tag::Quelle::Unlesbar)
+        return {};
+    return tag.hasTag() ? tag.field(Id3v1Tag::kArtist) : QStringLiteral("Unbekannter Interpret");
+}
+
+QString genreAus(const Id3v1Tag& tag)
+{
+    return modMP3Tags::GetSongGenreName(tag.genreByte() + 1);
+}
+
+// The genre byte for a name of the list, or -1.
+int genreByteFor(const QString& name)
+{
+    for (int index = 1; index <= kHoechsterGenreIndex; ++index) {
+        if (modMP3Tags::GetSongGenreName(index) == name)
+            return index - 1;
+    }
+    return -1;
+}
+
+} // namespace
+
+modMP3Tags::modMP3Tags(PlayerControl* player, std::function<int()> aktiverPlayer)
+    : m_player(player)
+    , m_aktiverPlayer(std::move(aktiverPlayer))
+{
+}
+
+QString modMP3Tags::GetSongName(const QString& MP3Datei)
+{
+    return titelAus(Id3v1Tag::read(MP3Datei));
+}
+
+QString modMP3Tags::GetBand(const QString& MP3Datei)
+{
+    Procedure proc("modMP3Tags", "QString modMP3Tags::GetBand(const QString& MP3Datei)", {{"MP3Datei", MP3Datei}});
+    return proc.value(
+        [&] {
+            const Id3v1Tag tag = Id3v1Tag::read(MP3Datei);
+            if (tag.quelle() == Id3v1Tag::Quelle::Unlesbar)
+                throw FaultError(75, QStringLiteral("Fehler beim Zugriff auf Pfad/Datei"));
+            return interpretAus(tag);
+        },
+        QString());
+}
+
+QString modMP3Tags::GetSongGenre(const QString& MP3Datei)
+{
+    return genreAus(Id3v1Tag::read(MP3Datei));
+}
+
+QString modMP3Tags::GetSongGenreName(int GenreIndex)
+{
+    const int nummer = GenreIndex - 1;
+    if (nummer < 0 || nummer >= int(kGenres.size()))
+        return QStringLiteral("Kein Genre");
+    return QString::fromUtf16(kGenres[nummer]);
+}
+
+SongTags modMP3Tags::GetSongTags(const QString& MP3Datei)
+{
+    const Id3v1Tag tag = Id3v1Tag::read(MP3Datei);
+    return {titelAus(tag), interpretAus(tag), genreAus(tag)};
+}
+
+void modMP3Tags::SetSongName(const QString& MP3Datei, const QString& SongName)
+{
+    schreiben(MP3Datei, [&] {
+        TagFileWriter::write(MP3Datei, Id3v1Tag::kTitle, Id3v1Tag::fieldBytes(SongName), Id3v1Tag::newTag(SongName));
+    });
+}
+
+void modMP3Tags::SetBand(const QString& MP3Datei, const QString& BandName)
+{
+    schreiben(MP3Datei, [&] { TagFileWriter::write(MP3Datei, Id3v1Tag::kArtist, Id3v1Tag::fieldBytes(BandName)); });
+}
+
+void modMP3Tags::SetSongGenre(const QString& MP3Datei, const QString& GenreString)
+{
+    schreiben(MP3Datei, [&] {
+        const int genre = genreByteFor(GenreString);
+        if (genre >= 0)
+            TagFileWriter::write(MP3Datei, Id3v1Tag::kGenre, QByteArray(1, char(genre)));
+    });
+}
+
+void modMP3Tags::schreiben(const QString& MP3Datei, const std::function<void()>& write)
+{
+    const int player = m_aktiverPlayer ? m_aktiverPlayer() : 0;
+    qint64 position = 0;
+    const bool geladen = m_player && QFileInfo(m_player->GetFileName(player)) == QFileInfo(MP3Datei);
+    if (geladen) {
+        position = m_player->GetPosition(player);
+        m_player->StopMP3(player);
+        m_player->OpenMP3(player, QString());
+    }
+    write();
+    if (geladen && position > 0) {
+        m_player->OpenMP3(player, MP3Datei);
+        m_player->SetPosition(player, position);
+        m_player->PlayMP3(player);
+    }
+}

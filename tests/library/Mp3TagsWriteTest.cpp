@@ -1,0 +1,207 @@
+#include "LibraryTest.h"
+#include "Songs.h"
+
+#include "library/modMP3Tags.h"
+#include "support/Mp3Frames.h"
+
+#include <QFile>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+using Mp3Frames::id3v1Tag;
+
+namespace {
+
+class Mp3TagsWriteTest : public LibraryTest {
+protected:
+    QString tagged(const QString& name = "lied.mp3", unsigned char genre = 13)
+    {
+        return Songs::write(music(), name, Songs::tag("Alter Titel", "Alte Band", genre), 7);
+    }
+
+    FakePlayer player;
+    int aktiverPlayer = 0;
+    modMP3Tags tags {&player, [this] { return aktiverPlayer; }};
+};
+
+TEST_F(Mp3TagsWriteTest, TitleIsCutOrPaddedTo30)
+{
+    const QString datei = tagged();
+    tags.SetSongName(datei, "Ein sehr langer Titel mit mehr als dreissig Zeichen");
+    EXPECT_EQ(modMP3Tags::GetSongName(datei), "Ein sehr langer Titel mit mehr");
+
+    tags.SetSongName(datei, "Kurz");
+    EXPECT_EQ(modMP3Tags::GetSongName(datei), "Kurz");
+    EXPECT_EQ(Songs::readAll(datei).right(128).mid(3, 30), QByteArray("Kurz").leftJustified(30, ' '));
+    EXPECT_EQ(modMP3Tags::GetBand(datei), "Alte Band");
+}
+
+TEST_F(Mp3TagsWriteTest, TextsAreStoredAsWindows1252WithQuestionMarks)
+{
+    const QString datei = tagged();
+    tags.SetBand(datei, QString::fromUtf8("Jörg € Жанна"));
+    EXPECT_EQ(Songs::readAll(datei).right(128).mid(33, 12), QByteArray("J\xf6rg \x80 ?????"));
+    EXPECT_EQ(modMP3Tags::GetBand(datei), QString::fromUtf8("Jörg € ?????"));
+}
+
+TEST_F(Mp3TagsWriteTest, GenreIsWrittenOnlyForANameOfTheList)
+{
+    const QString datei = tagged();
+    const struct {
+        const char* name;
+        int expectedByte;
+    } cases[] = {{"Swing", 83}, {"Bebob", 84}, {"Sprache", 100}, {"Euro-House", 123}, {"Kein Genre", 124},
+                 {"Blues", 0}, {"Folk-Rock", 0}, {"blues", 0}, {"", 0}};
+    for (const auto& c : cases) {
+        tags.SetSongGenre(datei, c.name);
+        EXPECT_EQ(static_cast<unsigned char>(Songs::readAll(datei).back()), c.expectedByte) << c.name;
+    }
+    tags.SetSongGenre(datei, "Kein Genre");
+    EXPECT_EQ(modMP3Tags::GetSongGenre(datei), "Kein Genre");
+}
+
+TEST_F(Mp3TagsWriteTest, RewritingATagLeavesEveryAudioByteUnchanged)
+{
+    const QString datei = tagged();
+    const QByteArray vorher = Songs::readAll(datei);
+
+    tags.SetSongName(datei, QString::fromUtf8("Neuer Titel über alles"));
+    tags.SetBand(datei, "Neue Band");
+    tags.SetSongGenre(datei, "Rock");
+
+    const QByteArray nachher = Songs::readAll(datei);
+    ASSERT_EQ(nachher.size(), vorher.size());
+    EXPECT_EQ(nachher.left(vorher.size() - 128), vorher.left(vorher.size() - 128));
+    EXPECT_EQ(nachher.right(128).mid(63, 64), vorher.right(128).mid(63, 64)) << "album, year and comment stay";
+    EXPECT_EQ(modMP3Tags::GetSongName(datei), QString::fromUtf8("Neuer Titel über alles"));
+    EXPECT_EQ(modMP3Tags::GetSongGenre(datei), "Rock");
+}
+
+TEST_F(Mp3TagsWriteTest, FileWithoutTagGetsOneAppendedByTheTitle)
+{
+    const QString datei = Songs::write(music(), "ohne.mp3", {}, 3);
+    const QByteArray audio = Songs::readAll(datei);
+
+    tags.SetBand(datei, "Band");
+    tags.SetSongGenre(datei, "Rock");
+    EXPECT_EQ(Songs::readAll(datei), audio) << "artist and genre alone create no tag";
+
+    tags.SetSongName(datei, "Neu");
+    const QByteArray nachher = Songs::readAll(datei);
+    ASSERT_EQ(nachher.size(), audio.size() + 128);
+    EXPECT_EQ(nachher.left(audio.size()), audio);
+    EXPECT_EQ(modMP3Tags::GetSongName(datei), "Neu");
+    EXPECT_EQ(modMP3Tags::GetBand(datei), "");
+    EXPECT_EQ(modMP3Tags::GetSongGenre(datei), "Kein Genre");
+
+    // The editor's order: the following writes fill the new tag.
+    tags.SetBand(datei, "Band");
+    tags.SetSongGenre(datei, "Rock");
+    EXPECT_EQ(modMP3Tags::GetBand(datei), "Band");
+    EXPECT_EQ(modMP3Tags::GetSongGenre(datei), "Rock");
+    EXPECT_EQ(Songs::readAll(datei).size(), audio.size() + 128);
+}
+
+TEST_F(Mp3TagsWriteTest, ShortAndMissingFilesStayAsTheyAre)
+{
+    const QString kurz = music() + "/kurz.mp3";
+    Mp3Frames::writeFile(kurz, QByteArray(127, 'x'));
+    tags.SetSongName(kurz, "Titel");
+    EXPECT_EQ(Songs::readAll(kurz), QByteArray(127, 'x'));
+
+    const QString fehlt = music() + "/fehlt.mp3";
+    tags.SetSongName(fehlt, "Titel");
+    EXPECT_FALSE(QFile::exists(fehlt));
+
+}
+
+TEST_F(Mp3TagsWriteTest, ReadOnlyFileStaysAsItIs)
+{
+    const QString nurLesen = tagged("nurlesen.mp3");
+    const QByteArray vorher = Songs::readAll(nurLesen);
+    QFile::setPermissions(nurLesen, QFile::ReadOwner);
+    QFile probe(nurLesen);
+    if (probe.open(QIODevice::ReadWrite))
+        GTEST_SKIP() << "running with rights that ignore read-only files";
+    tags.SetSongName(nurLesen, "Titel");
+    EXPECT_EQ(Songs::readAll(nurLesen), vorher);
+}
+
+#ifdef Q_OS_UNIX
+TEST_F(Mp3TagsWriteTest, AppendThatFailsHalfWayLeavesTheOldFile)
+{
+    const QString datei = Songs::write(music(), "ohne.mp3", {}, 5);
+    const QByteArray vorher = Songs::readAll(datei);
+
+    // A file size limit 50 bytes past the end makes the append fail half-way.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit alt {};
+    getrlimit(RLIMIT_FSIZE, &alt);
+    rlimit grenze = alt;
+    grenze.rlim_cur = rlim_t(vorher.size() + 50);
+    setrlimit(RLIMIT_FSIZE, &grenze);
+    tags.SetSongName(datei, "Titel");
+    setrlimit(RLIMIT_FSIZE, &alt);
+    std::signal(SIGXFSZ, SIG_DFL);
+
+    EXPECT_EQ(Songs::readAll(datei), vorher);
+}
+#endif
+
+TEST_F(Mp3TagsWriteTest, WritingThePlayingSongPausesAndResumesItAtTheSamePlace)
+{
+    const QString datei = tagged();
+    aktiverPlayer = 1;
+    player.loaded[1] = datei;
+    player.position = 83000;
+
+    tags.SetSongName(datei, "Neu");
+
+    EXPECT_EQ(player.calls, QStringList({"GetPosition(1)", "StopMP3(1)", "OpenMP3(1,)", "OpenMP3(1," + datei + ")",
+                                         "SetPosition(1,83000)", "PlayMP3(1)"}));
+    EXPECT_EQ(modMP3Tags::GetSongName(datei), "Neu");
+}
+
+TEST_F(Mp3TagsWriteTest, FileIsWrittenOnlyWhileThePlayerHasLetGoOfIt)
+{
+    const QString datei = tagged();
+    player.loaded[0] = datei;
+    player.position = 5000;
+    QStringList bandBeiAufruf;
+    player.onCall = [&](const QString& call) { bandBeiAufruf << call + "=" + modMP3Tags::GetBand(datei); };
+
+    tags.SetBand(datei, "Neue Band");
+
+    EXPECT_EQ(bandBeiAufruf, QStringList({"GetPosition(0)=Alte Band", "StopMP3(0)=Alte Band", "OpenMP3(0,)=Alte Band",
+                                          "OpenMP3(0," + datei + ")=Neue Band", "SetPosition(0,5000)=Neue Band",
+                                          "PlayMP3(0)=Neue Band"}));
+}
+
+TEST_F(Mp3TagsWriteTest, SongLoadedAtPositionZeroIsClosedButNotRestarted)
+{
+    const QString datei = tagged();
+    player.loaded[0] = datei;
+    player.position = 0;
+    tags.SetSongGenre(datei, "Pop");
+    EXPECT_EQ(player.calls, QStringList({"GetPosition(0)", "StopMP3(0)", "OpenMP3(0,)"}));
+}
+
+TEST_F(Mp3TagsWriteTest, OtherSongsAndOtherPlayersAreLeftAlone)
+{
+    const QString datei = tagged();
+    player.loaded[0] = tagged("anderes.mp3");
+    player.loaded[1] = datei; // loaded, but not on the player in use
+    player.position = 1000;
+    tags.SetSongName(datei, "Neu");
+    tags.SetBand(datei, "Band");
+    EXPECT_TRUE(player.calls.isEmpty());
+
+    modMP3Tags ohnePlayer;
+    ohnePlayer.SetSongName(datei, "Ohne Player");
+    EXPECT_EQ(modMP3Tags::GetSongName(datei), "Ohne Player");
+}
+
+} // namespace

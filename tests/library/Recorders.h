@@ -1,0 +1,77 @@
+#pragma once
+
+#include "common/MessageService.h"
+#include "errors/ErrorReport.h"
+#include "errors/ErrorWindow.h"
+#include "playback/PlayerControl.h"
+
+#include <QList>
+#include <functional>
+#include <QStringList>
+
+// Records every message box.
+class RecordingMessages : public MessageService {
+public:
+    QStringList shown;
+    QList<Icon> icons;
+
+    void show(Icon icon, const QString& text, const QString&) override
+    {
+        icons << icon;
+        shown << text;
+    }
+    bool askYesNo(const QString&, Icon, const QString&) override { return false; }
+    void beep() override { }
+};
+
+// Stands for the operator at the error window: always "Prozedur verlassen".
+class RecordingErrorWindow : public ErrorWindow {
+public:
+    QList<ErrorReport> reports;
+
+    int showReport(const ErrorReport& report) override
+    {
+        reports << report;
+        return 2;
+    }
+};
+
+// A player that only records the calls made to it, as "Name(index,argument)".
+class FakePlayer : public PlayerControl {
+public:
+    QString loaded[4];
+    qint64 position = 0;
+    QStringList calls;
+    // Runs after each recorded call, to look at the world at that moment.
+    std::function<void(const QString& call)> onCall;
+
+    void OpenMP3(int index, const QString& datei) override
+    {
+        record(QStringLiteral("OpenMP3(%1,%2)").arg(index).arg(datei));
+        loaded[index] = datei;
+    }
+    void PlayMP3(int index) override { record(QStringLiteral("PlayMP3(%1)").arg(index)); }
+    void PauseMP3(int index) override { record(QStringLiteral("PauseMP3(%1)").arg(index)); }
+    void StopMP3(int index) override { record(QStringLiteral("StopMP3(%1)").arg(index)); }
+    qint64 GetPosition(int index) override
+    {
+        record(QStringLiteral("GetPosition(%1)").arg(index));
+        return position;
+    }
+    void SetPosition(int index, qint64 value) override
+    {
+        record(QStringLiteral("SetPosition(%1,%2)").arg(index).arg(value));
+    }
+    qint64 GetLength(int) override { return 0; }
+    int GetStatus(int) override { return Other; }
+    QString GetFileName(int index) override { return loaded[index]; }
+    qint64 GetSongLength(const QString&) override { return 0; }
+
+private:
+    void record(const QString& call)
+    {
+        calls << call;
+        if (onCall)
+            onCall(call);
+    }
+};
