@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+
+class FlexGrid;
+
+// The song archive: one row per MP3 file in the archive grid MSFlexGrid1,
+// plus the header and column set-up that the playlist grid MSFlexGrid2
+// shares. The grids' cells are the only store; no cell holds ";", the field
+// separator of the playlist file.
+class Archiv {
+public:
+    enum Spalte {
+        Titel = 0,
+        Interpret = 1,
+        Genre = 2,
+        Dauer = 3, // "Start" in the playlist
+        Pfad = 4,
+        Sortierschluessel = 5, // artist cell followed directly by title cell
+    };
+
+    // The reserve (width of column 3) in twips for a grid font size: a font
+    // above 12 points needs the wider column for "Dauer"/"Start" and "mm:ss".
+    static int Reserve(double schriftgroesse);
+
+    Archiv(FlexGrid& MSFlexGrid1, FlexGrid& MSFlexGrid2);
+
+    // optYRow 0 appends a row for Datei; a row number rewrites that row in
+    // place (column 3 and the row count stay). The file is read once.
+    void EineZeileInsArchiv(const QString& Datei, int optYRow);
+    // Headers, alignment, widths and first selection; NurPlaylist leaves the archive alone.
+    void TabellenBeschriften(bool NurPlaylist);
+    // Leaves the grid with the header and one empty row 1.
+    void TabelleLeeren(FlexGrid& FlexGrid);
+    void Spaltenbreite();
+
+    FlexGrid& archivGrid() const { return m_archiv; }
+
+private:
+    void beschriften(FlexGrid& grid, const QString& spalte3);
+    static void breitenSetzen(FlexGrid& grid, int reserve);
+    // The row an append writes to, after the empty row of an emptied grid went.
+    int neueZeile(const QString& titel);
+
+    FlexGrid& m_archiv;
+    FlexGrid& m_playlist;
+};

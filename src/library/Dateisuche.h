@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class MessageService;
+
+// The recursive file search: every file of a folder that matches a pattern,
+// a folder's own files first, then each subfolder depth-first, in the order
+// the file system lists them. Pending events run after every file and before
+// every subfolder, so the screen stays alive during a long scan, and the scan
+// stops when ProgrammEnde is set.
+//
+// Only regular files with at least one byte count. Skipped without a message:
+// "System Volume Information" folders (any case), names that the program
+// cannot represent exactly (on Linux: bytes that are not valid UTF-8), broken
+// links, folders that cannot be read, and files or folders that vanish during
+// the scan. A folder or file reached a second time through symbolic links is
+// searched or listed only once, so a link pointing back up cannot loop.
+class Dateisuche {
+public:
+    explicit Dateisuche(MessageService& meldungen);
+
+    // Gets the full path of every accepted file the moment it is found.
+    void setDateiGefunden(std::function<void(const QString& pfad)> gefunden);
+    // Gets the running count as the start window shows it ("Gefundene Lieder: 3").
+    void setGefundenAnzeige(std::function<void(const QString& text)> anzeige);
+
+    // Searches sFol for sFile (wildcards * and ?, any case). nDirs counts the
+    // folders searched, nFiles the files found; files gets the found paths at
+    // 1..nFiles (index 0 stays empty). Returns the size of the found files in
+    // KiB; the total stops growing at 1,500,000,000. A missing sFol shows the
+    // critical message once and returns 0.
+    qint64 FindFile(const QString& sFol, const QString& sFile, qint64& nDirs, qint64& nFiles, QStringList& files,
+                    bool WithSubfolders);
+
+private:
+    struct Lauf;
+
+    qint64 ordnerDurchsuchen(const QString& ordner, Lauf& lauf);
+    // The folder's own files; false when ProgrammEnde stopped the scan.
+    bool dateienDurchsuchen(const QString& ordner, const QString& kanonisch, Lauf& lauf, qint64& summe);
+    void meldeFehlendenOrdner(const QString& ordner);
+
+    MessageService& m_meldungen;
+    std::function<void(const QString&)> m_gefunden;
+    std::function<void(const QString&)> m_anzeige;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "library/Dateisuche.h"
+
+#include <QString>
+
+#include <functional>
+
+class Archiv;
+class MessageService;
+
+// Fills the song archive from the music folder: every MP3 file of the folder
+// and its subfolders becomes an archive row the moment it is found.
+class Liedersuche {
+public:
+    Liedersuche(Archiv& archiv, MessageService& meldungen);
+
+    // Gets the running count for the start window's lblGefunden.
+    void setGefundenAnzeige(std::function<void(const QString& text)> anzeige);
+
+    // The caller empties the archive first (TabelleLeeren); only the cell
+    // texts are cleared here. Selects the first song afterwards.
+    void Einlesen(const QString& Startordner);
+
+private:
+    Archiv& m_archiv;
+    Dateisuche m_suche;
+};

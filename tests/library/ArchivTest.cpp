@@ -1,0 +1,146 @@
+#include "LibraryTest.h"
+#include "Songs.h"
+
+#include "common/FlexGrid.h"
+#include "library/Archiv.h"
+
+#include <QAbstractItemModelTester>
+
+namespace {
+
+class ArchivTest : public LibraryTest {
+protected:
+    void SetUp() override
+    {
+        LibraryTest::SetUp();
+        archiv.TabelleLeeren(MSFlexGrid1);
+        archiv.TabelleLeeren(MSFlexGrid2);
+    }
+
+    QStringList zeile(int row) const
+    {
+        QStringList cells;
+        for (int col = 0; col < MSFlexGrid1.Cols(); ++col)
+            cells << MSFlexGrid1.TextMatrix(row, col);
+        return cells;
+    }
+
+    FlexGrid MSFlexGrid1;
+    FlexGrid MSFlexGrid2;
+    QAbstractItemModelTester tester1 {&MSFlexGrid1};
+    Archiv archiv {MSFlexGrid1, MSFlexGrid2};
+};
+
+TEST_F(ArchivTest, EmptiedGridHasHeaderAndOneEmptyRow)
+{
+    MSFlexGrid1.AddItem("alt");
+    archiv.TabelleLeeren(MSFlexGrid1);
+    EXPECT_EQ(MSFlexGrid1.Rows(), 2);
+    EXPECT_EQ(MSFlexGrid1.FixedRows(), 1);
+    EXPECT_EQ(zeile(0), QStringList({"Titel", "Interpret", "Genre", "Dauer", "", ""}));
+    EXPECT_EQ(zeile(1), QStringList({"", "", "", "", "", ""}));
+}
+
+TEST_F(ArchivTest, FirstSongReplacesTheEmptyRow)
+{
+    const QString a = Songs::write(music(), "a.mp3", Songs::tag("Erstes Lied", "Anna", 13));
+    const QString b = Songs::write(music(), "b.mp3", Songs::tag("Zweites Lied", "Bernd", 17));
+
+    archiv.EineZeileInsArchiv(a, 0);
+    EXPECT_EQ(MSFlexGrid1.Rows(), 2);
+    EXPECT_EQ(MSFlexGrid1.Row(), 1);
+    EXPECT_EQ(zeile(1), QStringList({"Erstes Lied", "Anna", "Pop", "", a, "AnnaErstes Lied"}));
+
+    archiv.EineZeileInsArchiv(b, 0);
+    EXPECT_EQ(MSFlexGrid1.Rows(), 3);
+    EXPECT_EQ(MSFlexGrid1.Row(), 2);
+    EXPECT_EQ(zeile(1)[0], "Erstes Lied");
+    EXPECT_EQ(zeile(2), QStringList({"Zweites Lied", "Bernd", "Rock", "", b, "BerndZweites Lied"}));
+}
+
+TEST_F(ArchivTest, NoCellHoldsASemicolon)
+{
+    const QString datei
+        = Songs::write(music(), "Rock;Pop/Lied;1.mp3", Songs::tag("Liebe; Lust", "Bernd;Anna", 13));
+    archiv.EineZeileInsArchiv(datei, 0);
+    EXPECT_EQ(zeile(1), QStringList({"Liebe_ Lust", "Bernd_Anna", "Pop", "", music() + "/Rock_Pop/Lied_1.mp3",
+                                     "Bernd_AnnaLiebe_ Lust"}));
+}
+
+TEST_F(ArchivTest, FallbacksForEmptyTitleMissingTagAndMissingFile)
+{
+    archiv.EineZeileInsArchiv(Songs::write(music(), "leer.mp3", Songs::tag("", "Chor", 255)), 0);
+    archiv.EineZeileInsArchiv(Songs::write(music(), "ohne.mp3"), 0);
+    archiv.EineZeileInsArchiv(music() + "/weg.mp3", 0);
+
+    EXPECT_EQ(zeile(1).mid(0, 3), QStringList({"Unbekannt", "Chor", "Kein Genre"}));
+    EXPECT_EQ(zeile(2).mid(0, 3), QStringList({"Unbekannter Titel", "Unbekannter Interpret", "Kein Genre"}));
+    EXPECT_EQ(zeile(2)[5], "Unbekannter InterpretUnbekannter Titel");
+    EXPECT_EQ(zeile(3).mid(0, 3), QStringList({"Unbekannter Titel", "", "Kein Genre"}));
+    EXPECT_TRUE(errors.reports.isEmpty());
+}
+
+TEST_F(ArchivTest, RowNumberRewritesThatRowInPlace)
+{
+    const QString a = Songs::write(music(), "a.mp3", Songs::tag("A", "Anna", 0));
+    const QString b = Songs::write(music(), "b.mp3", Songs::tag("B", "Bernd", 0));
+    archiv.EineZeileInsArchiv(a, 0);
+    archiv.EineZeileInsArchiv(b, 0);
+    MSFlexGrid1.setTextMatrix(1, Archiv::Dauer, "03:15");
+
+    Songs::write(music(), "a.mp3", Songs::tag("A neu", "Anna neu", 8));
+    archiv.EineZeileInsArchiv(a, 1);
+
+    EXPECT_EQ(MSFlexGrid1.Rows(), 3);
+    EXPECT_EQ(MSFlexGrid1.Row(), 1);
+    EXPECT_EQ(zeile(1), QStringList({"A neu", "Anna neu", "Jazz", "03:15", a, "Anna neuA neu"}));
+    EXPECT_EQ(zeile(2)[0], "B");
+}
+
+TEST_F(ArchivTest, HeadersBoldAndFirstRowSelectedAcrossAllColumns)
+{
+    archiv.EineZeileInsArchiv(Songs::write(music(), "a.mp3", Songs::tag("A", "Anna", 0)), 0);
+    archiv.EineZeileInsArchiv(Songs::write(music(), "b.mp3", Songs::tag("B", "Bernd", 0)), 0);
+    MSFlexGrid2.Clear();
+
+    archiv.TabellenBeschriften(true);
+    EXPECT_EQ(MSFlexGrid1.Row(), 2) << "the archive is left alone";
+    EXPECT_EQ(MSFlexGrid2.TextMatrix(0, 3), "Start");
+
+    archiv.TabellenBeschriften(false);
+    for (int col = 0; col < 4; ++col) {
+        EXPECT_TRUE(MSFlexGrid1.CellFontBold(0, col));
+        EXPECT_EQ(MSFlexGrid1.ColAlignment(col), Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    EXPECT_EQ(MSFlexGrid1.TextMatrix(0, 3), "Dauer");
+    EXPECT_EQ(MSFlexGrid1.Row(), 1);
+    EXPECT_EQ(MSFlexGrid1.RowSel(), 1);
+    EXPECT_EQ(MSFlexGrid1.Col(), 0);
+    EXPECT_EQ(MSFlexGrid1.ColSel(), 5);
+}
+
+TEST_F(ArchivTest, ColumnWidthsShareTheWidthLessTheReserve)
+{
+    MSFlexGrid1.setWidth(10000);
+    MSFlexGrid2.setWidth(6001);
+
+    MSFlexGrid1.setFontSize(18);
+    archiv.Spaltenbreite();
+    EXPECT_EQ(MSFlexGrid1.ColWidth(0), 3520);
+    EXPECT_EQ(MSFlexGrid1.ColWidth(1), 3520);
+    EXPECT_EQ(MSFlexGrid1.ColWidth(2), 1760);
+    EXPECT_EQ(MSFlexGrid1.ColWidth(3), 1200);
+    // 4801 * 0.4 = 1920.4 and 4801 * 0.2 = 960.2
+    EXPECT_EQ(MSFlexGrid2.ColWidth(0), 1920);
+    EXPECT_EQ(MSFlexGrid2.ColWidth(2), 960);
+    EXPECT_EQ(MSFlexGrid2.ColWidth(3), 1200);
+
+    MSFlexGrid1.setFontSize(12);
+    archiv.Spaltenbreite();
+    EXPECT_EQ(MSFlexGrid1.ColWidth(0), 3680);
+    EXPECT_EQ(MSFlexGrid1.ColWidth(2), 1840);
+    EXPECT_EQ(MSFlexGrid1.ColWidth(3), 800);
+    EXPECT_EQ(MSFlexGrid2.ColWidth(3), 800);
+}
+
+} // namespace
