@@ -17,10 +17,12 @@
 
 namespace {
 
+// Texts are sequences of characters to Qt, but values to the history.
 bool isList(const QVariant& value)
 {
-    return value.typeId() == QMetaType::QVariantList || value.typeId() == QMetaType::QStringList
-        || QMetaType::canView(value.metaType(), QMetaType::fromType<QSequentialIterable>());
+    const int type = value.typeId();
+    return type != QMetaType::QString && type != QMetaType::QByteArray
+        && QMetaType::canView(value.metaType(), QMetaType::fromType<QSequentialIterable>());
 }
 
 QString valueText(const QVariant& value)

@@ -29,10 +29,15 @@ Procedure::Decision Procedure::askReporter()
 {
     ErrPtnr& reporter = ErrPtnr::instance();
     switch (reporter.OnError(Fault::fromCurrentException(), m_object, m_name, 255)) {
-    case ErrPtnr::BefehlWiederholen: return Repeat;
-    case ErrPtnr::Fortsetzen: return Continue;
-    case ErrPtnr::ProgrammBeenden: reporter.endProgram(); break;
-    default: break;
+    case ErrPtnr::BefehlWiederholen:
+        return Repeat;
+    case ErrPtnr::Fortsetzen:
+        return Continue;
+    case ErrPtnr::ProgrammBeenden:
+        reporter.endProgram();
+        break;
+    default:
+        break;
     }
     return Leave;
 }

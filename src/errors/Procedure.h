@@ -35,8 +35,7 @@ public:
         {
         }
         template <typename T>
-            requires std::derived_from<T, QObject>
-        Param(const char* name, T* object)
+        requires std::derived_from<T, QObject> Param(const char* name, T* object)
             : Param(name, QVariant::fromValue(static_cast<QObject*>(object)))
         {
         }
@@ -48,8 +47,7 @@ public:
     Procedure(const char* object, const char* declaration, std::initializer_list<Param> params = {});
 
     // Runs one step; false means: leave the procedure now.
-    template <typename Step>
-    bool run(Step&& step)
+    template <typename Step> bool run(Step&& step)
     {
         for (;;) {
             try {
@@ -57,9 +55,12 @@ public:
                 return true;
             } catch (...) {
                 switch (askReporter()) {
-                case Repeat: continue;
-                case Continue: return true;
-                case Leave: return false;
+                case Repeat:
+                    continue;
+                case Continue:
+                    return true;
+                case Leave:
+                    return false;
                 }
             }
         }

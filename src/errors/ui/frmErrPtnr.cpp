@@ -1,9 +1,9 @@
 #include "errors/ui/frmErrPtnr.h"
 
 #include "common/ui/MessageBoxService.h"
-#include "errors/ErrPtnr.h"
 #include "errors/ErrorFiles.h"
 #include "errors/ErrorMail.h"
+#include "errors/ErrPtnr.h"
 #include "errors/ui/ProtocolPrinter.h"
 
 #include <QApplication>
@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScroller>
 #include <QVBoxLayout>
 
 namespace {
@@ -111,6 +112,8 @@ QGroupBox* frmErrPtnr::framCallStack()
     QGroupBox* box = frame("framCallStack", ErrorReport::callStackCaption());
     m_lstCallStack = new QListWidget;
     m_lstCallStack->setObjectName(QStringLiteral("lstCallStack"));
+    // A finger drags the list instead of selecting entries.
+    QScroller::grabGesture(m_lstCallStack->viewport(), QScroller::LeftMouseButtonGesture);
     (new QVBoxLayout(box))->addWidget(m_lstCallStack);
     return box;
 }
@@ -166,8 +169,14 @@ void frmErrPtnr::reject()
 void frmErrPtnr::cmdProtocol_Click(int index)
 {
     switch (index) {
-    case 0: ProtocolPrinter::printOnDefaultPrinter(m_report.protocol); break;
-    case 1: ErrorFiles::saveProtocol(m_report.protocol, *m_messages); break;
-    case 2: ErrorMail::send(m_report.protocol, *m_messages); break;
+    case 0:
+        ProtocolPrinter::printOnDefaultPrinter(m_report.protocol);
+        break;
+    case 1:
+        ErrorFiles::saveProtocol(m_report.protocol, *m_messages);
+        break;
+    case 2:
+        ErrorMail::send(m_report.protocol, *m_messages);
+        break;
     }
 }

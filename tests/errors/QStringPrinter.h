@@ -1,0 +1,10 @@
+#pragma once
+
+#include <ostream>
+#include <QString>
+
+// Lets failing expectations show texts instead of UTF-16 code units.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
