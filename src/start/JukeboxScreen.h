@@ -1,0 +1,25 @@
+#pragma once
+
+#include "start/StartReport.h"
+
+#include <QString>
+
+class FlexGrid;
+
+// What the start window asks of the jukebox screen when the operator starts
+// the jukebox or goes back to the start window. The main window implements it.
+class JukeboxScreen {
+public:
+    virtual ~JukeboxScreen() = default;
+
+    // Builds the screen; only the first call does anything, so a second start keeps the playlist.
+    virtual void laden() = 0;
+    // Scans the music folder into the archive.
+    virtual void Einlesen(const QString& Startordner) = 0;
+    virtual FlexGrid& Archiv() = 0;
+    // Shows the report in the message frame and starts the timer that hides it.
+    virtual void Startmeldung(const StartReport& report) = 0;
+    virtual void Frame1Verstecken() = 0;
+    // Shows the screen (built first if needed), maximised if asked.
+    virtual void zeigen(bool maximieren) = 0;
+};

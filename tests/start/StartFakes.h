@@ -1,0 +1,105 @@
+#pragma once
+
+#include "common/FlexGrid.h"
+#include "common/MessageService.h"
+#include "errors/ErrorReport.h"
+#include "errors/ErrorWindow.h"
+#include "start/JukeboxScreen.h"
+#include "start/SettingsStore.h"
+
+#include <QMap>
+#include <QStringList>
+
+// The store as a map "section/key" -> text; can be switched to refuse writing.
+class MemorySettingsStore : public SettingsStore {
+public:
+    QMap<QString, QString> values;
+    QStringList writes; // keys in the order they were written
+    bool writable = true;
+
+    QString GetSetting(const QString& section, const QString& key, const QString& fallback) const override
+    {
+        return values.value(section + QLatin1Char('/') + key, fallback);
+    }
+    void SaveSetting(const QString& section, const QString& key, const QString& text) override
+    {
+        values.insert(section + QLatin1Char('/') + key, text);
+        writes << key;
+    }
+    bool sync() override { return writable; }
+    QString location() const override { return QStringLiteral("memory"); }
+};
+
+class RecordingMessages : public MessageService {
+public:
+    QStringList shown;
+    QList<Icon> icons;
+    QStringList asked;
+    bool answer = true;
+    int beeps = 0;
+
+    void show(Icon icon, const QString& text, const QString&) override
+    {
+        icons << icon;
+        shown << text;
+    }
+    bool askYesNo(const QString& text, Icon, const QString&) override
+    {
+        asked << text;
+        return answer;
+    }
+    void beep() override { ++beeps; }
+};
+
+// Answers every fault with the given continuation and keeps the reports.
+class AnsweringErrorWindow : public ErrorWindow {
+public:
+    int code = 1; // Fortsetzen
+    QList<ErrorReport> reports;
+
+    int showReport(const ErrorReport& report) override
+    {
+        reports << report;
+        return code;
+    }
+};
+
+// The jukebox screen as the start window sees it: records the calls, and
+// its scan appends the given titles to the archive.
+class FakeScreen : public JukeboxScreen {
+public:
+    FlexGrid archiv;
+    QStringList titel; // what Einlesen finds
+    QStringList calls;
+    StartReport report;
+    bool maximiert = false;
+
+    FakeScreen()
+    {
+        archiv.setRows(2);
+        archiv.setFixedRows(1);
+    }
+    void laden() override { calls << QStringLiteral("laden"); }
+    void Einlesen(const QString& Startordner) override
+    {
+        calls << QStringLiteral("Einlesen ") + Startordner;
+        for (const QString& t : titel) {
+            if (archiv.Rows() == 2 && archiv.TextMatrix(1, 0).isEmpty())
+                archiv.setTextMatrix(1, 0, t);
+            else
+                archiv.AddItem(t);
+        }
+    }
+    FlexGrid& Archiv() override { return archiv; }
+    void Startmeldung(const StartReport& r) override
+    {
+        calls << QStringLiteral("Startmeldung");
+        report = r;
+    }
+    void Frame1Verstecken() override { calls << QStringLiteral("Frame1Verstecken"); }
+    void zeigen(bool maximieren) override
+    {
+        calls << QStringLiteral("zeigen");
+        maximiert = maximieren;
+    }
+};

@@ -1,0 +1,405 @@
+#include "StartFakes.h"
+
+#include "common/Farbe.h"
+#include "common/ProgrammEnde.h"
+#include "errors/ErrPtnr.h"
+#include "platform/AppPaths.h"
+#include "start/ui/frmStart.h"
+
+#include <gtest/gtest.h>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+class frmStartTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        AppPaths::setProgramFolder(folder.path());
+        ErrPtnr::instance().reset();
+        ErrPtnr::instance().setWindow(&errors);
+        ProgrammEnde = false;
+        store.values.insert("Data/Pfad", folder.path());
+    }
+    void TearDown() override
+    {
+        form.reset();
+        ErrPtnr::instance().setWindow(nullptr);
+        ErrPtnr::instance().reset();
+        AppPaths::setProgramFolder(QString());
+        ProgrammEnde = false;
+    }
+
+    frmStart& open()
+    {
+        form = std::make_unique<frmStart>(store, messages);
+        form->setScreen(&screen, nullptr);
+        form->show();
+        return *form;
+    }
+    template <typename W> W* child(const char* name) const
+    {
+        W* widget = form->findChild<W*>(QString::fromUtf8(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    QLabel* label2() const { return child<QLabel>("Label2"); }
+    QPushButton* farbButton(int index) const
+    {
+        for (QPushButton* b : form->findChildren<QPushButton*>("cmdFarbe"))
+            if (b->property("Index").toInt() == index)
+                return b;
+        return nullptr;
+    }
+    void ticks(int n)
+    {
+        for (int i = 0; i < n; ++i)
+            form->TimerAutostart_Timer();
+    }
+    // Answers the next modal dialog with the given action.
+    static void whenDialogOpens(std::function<void(QWidget*)> answer)
+    {
+        QTimer::singleShot(0, [answer] { answer(QApplication::activeModalWidget()); });
+    }
+    void chooseColour(int index, const QColor& colour)
+    {
+        whenDialogOpens([colour](QWidget* dialog) {
+            auto* colours = qobject_cast<QColorDialog*>(dialog);
+            ASSERT_NE(colours, nullptr);
+            colours->setCurrentColor(colour);
+            colours->accept();
+        });
+        form->cmdFarbe_Click(index);
+    }
+
+    QTemporaryDir folder;
+    AnsweringErrorWindow errors;
+    MemorySettingsStore store;
+    RecordingMessages messages;
+    FakeScreen screen;
+    std::unique_ptr<frmStart> form;
+};
+
+TEST_F(frmStartTest, ShowsEveryCaptionOfTheWindow)
+{
+    open();
+    EXPECT_EQ(form->windowTitle(), "Quorvane Tonvaro");
+    EXPECT_EQ(child<QLabel>("Label1")->text(), "Folgenden Ordner samt Unterordnern nach MP3-Dateien durchsuchen:");
+    EXPECT_EQ(child<QLabel>("Label3")->text(), "Passwort zum Ab- und Aufschließen der Jukebox (optional):");
+    const std::pair<const char*, const char*> checks[] = {
+        { "chkZufall", "Falls Playliste leer, zufällige Lieder laden" },
+        { "chkPlaylistDoppelklick", "Doppelklick für Playliste aktivieren" },
+        { "chkFenster", "Fenster maximieren" },
+        { "chkPlayliste", "letzte Playliste einlesen" },
+        { "chkSmilie", "Button für Tic-Tac-Toe-Spiel anzeigen" },
+        { "chkMuelleimer", "Mülleimer/Umsortieren nur mit der rechten Maustaste" },
+        { "chkRechteMaustaste", "Rechte Maustaste deaktivieren (Beenden mit F12)" },
+        { "chkPause", "Pause mit Klick auf Note aktivieren" },
+        { "chkWindowsBlockieren", "Windows-Benutzung blockieren" },
+    };
+    for (const auto& [name, caption] : checks)
+        EXPECT_EQ(child<QCheckBox>(name)->text(), QString::fromUtf8(caption));
+    const std::pair<const char*, const char*> labels[] = { { "Label4", "Maximale Anzahl an Liedern in der Playliste:" },
+        { "Label7", "Crossfading-Zeit:" }, { "Label8", "Sekunden" }, { "Label6", "Buttonfarbe:" },
+        { "Label5", "Hintergrundfarbe:" }, { "Label9", "Schriftgröße:" }, { "lblWinamp", "WinAmp 2.91 Pfad:" } };
+    for (const auto& [name, caption] : labels)
+        EXPECT_EQ(child<QLabel>(name)->text(), QString::fromUtf8(caption));
+    const std::pair<const char*, const char*> buttons[]
+        = { { "cmdOK", "&OK" }, { "cmdAbbrechen", "&Nicht durchsuchen" }, { "cmdBeenden", "&Beenden" },
+              { "cmdDurchsuchen", "Ordner..." }, { "lblAbbrechen", "&Abbrechen" } };
+    for (const auto& [name, caption] : buttons)
+        EXPECT_EQ(child<QPushButton>(name)->text(), QString::fromUtf8(caption));
+    EXPECT_FALSE(child<QPushButton>("lblAbbrechen")->isVisible());
+    EXPECT_EQ(child<QComboBox>("cmbAnzahl")->count(), 11);
+    EXPECT_EQ(child<QComboBox>("cmbAnzahl")->itemText(0), "unbegrenzt");
+    EXPECT_EQ(child<QComboBox>("cmbSchriftgroesse")->itemText(3), "18");
+}
+
+TEST_F(frmStartTest, ContextMenuHasSixEntriesWithSeparatorsBetween)
+{
+    open();
+    const frmStart::Kontextmenue& menu = form->kontextmenue();
+    EXPECT_EQ(menu.menu->title(), "&Kontext");
+    QStringList captions;
+    for (QAction* action : menu.menu->actions())
+        captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    EXPECT_EQ(captions,
+        QStringList({ "&Beenden", "-", "&MP3-Tags editieren", "-", "&Löschen", "-", "&Explorer anzeigen", "-",
+            "&Neu einlesen", "-", "&Zurück" }));
+}
+
+TEST_F(frmStartTest, LoadPutsStoredValuesIntoTheControls)
+{
+    store.values.insert("Data/Zufall", "1");
+    store.values.insert("Data/Pause", "0");
+    store.values.insert("Data/Fading", "4");
+    store.values.insert("Data/Anzahl", "3");
+    store.values.insert("Data/S", "1");
+    store.values.insert("Data/Farbe", QString::number(RGBToColor({ 200, 100, 50 })));
+    open();
+    EXPECT_TRUE(child<QCheckBox>("chkZufall")->isChecked());
+    EXPECT_FALSE(child<QCheckBox>("chkPause")->isChecked());
+    EXPECT_TRUE(child<QCheckBox>("chkWindowsBlockieren")->isChecked()); // default
+    EXPECT_EQ(child<QSlider>("Slider1")->value(), 4);
+    EXPECT_EQ(child<QComboBox>("cmbAnzahl")->currentText(), "3");
+    EXPECT_EQ(child<QComboBox>("cmbSchriftgroesse")->currentText(), "10");
+    EXPECT_EQ(child<QLineEdit>("Text1")->text(), folder.path());
+    EXPECT_EQ(form->werte().Farbe, RGBToColor({ 200, 100, 50 }));
+    EXPECT_EQ(form->werte().schriftgroesse(), 10.0);
+
+    const QSize screenSize = QGuiApplication::primaryScreen()->size();
+    const bool tooSmall = screenSize.width() < 1024 || screenSize.height() < 768;
+    EXPECT_EQ(
+        messages.shown.contains("Dieses Programm benötigt mindestens eine Auflösung von 1024 x 768 Pixel!"), tooSmall);
+}
+
+TEST_F(frmStartTest, AutostartCountsDownFromTheThirtiethSecondAndStarts)
+{
+    screen.titel = QStringList { "Eins", "Zwei", "Drei" };
+    open();
+    messages.shown.clear();
+    ticks(29);
+    EXPECT_FALSE(label2()->isVisible());
+    ticks(1);
+    EXPECT_TRUE(label2()->isVisible());
+    EXPECT_TRUE(child<QPushButton>("lblAbbrechen")->isVisible());
+    EXPECT_EQ(label2()->text(), "Autostart in 10 Sekunden");
+    ticks(9);
+    EXPECT_EQ(label2()->text(), "Autostart in 1 Sekunde");
+    EXPECT_TRUE(screen.calls.isEmpty());
+
+    ticks(1);
+    EXPECT_EQ(screen.calls, QStringList({ "laden", "Einlesen " + folder.path(), "Startmeldung", "zeigen" }));
+    EXPECT_EQ(screen.report.lblStartmeldung, "3 Lieder gefunden!");
+    EXPECT_TRUE(screen.maximiert);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(form->autostartAktiv());
+    EXPECT_TRUE(child<QPushButton>("cmdOK")->isEnabled());
+    EXPECT_EQ(store.writes.size(), 17);
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(frmStartTest, EveryOperatorActionRestartsTheCountdown)
+{
+    open();
+    const std::pair<const char*, std::function<void()>> actions[] = {
+        { "check box", [&] { child<QCheckBox>("chkPlayliste")->click(); } },
+        { "another check box", [&] { child<QCheckBox>("chkWindowsBlockieren")->click(); } },
+        { "list", [&] { child<QComboBox>("cmbAnzahl")->setCurrentIndex(5); } },
+        { "slider", [&] { child<QSlider>("Slider1")->setValue(3); } },
+        { "folder", [&] { QTest::keyClick(child<QLineEdit>("Text1"), Qt::Key_X); } },
+        { "password key", [&] { QTest::keyClick(child<QLineEdit>("txtPasswort"), Qt::Key_A); } },
+        { "Abbrechen", [&] { child<QPushButton>("lblAbbrechen")->click(); } },
+    };
+    for (const auto& [what, action] : actions) {
+        ticks(35);
+        ASSERT_TRUE(label2()->isVisible()) << what;
+        action();
+        EXPECT_FALSE(label2()->isVisible()) << what;
+        EXPECT_FALSE(child<QPushButton>("lblAbbrechen")->isVisible()) << what;
+        ticks(39);
+        EXPECT_TRUE(screen.calls.isEmpty()) << what << ": started without forty quiet seconds";
+        form->findChild<QPushButton*>("lblAbbrechen")->click();
+    }
+}
+
+TEST_F(frmStartTest, AutostartWithoutFolderWarnsOnceAndNeverRunsAgain)
+{
+    store.values.insert("Data/Pfad", "   ");
+    open();
+    messages.shown.clear();
+    ticks(40);
+    EXPECT_EQ(messages.shown, QStringList { "Bitte einen gültigen Pfad für die Lieder angeben!" });
+    EXPECT_EQ(messages.icons.value(0), MessageService::Icon::Warning);
+    EXPECT_FALSE(form->autostartAktiv());
+    EXPECT_TRUE(screen.calls.isEmpty());
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(frmStartTest, StartReportsOneSongOrNothingWithTheHint)
+{
+    screen.titel = QStringList { "Nur eins" };
+    open();
+    form->cmdOK_Click();
+    EXPECT_EQ(screen.report.lblStartmeldung, "1 Lied gefunden!");
+    EXPECT_EQ(screen.archiv.Rows(), 2);
+
+    screen.titel.clear();
+    form->menuZurueck_Click();
+    EXPECT_EQ(screen.archiv.Rows(), 2);
+    EXPECT_EQ(screen.archiv.FixedRows(), 1);
+    EXPECT_EQ(screen.archiv.TextMatrix(1, 0), QString());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->windowModality(), Qt::ApplicationModal);
+
+    form->cmdOK_Click();
+    EXPECT_EQ(screen.report.lblStartmeldung, "0 Lieder gefunden!");
+    EXPECT_TRUE(screen.report.lblStartmeldung2.contains("\"Zurück\""));
+    EXPECT_EQ(screen.report.intervall, 10000);
+    EXPECT_EQ(screen.archiv.Rows(), 1) << "only the header stays";
+}
+
+TEST_F(frmStartTest, StartWithTwentyFiveSongs)
+{
+    for (int i = 1; i <= 25; ++i)
+        screen.titel << QStringLiteral("Lied %1").arg(i);
+    open();
+    child<QPushButton>("cmdOK")->click();
+    EXPECT_EQ(screen.report.lblStartmeldung, "25 Lieder gefunden!");
+    EXPECT_EQ(screen.report.intervall, 5000);
+}
+
+TEST_F(frmStartTest, TooDarkColourIsRefusedAtStartAndInTheDialog)
+{
+    store.values.insert("Data/Hintergrundfarbe", QString::number(RGBToColor({ 69, 69, 69 })));
+    open();
+    messages.shown.clear();
+    form->cmdOK_Click();
+    EXPECT_EQ(messages.shown, QStringList { "Die Hintergrundfarbe ist zu dunkel!\nBitte eine andere Farbe wählen." });
+    EXPECT_TRUE(screen.calls.isEmpty());
+    EXPECT_TRUE(store.writes.isEmpty());
+
+    const qint32 before = form->werte().Farbe;
+    chooseColour(0, QColor(69, 69, 69));
+    EXPECT_EQ(messages.shown.last(), "Die Buttonfarbe ist zu dunkel!\nBitte eine andere Farbe wählen.");
+    EXPECT_EQ(form->werte().Farbe, before);
+
+    chooseColour(1, QColor(70, 0, 0));
+    EXPECT_EQ(form->werte().Hintergrundfarbe, RGBToColor({ 70, 0, 0 }));
+    EXPECT_EQ(messages.shown.size(), 2);
+}
+
+TEST_F(frmStartTest, ColourButtonRestartsTheCountdown)
+{
+    open();
+    ticks(35);
+    whenDialogOpens([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
+    farbButton(1)->click();
+    EXPECT_FALSE(label2()->isVisible());
+    EXPECT_EQ(form->werte().Hintergrundfarbe, StartSettings::defaults().Hintergrundfarbe);
+}
+
+TEST_F(frmStartTest, FolderDialogPutsTheChosenFolderIntoText1)
+{
+    QTemporaryDir chosen;
+    open();
+    whenDialogOpens([&](QWidget* dialog) {
+        auto* files = qobject_cast<QFileDialog*>(dialog);
+        ASSERT_NE(files, nullptr);
+        EXPECT_EQ(files->windowTitle(), "Ordner wählen");
+        files->setDirectory(chosen.path());
+        static_cast<QDialog*>(files)->accept();
+    });
+    form->cmdDurchsuchen_Click();
+    EXPECT_EQ(child<QLineEdit>("Text1")->text(), QDir::toNativeSeparators(chosen.path()));
+
+    whenDialogOpens([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
+    form->cmdDurchsuchen_Click();
+    EXPECT_EQ(child<QLineEdit>("Text1")->text(), QDir::toNativeSeparators(chosen.path()));
+}
+
+TEST_F(frmStartTest, PasswordTakesLettersOnlyAndBeepsForTheRest)
+{
+    open();
+    auto* password = child<QLineEdit>("txtPasswort");
+    QTest::keyClicks(password, "ab1 C9");
+    EXPECT_EQ(password->text(), "abC");
+    EXPECT_EQ(messages.beeps, 3);
+    QTest::keyClick(password, Qt::Key_Backspace);
+    EXPECT_EQ(password->text(), "ab");
+    QTest::keyClick(password, Qt::Key_Adiaeresis, Qt::NoModifier);
+    QTest::keyClick(password, Qt::Key_Return);
+    EXPECT_EQ(password->text(), "ab");
+    EXPECT_EQ(messages.beeps, 5);
+    password->clear();
+    password->insert("Pw1"); // as pasting does
+    EXPECT_EQ(password->text(), QString());
+}
+
+TEST_F(frmStartTest, NichtDurchsuchenSavesFourKeysAndShowsTheScreen)
+{
+    open();
+    child<QCheckBox>("chkZufall")->click();
+    child<QComboBox>("cmbSchriftgroesse")->setCurrentIndex(0);
+    child<QPushButton>("cmdAbbrechen")->click();
+    EXPECT_EQ(store.writes, QStringList({ "Pfad", "PW", "Zufall", "Doppelklick" }));
+    EXPECT_EQ(store.values.value("Data/Zufall"), "1");
+    EXPECT_FALSE(store.values.contains("Data/S"));
+    EXPECT_EQ(screen.calls, QStringList({ "laden", "Frame1Verstecken", "zeigen" }));
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(form->autostartAktiv());
+}
+
+TEST_F(frmStartTest, UnwritableStoreIsReportedAndTheStartGoesOn)
+{
+    store.writable = false;
+    screen.titel = QStringList { "Eins" };
+    open();
+    messages.shown.clear();
+    form->cmdOK_Click();
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].startsWith("Die Einstellungen konnten nicht gespeichert werden:\nmemory"));
+    EXPECT_TRUE(screen.calls.contains("zeigen"));
+}
+
+TEST_F(frmStartTest, ClosingBeforeTheJukeboxRunsEndsTheProgram)
+{
+    open();
+    child<QPushButton>("cmdBeenden")->click();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(ProgrammEnde);
+}
+
+TEST_F(frmStartTest, ClosingInFrontOfTheRunningJukeboxOnlyHidesTheStartWindow)
+{
+    QWidget jukebox;
+    jukebox.show();
+    open();
+    form->setScreen(&screen, &jukebox);
+    form->menuZurueck_Click();
+    child<QPushButton>("cmdBeenden")->click();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(ProgrammEnde);
+}
+
+TEST_F(frmStartTest, FitsATouchScreenOf1024x768)
+{
+    open();
+    form->resize(1024, 740);
+    QApplication::processEvents();
+    const QRect inside = form->rect();
+    for (QWidget* w : form->findChildren<QWidget*>()) {
+        if (!w->isVisible() || w->inherits("QMenu"))
+            continue;
+        const QRect r(w->mapTo(form.get(), QPoint(0, 0)), w->size());
+        EXPECT_TRUE(inside.contains(r)) << w->objectName().toStdString() << " lies outside the window";
+        if (qobject_cast<QPushButton*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)) {
+            EXPECT_GE(w->height(), 38) << w->objectName().toStdString() << " is too small for a finger";
+        }
+        if (auto* label = qobject_cast<QLabel*>(w); label && !label->wordWrap()) {
+            EXPECT_GE(w->width(), w->minimumSizeHint().width()) << w->objectName().toStdString() << " is cut off";
+        }
+    }
+    if (const QByteArray shots = qgetenv("TONVARO_SCREENSHOTS"); !shots.isEmpty())
+        form->grab().save(QString::fromLocal8Bit(shots) + "/frmStart.png");
+}
+
+} // namespace
