@@ -34,22 +34,21 @@ Archiv::Archiv(FlexGrid& MSFlexGrid1, FlexGrid& MSFlexGrid2)
 {
 }
 
+// Registers nothing with the error reporter: it runs once per song during a
+// scan, where a registration would cost more than reading the tag, and its
+// callers' procedures guard it.
 void Archiv::EineZeileInsArchiv(const QString& Datei, int optYRow)
 {
-    Procedure proc("Archiv", "void Archiv::EineZeileInsArchiv(const QString& Datei, int optYRow)",
-                   {{"Datei", Datei}, {"optYRow", optYRow}});
-    proc.run([&] {
-        const SongTags tags = modMP3Tags::GetSongTags(Datei);
-        const QString titel = OhneSemikolon(tags.titel.isEmpty() ? QStringLiteral("Unbekannt") : tags.titel);
-        const int zeile = optYRow != 0 ? optYRow : neueZeile(titel);
-        m_archiv.setRow(zeile);
-        m_archiv.setTextMatrix(zeile, Titel, titel);
-        m_archiv.setTextMatrix(zeile, Pfad, OhneSemikolon(Datei));
-        m_archiv.setTextMatrix(zeile, Interpret, OhneSemikolon(tags.interpret));
-        m_archiv.setTextMatrix(zeile, Genre, OhneSemikolon(tags.genre));
-        m_archiv.setTextMatrix(zeile, Sortierschluessel,
-                               m_archiv.TextMatrix(zeile, Interpret) + m_archiv.TextMatrix(zeile, Titel));
-    });
+    const SongTags tags = modMP3Tags::GetSongTags(Datei);
+    const QString titel = OhneSemikolon(tags.titel.isEmpty() ? QStringLiteral("Unbekannt") : tags.titel);
+    const int zeile = optYRow != 0 ? optYRow : neueZeile(titel);
+    m_archiv.setRow(zeile);
+    m_archiv.setTextMatrix(zeile, Titel, titel);
+    m_archiv.setTextMatrix(zeile, Pfad, OhneSemikolon(Datei));
+    m_archiv.setTextMatrix(zeile, Interpret, OhneSemikolon(tags.interpret));
+    m_archiv.setTextMatrix(zeile, Genre, OhneSemikolon(tags.genre));
+    m_archiv.setTextMatrix(zeile, Sortierschluessel,
+                           m_archiv.TextMatrix(zeile, Interpret) + m_archiv.TextMatrix(zeile, Titel));
 }
 
 int Archiv::neueZeile(const QString& titel)

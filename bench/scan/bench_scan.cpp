@@ -1,0 +1,225 @@
+// Folder scan into the archive against the bare work on the same files.
+//
+// A library of 20,000 small MP3 files (valid frames, most with an ID3v1 tag)
+// in 400 nested folders is generated once into the temporary folder and kept
+// for later runs. Measured on a warm cache, best of several rounds:
+//   - Einlesen into the archive grid vs a bare walk that only opens each
+//     *.mp3, reads its last 128 bytes and closes it (target ratio <= 2.0);
+//   - peak memory per archive row during a scan (target < 1 KiB; Linux only);
+//   - the longest gap between two processed event batches (target <= 100 ms).
+
+#include "common/FlexGrid.h"
+#include "common/MessageService.h"
+#include "library/Archiv.h"
+#include "library/Liedersuche.h"
+#include "platform/AppPaths.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int kInterpreten = 20;
+constexpr int kAlbenJeInterpret = 19; // 20 + 20 * 19 = 400 folders
+constexpr int kLiederJeOrdner = 50; // 20,000 songs
+constexpr int kRunden = 5;
+
+const char* const kGenerationMarker = "vollstaendig-v1";
+
+class SilentMessages : public MessageService {
+public:
+    void show(Icon, const QString& text, const QString&) override
+    {
+        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(text));
+    }
+    bool askYesNo(const QString&, Icon, const QString&) override { return false; }
+    void beep() override { }
+};
+
+QByteArray frames(int count)
+{
+    QByteArray frame(417, '\0'); // MPEG-1 Layer III, 128 kbit/s, 44.1 kHz, silent
+    frame[0] = char(0xFF);
+    frame[1] = char(0xFB);
+    frame[2] = char(0x90);
+    return frame.repeated(count);
+}
+
+QByteArray tag(int nummer)
+{
+    QByteArray bytes(128, ' ');
+    bytes.replace(0, 3, "TAG");
+    bytes.replace(3, 30, QByteArray("Lied ").append(QByteArray::number(nummer)).leftJustified(30, ' '));
+    bytes.replace(33, 30, QByteArray("Interpret ").append(QByteArray::number(nummer % 97)).leftJustified(30, ' '));
+    bytes[127] = char(nummer % 130);
+    return bytes;
+}
+
+void schreibeLied(const QString& pfad, int nummer)
+{
+    QFile file(pfad);
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(pfad));
+    file.write(frames(3));
+    if (nummer % 10 != 0) // every tenth song has no tag
+        file.write(tag(nummer));
+}
+
+void fuelleOrdner(const QString& ordner, int& nummer)
+{
+    QDir().mkpath(ordner);
+    for (int i = 0; i < kLiederJeOrdner; ++i, ++nummer)
+        schreibeLied(QStringLiteral("%1/Lied %2.mp3").arg(ordner).arg(nummer, 5, 10, QLatin1Char('0')), nummer);
+}
+
+QString bibliothek()
+{
+    const QString wurzel = QDir::tempPath() + QStringLiteral("/tonvaro-bench-scan");
+    if (QFile::exists(wurzel + QLatin1Char('/') + QLatin1String(kGenerationMarker)))
+        return wurzel + QStringLiteral("/Musik");
+    std::printf("generating 20,000 songs in %s ...\n", qPrintable(wurzel));
+    QDir(wurzel).removeRecursively();
+    int nummer = 0;
+    for (int i = 0; i < kInterpreten; ++i) {
+        const QString interpret = QStringLiteral("%1/Musik/Interpret %2").arg(wurzel).arg(i);
+        fuelleOrdner(interpret, nummer);
+        // Albums nest: every third one lies inside the album before it.
+        QString eltern = interpret;
+        for (int a = 0; a < kAlbenJeInterpret; ++a) {
+            const QString album = QStringLiteral("%1/Album %2").arg(a % 3 == 0 ? interpret : eltern).arg(a);
+            fuelleOrdner(album, nummer);
+            eltern = album;
+        }
+    }
+    QFile(wurzel + QLatin1Char('/') + QLatin1String(kGenerationMarker)).open(QIODevice::WriteOnly);
+    return wurzel + QStringLiteral("/Musik");
+}
+
+// The least any scan has to do: walk, open, read the tag bytes, close.
+int bareWalk(const QString& ordner)
+{
+    int anzahl = 0;
+    QDirIterator it(ordner, {QStringLiteral("*.mp3")}, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+            continue;
+        const qint64 laenge = file.size();
+        if (laenge >= 128 && file.seek(laenge - 128) && file.read(128).size() == 128)
+            ++anzahl;
+    }
+    return anzahl;
+}
+
+struct Scan {
+    double sekunden = 0;
+    int zeilen = 0;
+    double groessteLueckeMs = 0;
+};
+
+Scan einlesen(const QString& ordner)
+{
+    FlexGrid MSFlexGrid1;
+    FlexGrid MSFlexGrid2;
+    Archiv archiv(MSFlexGrid1, MSFlexGrid2);
+    SilentMessages meldungen;
+    Liedersuche suche(archiv, meldungen);
+    archiv.TabelleLeeren(MSFlexGrid1);
+
+    // A zero timer fires once per processed event batch.
+    QElapsedTimer uhr;
+    qint64 letzterTakt = 0;
+    qint64 luecke = 0;
+    QTimer takt;
+    takt.setInterval(0);
+    QObject::connect(&takt, &QTimer::timeout, [&] {
+        const qint64 jetzt = uhr.nsecsElapsed();
+        luecke = std::max(luecke, jetzt - letzterTakt);
+        letzterTakt = jetzt;
+    });
+    takt.start();
+
+    uhr.start();
+    suche.Einlesen(ordner);
+    const qint64 dauer = uhr.nsecsElapsed();
+    luecke = std::max(luecke, dauer - letzterTakt);
+    return {dauer / 1e9, MSFlexGrid1.Rows() - 1, luecke / 1e6};
+}
+
+// Linux: kB values of /proc/self/status; 0 elsewhere.
+qint64 procStatusKb(const char* feld)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& zeile : status.readAll().split('\n')) {
+        if (zeile.startsWith(feld))
+            return zeile.mid(qstrlen(feld)).trimmed().split(' ').value(0).toLongLong();
+    }
+    return 0;
+}
+
+// Peak memory per archive row of one scan, in bytes (0 where not measurable).
+double speicherJeZeile(const QString& ordner)
+{
+    QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
+    if (!clearRefs.open(QIODevice::WriteOnly) || clearRefs.write("5") != 1) // resets the peak to now
+        return 0;
+    clearRefs.close();
+    const qint64 vorher = procStatusKb("VmRSS:");
+    const Scan scan = einlesen(ordner);
+    const qint64 spitze = procStatusKb("VmHWM:");
+    return scan.zeilen > 0 ? (spitze - vorher) * 1024.0 / scan.zeilen : 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QTemporaryDir programmOrdner; // the error log, should anything fail
+    AppPaths::setProgramFolder(programmOrdner.path());
+
+    const QString ordner = bibliothek();
+    const int lieder = bareWalk(ordner); // warms the cache
+    // First, so that no earlier scan left freed memory for this one to reuse.
+    const double speicher = speicherJeZeile(ordner);
+
+    double besteBasis = 1e9;
+    double besterScan = 1e9;
+    std::vector<double> luecken;
+    int zeilen = 0;
+    for (int runde = 0; runde < kRunden; ++runde) {
+        QElapsedTimer uhr;
+        uhr.start();
+        bareWalk(ordner);
+        besteBasis = std::min(besteBasis, uhr.nsecsElapsed() / 1e9);
+        const Scan scan = einlesen(ordner);
+        besterScan = std::min(besterScan, scan.sekunden);
+        luecken.push_back(scan.groessteLueckeMs);
+        zeilen = scan.zeilen;
+    }
+    if (zeilen != lieder)
+        std::fprintf(stderr, "archive has %d rows for %d songs\n", zeilen, lieder);
+
+    std::printf("scan: %.0f songs/s (ratio %.2f vs bare walk)\n", zeilen / besterScan, besterScan / besteBasis);
+    std::printf("scan memory: %.0f bytes/row peak (target < 1024)\n", speicher);
+    // The median round, so that one preemption by another process on a busy
+    // machine does not count as the scan's own gap; the worst round is shown too.
+    std::sort(luecken.begin(), luecken.end());
+    std::printf("scan event gap: %.1f ms longest between event batches, median round (worst round %.1f ms; "
+                "target <= 100)\n",
+                luecken[luecken.size() / 2], luecken.back());
+    return zeilen == lieder ? 0 : 1;
+}
