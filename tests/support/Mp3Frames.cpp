@@ -4,7 +4,77 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace Mp3Frames {
+
+namespace {
+
+constexpr int kMpeg1Bitrates[] = {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320};
+constexpr int kLowBitrates[] = {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160};
+constexpr int kRates[3][3] = {{44100, 48000, 32000}, {22050, 24000, 16000}, {11025, 12000, 8000}};
+
+// 0 = MPEG-1, 1 = MPEG-2, 2 = MPEG-2.5
+int versionOf(const Format& format)
+{
+    for (int version = 0; version < 3; ++version) {
+        for (int rate : kRates[version]) {
+            if (rate == format.sampleRate)
+                return version;
+        }
+    }
+    qFatal("Mp3Frames: no MPEG sample rate %d", format.sampleRate);
+}
+
+int rateIndex(const Format& format)
+{
+    const int* rates = kRates[versionOf(format)];
+    return int(std::find(rates, rates + 3, format.sampleRate) - rates);
+}
+
+int bitrateIndex(const Format& format, int kbps)
+{
+    const int* table = versionOf(format) == 0 ? kMpeg1Bitrates : kLowBitrates;
+    const int* found = std::find(table + 1, table + 15, kbps);
+    if (found == table + 15)
+        qFatal("Mp3Frames: bitrate %d not allowed at %d Hz", kbps, format.sampleRate);
+    return int(found - table);
+}
+
+int frameBytes(const Format& format, int kbps, bool padding)
+{
+    const int factor = versionOf(format) == 0 ? 144 : 72;
+    return factor * kbps * 1000 / format.sampleRate + (padding ? 1 : 0);
+}
+
+int sideInfoBytes(const Format& format)
+{
+    if (versionOf(format) == 0)
+        return format.mono ? 17 : 32;
+    return format.mono ? 9 : 17;
+}
+
+void putBigEndian(QByteArray& bytes, int at, quint32 value, int width = 4)
+{
+    for (int i = 0; i < width; ++i)
+        bytes[at + i] = char(value >> (8 * (width - 1 - i)));
+}
+
+void putLittleEndian(QByteArray& bytes, int at, quint32 value)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes[at + i] = char(value >> (8 * i));
+}
+
+QByteArray syncsafe(quint32 value)
+{
+    QByteArray bytes(4, '\0');
+    for (int i = 0; i < 4; ++i)
+        bytes[i] = char((value >> (7 * (3 - i))) & 0x7F);
+    return bytes;
+}
+
+} // namespace
 
 QByteArray silentFrames(int count)
 {
@@ -32,6 +102,97 @@ bool writeFile(const QString& path, const QByteArray& bytes)
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+int samplesPerFrame(const Format& format)
+{
+    return versionOf(format) == 0 ? 1152 : 576;
+}
+
+QByteArray silentFrame(const Format& format, int bitrateKbps, bool padding)
+{
+    static constexpr int kVersionBits[] = {3, 2, 0};
+    QByteArray frame(frameBytes(format, bitrateKbps, padding), '\0');
+    frame[0] = char(0xFF);
+    frame[1] = char(0xE0 | kVersionBits[versionOf(format)] << 3 | 1 << 1 | 1); // Layer III, no CRC
+    frame[2] = char(bitrateIndex(format, bitrateKbps) << 4 | rateIndex(format) << 2 | (padding ? 2 : 0));
+    frame[3] = char(format.mono ? 0xC0 : 0x00);
+    return frame;
+}
+
+QByteArray frames(const Format& format, const QList<int>& bitratesKbps, int count)
+{
+    QByteArray bytes;
+    for (int i = 0; i < count; ++i)
+        bytes += silentFrame(format, bitratesKbps[i % bitratesKbps.size()]);
+    return bytes;
+}
+
+QByteArray xingFrame(const Format& format, int bitrateKbps, bool cbr, int frameCount, int streamBytes,
+                     int encoderDelay, int padding)
+{
+    QByteArray frame = silentFrame(format, bitrateKbps);
+    int at = 4 + sideInfoBytes(format);
+    frame.replace(at, 4, cbr ? "Info" : "Xing");
+    putBigEndian(frame, at + 4, 0x7); // frames, bytes, TOC
+    putBigEndian(frame, at + 8, quint32(frameCount));
+    putBigEndian(frame, at + 12, quint32(streamBytes));
+    for (int i = 0; i < 100; ++i)
+        frame[at + 16 + i] = char(i * 256 / 100);
+    at += 116;
+    if (encoderDelay >= 0 || padding >= 0) {
+        frame.replace(at, 9, "LAME3.100");
+        frame[at + 9] = char(cbr ? 0x01 : 0x04);
+        frame[at + 21] = char(qMax(0, encoderDelay) >> 4);
+        frame[at + 22] = char((qMax(0, encoderDelay) & 0x0F) << 4 | qMax(0, padding) >> 8);
+        frame[at + 23] = char(qMax(0, padding) & 0xFF);
+    }
+    return frame;
+}
+
+QByteArray vbriFrame(const Format& format, int bitrateKbps, int frameCount, int streamBytes)
+{
+    QByteArray frame = silentFrame(format, bitrateKbps);
+    constexpr int kAt = 4 + 32;
+    frame.replace(kAt, 4, "VBRI");
+    putBigEndian(frame, kAt + 4, 1, 2);    // version
+    putBigEndian(frame, kAt + 6, 0, 2);    // delay
+    putBigEndian(frame, kAt + 8, 75, 2);   // quality
+    putBigEndian(frame, kAt + 10, quint32(streamBytes));
+    putBigEndian(frame, kAt + 14, quint32(frameCount));
+    return frame;
+}
+
+QByteArray id3v2Tag(int paddingBytes, const QByteArray& title)
+{
+    QByteArray text = QByteArray(1, '\0') + title; // ISO-8859-1
+    QByteArray textFrame = "TIT2" + QByteArray(4, '\0') + QByteArray(2, '\0') + text;
+    putBigEndian(textFrame, 4, quint32(text.size()));
+    const QByteArray body = textFrame + QByteArray(paddingBytes, '\0');
+    return QByteArray("ID3\x03\x00\x00", 6) + syncsafe(quint32(body.size())) + body;
+}
+
+QByteArray apeTag(const QByteArray& key, const QByteArray& value)
+{
+    QByteArray item(8, '\0');
+    putLittleEndian(item, 0, quint32(value.size()));
+    item += key + '\0' + value;
+    auto block = [&](bool header) {
+        QByteArray bytes = QByteArray("APETAGEX") + QByteArray(24, '\0');
+        putLittleEndian(bytes, 8, 2000);
+        putLittleEndian(bytes, 12, quint32(item.size() + 32)); // items and footer
+        putLittleEndian(bytes, 16, 1);
+        putLittleEndian(bytes, 20, 0x80000000u | (header ? 0x20000000u : 0));
+        return bytes;
+    };
+    return block(true) + item + block(false);
+}
+
+QByteArray lyrics3v2(const QByteArray& lyrics)
+{
+    const QByteArray field = "LYR" + QByteArray::number(lyrics.size()).rightJustified(5, '0') + lyrics;
+    const QByteArray body = "LYRICSBEGIN" + field;
+    return body + QByteArray::number(body.size()).rightJustified(6, '0') + "LYRICS200";
 }
 
 } // namespace Mp3Frames

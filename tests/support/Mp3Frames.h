@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 // Builds MP3 data for tests: valid MPEG audio frames whose side information
@@ -15,5 +16,43 @@ QByteArray id3v1Tag(const QByteArray& title, const QByteArray& artist, unsigned 
 
 // Writes bytes to a file, creating folders on the way; true on success.
 bool writeFile(const QString& path, const QByteArray& bytes);
+
+// --- Layer III streams of any kind ---
+
+// The MPEG version follows from the sample rate: 32/44.1/48 kHz MPEG-1,
+// 16/22.05/24 kHz MPEG-2, 8/11.025/12 kHz MPEG-2.5.
+struct Format {
+    int sampleRate = 44100;
+    bool mono = false;
+};
+
+// Samples per channel in one frame of this format (1152 or 576).
+int samplesPerFrame(const Format& format);
+
+// One silent frame at the given bitrate (must be valid for the version).
+QByteArray silentFrame(const Format& format, int bitrateKbps, bool padding = false);
+
+// count silent frames, cycling through the bitrates (one entry: CBR).
+QByteArray frames(const Format& format, const QList<int>& bitratesKbps, int count);
+
+// An info frame in front of `frameCount` audio frames of `streamBytes`:
+// "Xing" (VBR) or "Info" (CBR) with frame count, byte count and TOC; with a
+// LAME extension when encoderDelay or padding is not negative.
+QByteArray xingFrame(const Format& format, int bitrateKbps, bool cbr, int frameCount, int streamBytes,
+                     int encoderDelay = -1, int padding = -1);
+
+// A Fraunhofer VBRI frame announcing frameCount frames.
+QByteArray vbriFrame(const Format& format, int bitrateKbps, int frameCount, int streamBytes);
+
+// --- Tags around the audio ---
+
+// An ID3v2.3 tag with one text frame and `paddingBytes` of zero padding.
+QByteArray id3v2Tag(int paddingBytes, const QByteArray& title = "Titel");
+
+// An APEv2 tag with header and footer and one text item.
+QByteArray apeTag(const QByteArray& key, const QByteArray& value);
+
+// A Lyrics3 v2.00 block with one lyrics field.
+QByteArray lyrics3v2(const QByteArray& lyrics);
 
 } // namespace Mp3Frames

@@ -1,0 +1,212 @@
+#include "playback/EnginePlayer.h"
+
+#include "playback/Mp3Length.h"
+#include "platform/AudioOutput.h"
+
+namespace {
+
+constexpr int kUnityGain = 1 << 15;
+constexpr int kRampFrames = 256; // 5.8 ms
+constexpr int kGainStep = kUnityGain / kRampFrames;
+
+// The position atomic holds the epoch in its top bits, so the output thread
+// can never write a position of an earlier epoch over a fresh one.
+constexpr int kFrameBits = 40;
+constexpr quint64 kFrameMask = (quint64(1) << kFrameBits) - 1;
+constexpr quint32 kEpochMask = (quint32(1) << (64 - kFrameBits)) - 1;
+
+quint64 packPosition(quint32 epoch, qint64 frame)
+{
+    return quint64(epoch & kEpochMask) << kFrameBits | (quint64(frame) & kFrameMask);
+}
+
+quint32 epochOf(quint64 packed)
+{
+    return quint32(packed >> kFrameBits);
+}
+
+qint64 msToFrames(qint64 milliseconds)
+{
+    return milliseconds * AudioOutput::kSampleRate / 1000;
+}
+
+} // namespace
+
+bool EnginePlayer::open(const QString& path)
+{
+    close();
+    if (path.isEmpty())
+        return false;
+    const auto length = Mp3Length::of(path);
+    if (!length)
+        return false;
+    auto decoder = Mp3Decoder::open(path);
+    if (!decoder)
+        return false;
+    {
+        std::lock_guard lock(m_decoderMutex);
+        m_decoder = std::move(decoder);
+    }
+    m_lengthMs.store(length->milliseconds(), std::memory_order_relaxed);
+    m_hasFile = true;
+    return true;
+}
+
+void EnginePlayer::close()
+{
+    m_command.store(Stop, std::memory_order_release);
+    std::unique_ptr<Mp3Decoder> old;
+    {
+        std::lock_guard lock(m_decoderMutex);
+        restart(0);
+        old = std::move(m_decoder);
+        m_seekMs.reset();
+    }
+    m_lengthMs.store(0, std::memory_order_relaxed);
+    m_hasFile = false;
+    m_pendingStart.reset();
+}
+
+void EnginePlayer::play()
+{
+    if (!m_hasFile)
+        return;
+    if (m_pendingStart) {
+        std::lock_guard lock(m_decoderMutex);
+        restart(msToFrames(*m_pendingStart));
+        m_seekMs = *m_pendingStart;
+        m_pendingStart.reset();
+    }
+    m_command.store(Play, std::memory_order_release);
+}
+
+void EnginePlayer::pause()
+{
+    if (status() == Playing)
+        m_command.store(Pause, std::memory_order_release);
+}
+
+void EnginePlayer::stop()
+{
+    m_command.store(Stop, std::memory_order_release);
+}
+
+void EnginePlayer::setStart(qint64 milliseconds)
+{
+    if (m_hasFile)
+        m_pendingStart = qMax<qint64>(0, milliseconds);
+}
+
+qint64 EnginePlayer::positionMs() const
+{
+    const qint64 frames = qint64(m_position.load(std::memory_order_acquire) & kFrameMask);
+    return (frames * 1000 + AudioOutput::kSampleRate / 2) / AudioOutput::kSampleRate;
+}
+
+EnginePlayer::Status EnginePlayer::status() const
+{
+    switch (m_command.load(std::memory_order_acquire)) {
+    case Pause:
+        return Paused;
+    case Play:
+        // A song that played to its end counts as stopped.
+        return m_endedEpoch.load(std::memory_order_acquire) == m_epoch.load(std::memory_order_acquire) ? Other
+                                                                                                      : Playing;
+    default:
+        return Other;
+    }
+}
+
+void EnginePlayer::restart(qint64 startFrame)
+{
+    const quint32 epoch = m_epoch.load(std::memory_order_relaxed) + 1;
+    m_position.store(packPosition(epoch, startFrame), std::memory_order_release);
+    m_epoch.store(epoch, std::memory_order_release);
+    m_nextFrame = startFrame;
+    m_endQueued = false;
+}
+
+bool EnginePlayer::decodeAhead()
+{
+    bool decoded = false;
+    for (;;) {
+        // One block per lock, so the control thread never waits long.
+        std::lock_guard lock(m_decoderMutex);
+        PcmBlock* block = m_decoder && !m_endQueued ? m_ring.writable() : nullptr;
+        if (!block)
+            return decoded;
+        if (m_seekMs) {
+            m_decoder->seek(*m_seekMs);
+            m_seekMs.reset();
+        }
+        block->epoch = m_epoch.load(std::memory_order_relaxed);
+        block->startFrame = m_nextFrame;
+        block->frames = m_decoder->read(block->samples.data(), PcmBlock::kFrames);
+        block->last = block->frames < PcmBlock::kFrames;
+        m_nextFrame += block->frames;
+        m_endQueued = block->last;
+        m_ring.publish();
+        decoded = true;
+    }
+}
+
+void EnginePlayer::mixInto(qint32* mix, int frames)
+{
+    const quint32 epoch = m_epoch.load(std::memory_order_acquire);
+    const bool audible = m_command.load(std::memory_order_acquire) == Play;
+    int done = 0;
+    while (done < frames) {
+        const PcmBlock* block = m_ring.readable();
+        if (!block)
+            break;
+        const bool current = block->epoch == epoch;
+        const int target = current && audible ? kUnityGain : 0;
+        if (m_gain == 0 && target == 0) {
+            if (current)
+                break; // paused or stopped: keep the place
+            dropBlock();
+            continue;
+        }
+        const int wanted = qMin(frames - done, block->frames - m_offset);
+        const int taken = mixFrames(block->samples.data() + m_offset * 2, mix + done * 2, wanted, target);
+        m_offset += taken;
+        done += taken;
+        if (current)
+            publishPosition(epoch, block->startFrame + m_offset);
+        if (m_offset == block->frames) {
+            if (current && block->last)
+                m_endedEpoch.store(epoch, std::memory_order_release);
+            dropBlock();
+        }
+    }
+}
+
+int EnginePlayer::mixFrames(const qint16* source, qint32* mix, int n, int target)
+{
+    int i = 0;
+    for (; i < n && m_gain != target; ++i) {
+        m_gain += target > m_gain ? kGainStep : -kGainStep;
+        mix[2 * i] += (source[2 * i] * m_gain) >> 15;
+        mix[2 * i + 1] += (source[2 * i + 1] * m_gain) >> 15;
+        if (m_gain == 0)
+            return i + 1;
+    }
+    for (; i < n; ++i) {
+        mix[2 * i] += source[2 * i];
+        mix[2 * i + 1] += source[2 * i + 1];
+    }
+    return n;
+}
+
+void EnginePlayer::publishPosition(quint32 epoch, qint64 frame)
+{
+    quint64 expected = m_position.load(std::memory_order_relaxed);
+    if (epochOf(expected) == (epoch & kEpochMask))
+        m_position.compare_exchange_strong(expected, packPosition(epoch, frame), std::memory_order_release);
+}
+
+void EnginePlayer::dropBlock()
+{
+    m_offset = 0;
+    m_ring.release();
+}

@@ -1,0 +1,274 @@
+#include "playback/Mp3Length.h"
+
+#include "playback/MpegFrameHeader.h"
+
+#include <QFile>
+
+#include <cstring>
+
+namespace {
+
+// Junk between the ID3v2 tags and the first frame that is still skipped;
+// Mp3Decoder gives the decoder the same limit.
+constexpr qint64 kResyncLimit = 64 * 1024;
+constexpr qint64 kHeadBytes = 8 * 1024;
+constexpr qint64 kWalkChunk = 1024 * 1024;
+// A frame counts as found only when this many consistent frames follow it
+// in a row (or the audio ends), so stray 0xFF bytes in junk are not taken.
+constexpr int kConfirmFrames = 2;
+// Samples by which a Layer III decoder's output lags its input. A gapless
+// decoder drops them at the start and expects the encoder's padding to
+// cover them at the end; where the padding is shorter, the song is that
+// much shorter.
+constexpr int kDecoderDelay = 529;
+
+quint32 bigEndian32(const uchar* p)
+{
+    return quint32(p[0]) << 24 | quint32(p[1]) << 16 | quint32(p[2]) << 8 | p[3];
+}
+
+quint32 littleEndian32(const uchar* p)
+{
+    return quint32(p[3]) << 24 | quint32(p[2]) << 16 | quint32(p[1]) << 8 | p[0];
+}
+
+QByteArray readAt(QFile& file, qint64 pos, qint64 bytes)
+{
+    if (pos < 0 || !file.seek(pos))
+        return {};
+    return file.read(bytes);
+}
+
+// Audio starts behind any number of ID3v2 tags, each of any size.
+qint64 skipId3v2(QFile& file)
+{
+    qint64 pos = 0;
+    for (;;) {
+        const QByteArray head = readAt(file, pos, 10);
+        const auto* h = reinterpret_cast<const uchar*>(head.constData());
+        if (head.size() < 10 || !head.startsWith("ID3") || h[3] == 0xFF || h[4] == 0xFF
+            || ((h[6] | h[7] | h[8] | h[9]) & 0x80))
+            return pos;
+        const qint64 size = qint64(h[6]) << 21 | qint64(h[7]) << 14 | qint64(h[8]) << 7 | h[9];
+        const bool footer = (h[5] & 0x10) != 0;
+        pos += 10 + size + (footer ? 10 : 0);
+    }
+}
+
+// Size of the tag that ends at `end`, or 0 when none does.
+qint64 trailingTagSize(QFile& file, qint64 start, qint64 end)
+{
+    const qint64 available = end - start;
+    if (available >= 128 && readAt(file, end - 128, 3) == "TAG")
+        return 128;
+    if (available >= 32) {
+        const QByteArray footer = readAt(file, end - 32, 32);
+        if (footer.startsWith("APETAGEX")) {
+            const auto* f = reinterpret_cast<const uchar*>(footer.constData());
+            const bool hasHeader = (littleEndian32(f + 20) & 0x80000000u) != 0;
+            const qint64 size = qint64(littleEndian32(f + 12)) + (hasHeader ? 32 : 0);
+            return size <= available ? size : 0;
+        }
+    }
+    if (available >= 15) {
+        const QByteArray tail = readAt(file, end - 15, 15);
+        if (tail.endsWith("LYRICS200")) {
+            bool ok = false;
+            const qint64 size = tail.left(6).toLongLong(&ok) + 15;
+            return ok && size <= available ? size : 0;
+        }
+        if (tail.endsWith("LYRICSEND")) {
+            // Version 1 has no size field; its text is at most 5100 bytes.
+            const qint64 window = qMin<qint64>(available, 5100 + 20);
+            const QByteArray text = readAt(file, end - window, window);
+            const qsizetype begin = text.lastIndexOf("LYRICSBEGIN");
+            return begin >= 0 ? window - begin : 0;
+        }
+    }
+    return 0;
+}
+
+// Audio ends in front of the trailing tags, which come in any order.
+qint64 audioEnd(QFile& file, qint64 start)
+{
+    qint64 end = file.size();
+    while (const qint64 tag = trailingTagSize(file, start, end))
+        end -= tag;
+    return end;
+}
+
+struct FirstFrame {
+    qint64 offset = 0;
+    MpegFrameHeader header;
+    QByteArray bytes;
+};
+
+bool followedByFrames(const QByteArray& data, qint64 pos, const MpegFrameHeader& first, qint64 dataEnd)
+{
+    const auto* bytes = reinterpret_cast<const uchar*>(data.constData());
+    for (int i = 0; i < kConfirmFrames; ++i) {
+        if (pos == dataEnd)
+            return true;
+        if (pos + 4 > data.size())
+            return false;
+        const auto next = MpegFrameHeader::parse(bytes + pos);
+        if (!next || !next->sameStreamAs(first))
+            return false;
+        pos += next->frameBytes();
+    }
+    return pos <= dataEnd;
+}
+
+std::optional<FirstFrame> searchFirstFrame(const QByteArray& data, qint64 base, qint64 end)
+{
+    const auto* bytes = reinterpret_cast<const uchar*>(data.constData());
+    const qint64 dataEnd = end - base; // the audio end, relative to data
+    const qint64 limit = qMin<qint64>(kResyncLimit, data.size() - 4);
+    for (qint64 i = 0; i <= limit; ++i) {
+        const auto header = bytes[i] == 0xFF ? MpegFrameHeader::parse(bytes + i) : std::nullopt;
+        if (!header)
+            continue;
+        const qint64 next = i + header->frameBytes();
+        if (next <= data.size() && next <= dataEnd && followedByFrames(data, next, *header, dataEnd))
+            return FirstFrame{base + i, *header, data.mid(i, header->frameBytes())};
+    }
+    return std::nullopt;
+}
+
+std::optional<FirstFrame> findFirstFrame(QFile& file, qint64 start, qint64 end)
+{
+    // Most files start right away; only junk makes the larger read necessary.
+    for (qint64 window : {kHeadBytes, kResyncLimit + kHeadBytes}) {
+        const QByteArray data = readAt(file, start, qMin(window, end - start));
+        if (auto frame = searchFirstFrame(data, start, end))
+            return frame;
+        if (data.size() < window)
+            break;
+    }
+    return std::nullopt;
+}
+
+struct InfoHeader {
+    std::optional<qint64> frames;
+    int encoderDelay = 0;
+    int padding = 0;
+};
+
+// A Xing/Info header (written by LAME and others) in the first frame.
+std::optional<InfoHeader> xingHeader(const FirstFrame& first)
+{
+    const auto* f = reinterpret_cast<const uchar*>(first.bytes.constData());
+    const qint64 size = first.bytes.size();
+    const int tag = 4 + first.header.sideInfoBytes();
+    if (first.header.layer != 3 || size < tag + 8)
+        return std::nullopt;
+    // The side information of an info frame is empty; only a CRC may sit there.
+    for (int i = 6; i < tag; ++i) {
+        if (f[i] != 0)
+            return std::nullopt;
+    }
+    if (std::memcmp(f + tag, "Xing", 4) != 0 && std::memcmp(f + tag, "Info", 4) != 0)
+        return std::nullopt;
+
+    InfoHeader info;
+    const quint32 flags = bigEndian32(f + tag + 4);
+    qint64 p = tag + 8;
+    if (flags & 0x1) {
+        if (size < p + 4)
+            return info;
+        info.frames = bigEndian32(f + p);
+        p += 4;
+    }
+    p += (flags & 0x2 ? 4 : 0) + (flags & 0x4 ? 100 : 0) + (flags & 0x8 ? 4 : 0);
+    // The LAME extension: encoder name, ..., then delay and padding as two 12-bit numbers.
+    if (size >= p + 24 && f[p] != 0) {
+        info.encoderDelay = f[p + 21] << 4 | f[p + 22] >> 4;
+        info.padding = (f[p + 22] & 0x0F) << 8 | f[p + 23];
+    }
+    return info;
+}
+
+// A VBRI header (Fraunhofer encoders): always 32 bytes behind the header.
+std::optional<qint64> vbriFrames(const FirstFrame& first)
+{
+    constexpr int kTag = 4 + 32;
+    if (first.bytes.size() < kTag + 18 || !first.bytes.mid(kTag, 4).startsWith("VBRI"))
+        return std::nullopt;
+    return bigEndian32(reinterpret_cast<const uchar*>(first.bytes.constData()) + kTag + 14);
+}
+
+// Forward-only view of a file through large reads.
+class ChunkReader {
+public:
+    explicit ChunkReader(QFile& file) : m_file(file) {}
+
+    // n bytes at pos, or nullptr past the end of the file.
+    const uchar* at(qint64 pos, int n)
+    {
+        if (pos < m_base || pos + n > m_base + m_buffer.size()) {
+            m_buffer = readAt(m_file, pos, kWalkChunk);
+            m_base = pos;
+            if (m_buffer.size() < n)
+                return nullptr;
+        }
+        return reinterpret_cast<const uchar*>(m_buffer.constData()) + (pos - m_base);
+    }
+
+private:
+    QFile& m_file;
+    QByteArray m_buffer;
+    qint64 m_base = 0;
+};
+
+// Counts the samples of every frame from pos to end; junk in between is
+// stepped over byte by byte, as a decoder resynchronises.
+qint64 walkFrames(QFile& file, qint64 pos, qint64 end, const MpegFrameHeader& first)
+{
+    ChunkReader reader(file);
+    qint64 samples = 0;
+    while (pos + 4 <= end) {
+        const uchar* bytes = reader.at(pos, 4);
+        if (!bytes)
+            break;
+        const auto header = bytes[0] == 0xFF ? MpegFrameHeader::parse(bytes) : std::nullopt;
+        if (!header || !header->sameStreamAs(first)) {
+            ++pos;
+            continue;
+        }
+        if (pos + header->frameBytes() > end)
+            break; // a cut-off last frame does not play
+        samples += header->samplesPerFrame();
+        pos += header->frameBytes();
+    }
+    return samples;
+}
+
+} // namespace
+
+std::optional<Mp3Length::Duration> Mp3Length::of(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const qint64 start = skipId3v2(file);
+    const qint64 end = audioEnd(file, start);
+    const auto first = findFirstFrame(file, start, end);
+    if (!first)
+        return std::nullopt;
+
+    const int perFrame = first->header.samplesPerFrame();
+    Duration duration{0, first->header.sampleRate};
+    const auto info = xingHeader(*first);
+    if (info && info->frames) {
+        const int cut = info->encoderDelay + qMax(info->padding, kDecoderDelay);
+        duration.samples = qMax<qint64>(0, *info->frames * perFrame - cut);
+    } else if (const auto frames = vbriFrames(*first)) {
+        // The decoder knows no VBRI header and plays its frame as silence.
+        duration.samples = (*frames + 1) * perFrame;
+    } else {
+        // An info frame without a frame count is still no audio.
+        const qint64 audio = first->offset + (info ? first->bytes.size() : 0);
+        duration.samples = walkFrames(file, audio, end, first->header);
+    }
+    return duration;
+}

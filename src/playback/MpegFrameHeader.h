@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <optional>
+
+// The four header bytes in front of every MPEG audio frame (layers I-III,
+// MPEG 1, 2 and 2.5), decoded into what length measuring needs.
+struct MpegFrameHeader {
+    enum class Version { Mpeg1, Mpeg2, Mpeg25 };
+
+    Version version = Version::Mpeg1;
+    int layer = 3;
+    int bitrateKbps = 0;
+    int sampleRate = 0;
+    bool padding = false;
+    bool mono = false;
+
+    // Parses big-endian header bytes; nullopt for anything that is not a
+    // usable header (no sync, reserved fields, free format).
+    static std::optional<MpegFrameHeader> parse(const uchar* bytes);
+
+    int frameBytes() const;
+    int samplesPerFrame() const;
+    // Bytes of Layer III side information after the header; a Xing or VBRI
+    // header sits right behind it.
+    int sideInfoBytes() const;
+    // Frames of one stream share version, layer and sample rate; a header that
+    // differs in these is taken for junk.
+    bool sameStreamAs(const MpegFrameHeader& other) const;
+};
