@@ -35,22 +35,22 @@ struct Demo {
 
 // Folder, title, artist, genre, length, minor key.
 const Demo kLieder[] = {
-    {"Pop/Die Heidelbeeren", "Sommer am Bodensee", "Die Heidelbeeren", "Pop", 24, false},
-    {"Pop/Die Heidelbeeren", "Grüße aus Köln", "Die Heidelbeeren", "Pop", 18, false},
-    {"Pop/Die Heidelbeeren/Live", "Tanz; bis der Morgen kommt", "Die Heidelbeeren", "Dance", 30, false},
-    {"Rock/Donnerhall", "Straßenfeuer", "Donnerhall", "Rock", 22, true},
-    {"Rock/Donnerhall", "Eisenbahn nach Nirgendwo", "Donnerhall", "Hard Rock", 16, true},
-    {"Rock/Donnerhall/Raritäten", "Ölfeld-Blues", "Donnerhall", "Blues", 34, true},
-    {"Jazz & Chanson", "Café Mélange", "Lotte Kühn", "Jazz", 28, false},
-    {"Jazz & Chanson", "Nachtfalter", "Lotte Kühn", "Chanson", 20, true},
-    {"Jazz & Chanson", "Der allerlängste Titel der ganzen Jukebox", "Lotte Kühn", "Swing", 12, false},
-    {"Volksmusik/Alpenglühn Trio", "Gämsenjodler", "Alpenglühn Trio", "Folk", 14, false},
-    {"Volksmusik/Alpenglühn Trio", "Über den Gipfeln", "Alpenglühn Trio", "National Folk", 26, false},
-    {"Volksmusik", "Polka für Oma Grete", "Quartett Übermut", "Polka", 15, false},
-    {"", "Träumerei in Blau", "Max Mösli & Band", "Easy Listening", 38, true},
-    {"", "Ohne Schublade", "Jörg Weißbier", "Kein Genre", 11, false},
-    {"Unsortiert", "   ", "Die Nachtschwärmer", "Ambient", 19, true},
-    {"Unsortiert", nullptr, nullptr, nullptr, 13, false},
+    { "Pop/Die Heidelbeeren", "Sommer am Bodensee", "Die Heidelbeeren", "Pop", 24, false },
+    { "Pop/Die Heidelbeeren", "Grüße aus Köln", "Die Heidelbeeren", "Pop", 18, false },
+    { "Pop/Die Heidelbeeren/Live", "Tanz; bis der Morgen kommt", "Die Heidelbeeren", "Dance", 30, false },
+    { "Rock/Donnerhall", "Straßenfeuer", "Donnerhall", "Rock", 22, true },
+    { "Rock/Donnerhall", "Eisenbahn nach Nirgendwo", "Donnerhall", "Hard Rock", 16, true },
+    { "Rock/Donnerhall/Raritäten", "Ölfeld-Blues", "Donnerhall", "Blues", 34, true },
+    { "Jazz & Chanson", "Café Mélange", "Lotte Kühn", "Jazz", 28, false },
+    { "Jazz & Chanson", "Nachtfalter", "Lotte Kühn", "Chanson", 20, true },
+    { "Jazz & Chanson", "Der allerlängste Titel der ganzen Jukebox", "Lotte Kühn", "Swing", 12, false },
+    { "Volksmusik/Alpenglühn Trio", "Gämsenjodler", "Alpenglühn Trio", "Folk", 14, false },
+    { "Volksmusik/Alpenglühn Trio", "Über den Gipfeln", "Alpenglühn Trio", "National Folk", 26, false },
+    { "Volksmusik", "Polka für Oma Grete", "Quartett Übermut", "Polka", 15, false },
+    { "", "Träumerei in Blau", "Max Mösli & Band", "Easy Listening", 38, true },
+    { "", "Ohne Schublade", "Jörg Weißbier", "Kein Genre", 11, false },
+    { "Unsortiert", "   ", "Die Nachtschwärmer", "Ambient", 19, true },
+    { "Unsortiert", nullptr, nullptr, nullptr, 13, false },
 };
 
 double frequenz(int midiNote)
@@ -60,7 +60,7 @@ double frequenz(int midiNote)
 
 // A plucked tone with a few overtones that fades out over its length.
 void ton(std::vector<float>& pcm, std::size_t start, double sekunden, int midiNote, float lautstaerke,
-         const double (&obertoene)[3])
+    const double (&obertoene)[3])
 {
     const std::size_t laenge = std::size_t(sekunden * kRate);
     const double f = frequenz(midiNote);
@@ -80,15 +80,15 @@ void ton(std::vector<float>& pcm, std::size_t start, double sekunden, int midiNo
 std::vector<float> komponieren(const Demo& lied, unsigned seed)
 {
     std::mt19937 zufall(seed);
-    const int dur[] = {0, 2, 4, 5, 7, 9, 11};
-    const int moll[] = {0, 2, 3, 5, 7, 8, 10};
+    const int dur[] = { 0, 2, 4, 5, 7, 9, 11 };
+    const int moll[] = { 0, 2, 3, 5, 7, 8, 10 };
     const int* leiter = lied.moll ? moll : dur;
     const int grundton = 57 + int(zufall() % 8);
     const double schlag = 60.0 / (90 + zufall() % 60);
-    const int akkorde[] = {0, 4, 5, 3};
-    const int akkordeMoll[] = {0, 5, 2, 6};
-    const double melodieKlang[3] = {1.0, 0.35 + (zufall() % 4) * 0.1, 0.15};
-    const double bassKlang[3] = {1.0, 0.2, 0.05};
+    const int akkorde[] = { 0, 4, 5, 3 };
+    const int akkordeMoll[] = { 0, 5, 2, 6 };
+    const double melodieKlang[3] = { 1.0, 0.35 + (zufall() % 4) * 0.1, 0.15 };
+    const double bassKlang[3] = { 1.0, 0.2, 0.05 };
 
     auto phrase = [&] {
         std::vector<std::pair<int, int>> noten; // scale step, eighths
@@ -125,8 +125,8 @@ std::vector<float> komponieren(const Demo& lied, unsigned seed)
 
 QByteArray alsPcm16(std::vector<float> pcm)
 {
-    const float spitze = std::max(0.01f, *std::max_element(pcm.begin(), pcm.end(),
-                                                           [](float x, float y) { return std::abs(x) < std::abs(y); }));
+    const float spitze = std::max(
+        0.01f, *std::max_element(pcm.begin(), pcm.end(), [](float x, float y) { return std::abs(x) < std::abs(y); }));
     const std::size_t ausblenden = std::min<std::size_t>(pcm.size(), kRate * 3 / 2);
     QByteArray bytes;
     bytes.reserve(qsizetype(pcm.size() * 2));
@@ -144,8 +144,9 @@ QByteArray alsPcm16(std::vector<float> pcm)
 bool kodieren(const QByteArray& pcm, const QString& ziel)
 {
     QProcess lame;
-    lame.start(QStringLiteral("lame"), {"--quiet", "-r", "-s", "44.1", "--bitwidth", "16", "--signed",
-                                        "--little-endian", "-m", "m", "-b", "64", "-", ziel});
+    lame.start(QStringLiteral("lame"),
+        { "--quiet", "-r", "-s", "44.1", "--bitwidth", "16", "--signed", "--little-endian", "-m", "m", "-b", "64", "-",
+            ziel });
     if (!lame.waitForStarted())
         return false;
     lame.write(pcm);
@@ -196,8 +197,8 @@ int main(int argc, char** argv)
             tags.SetSongGenre(pfad, QString::fromUtf8(lied.genre));
         }
         std::printf("%-70s | %s | %s | %s\n", qPrintable(QDir(wurzel).relativeFilePath(pfad)),
-                    qPrintable(modMP3Tags::GetSongName(pfad)), qPrintable(modMP3Tags::GetBand(pfad)),
-                    qPrintable(modMP3Tags::GetSongGenre(pfad)));
+            qPrintable(modMP3Tags::GetSongName(pfad)), qPrintable(modMP3Tags::GetBand(pfad)),
+            qPrintable(modMP3Tags::GetSongGenre(pfad)));
     }
     std::printf("%d demo songs in %s (%.1f s)\n", nummer, qPrintable(wurzel), uhr.elapsed() / 1000.0);
     return 0;

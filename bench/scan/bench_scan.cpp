@@ -108,7 +108,7 @@ QString bibliothek()
 int bareWalk(const QString& ordner)
 {
     int anzahl = 0;
-    QDirIterator it(ordner, {QStringLiteral("*.mp3")}, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    QDirIterator it(ordner, { QStringLiteral("*.mp3") }, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         QFile file(it.next());
         if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
@@ -152,7 +152,7 @@ Scan einlesen(const QString& ordner)
     suche.Einlesen(ordner);
     const qint64 dauer = uhr.nsecsElapsed();
     luecke = std::max(luecke, dauer - letzterTakt);
-    return {dauer / 1e9, MSFlexGrid1.Rows() - 1, luecke / 1e6};
+    return { dauer / 1e9, MSFlexGrid1.Rows() - 1, luecke / 1e6 };
 }
 
 // Linux: kB values of /proc/self/status; 0 elsewhere.
@@ -220,6 +220,6 @@ int main(int argc, char** argv)
     std::sort(luecken.begin(), luecken.end());
     std::printf("scan event gap: %.1f ms longest between event batches, median round (worst round %.1f ms; "
                 "target <= 100)\n",
-                luecken[luecken.size() / 2], luecken.back());
+        luecken[luecken.size() / 2], luecken.back());
     return zeilen == lieder ? 0 : 1;
 }

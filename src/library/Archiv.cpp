@@ -47,8 +47,8 @@ void Archiv::EineZeileInsArchiv(const QString& Datei, int optYRow)
     m_archiv.setTextMatrix(zeile, Pfad, OhneSemikolon(Datei));
     m_archiv.setTextMatrix(zeile, Interpret, OhneSemikolon(tags.interpret));
     m_archiv.setTextMatrix(zeile, Genre, OhneSemikolon(tags.genre));
-    m_archiv.setTextMatrix(zeile, Sortierschluessel,
-                           m_archiv.TextMatrix(zeile, Interpret) + m_archiv.TextMatrix(zeile, Titel));
+    m_archiv.setTextMatrix(
+        zeile, Sortierschluessel, m_archiv.TextMatrix(zeile, Interpret) + m_archiv.TextMatrix(zeile, Titel));
 }
 
 int Archiv::neueZeile(const QString& titel)
@@ -63,7 +63,7 @@ int Archiv::neueZeile(const QString& titel)
 
 void Archiv::TabellenBeschriften(bool NurPlaylist)
 {
-    Procedure proc("Archiv", "void Archiv::TabellenBeschriften(bool NurPlaylist)", {{"NurPlaylist", NurPlaylist}});
+    Procedure proc("Archiv", "void Archiv::TabellenBeschriften(bool NurPlaylist)", { { "NurPlaylist", NurPlaylist } });
     proc.run([&] {
         if (!NurPlaylist)
             beschriften(m_archiv, QStringLiteral("Dauer"));
@@ -76,8 +76,8 @@ void Archiv::beschriften(FlexGrid& grid, const QString& spalte3)
     for (int spalte = 0; spalte < kSichtbareSpalten; ++spalte)
         grid.setColAlignment(spalte, Qt::AlignLeft | Qt::AlignVCenter);
     Spaltenbreite();
-    const QString koepfe[kSichtbareSpalten] = {QStringLiteral("Titel"), QStringLiteral("Interpret"),
-                                               QStringLiteral("Genre"), spalte3};
+    const QString koepfe[kSichtbareSpalten]
+        = { QStringLiteral("Titel"), QStringLiteral("Interpret"), QStringLiteral("Genre"), spalte3 };
     grid.setRow(0);
     for (int spalte = 0; spalte < kSichtbareSpalten; ++spalte) {
         grid.setTextMatrix(0, spalte, koepfe[spalte]);

@@ -68,14 +68,14 @@ void Dateisuche::setGefundenAnzeige(std::function<void(const QString&)> anzeige)
     m_anzeige = std::move(anzeige);
 }
 
-qint64 Dateisuche::FindFile(const QString& sFol, const QString& sFile, qint64& nDirs, qint64& nFiles,
-                            QStringList& files, bool WithSubfolders)
+qint64 Dateisuche::FindFile(
+    const QString& sFol, const QString& sFile, qint64& nDirs, qint64& nFiles, QStringList& files, bool WithSubfolders)
 {
     Procedure proc("Dateisuche",
-                   "qint64 Dateisuche::FindFile(const QString& sFol, const QString& sFile, qint64& nDirs, "
-                   "qint64& nFiles, QStringList& files, bool WithSubfolders)",
-                   {{"sFol", sFol}, {"sFile", sFile}, {"nDirs", nDirs}, {"nFiles", nFiles},
-                    {"WithSubfolders", WithSubfolders}});
+        "qint64 Dateisuche::FindFile(const QString& sFol, const QString& sFile, qint64& nDirs, "
+        "qint64& nFiles, QStringList& files, bool WithSubfolders)",
+        { { "sFol", sFol }, { "sFile", sFile }, { "nDirs", nDirs }, { "nFiles", nFiles },
+            { "WithSubfolders", WithSubfolders } });
     if (sFol.isEmpty())
         return 0;
     if (!QFileInfo(sFol).isDir()) {
@@ -84,15 +84,15 @@ qint64 Dateisuche::FindFile(const QString& sFol, const QString& sFile, qint64& n
     }
     if (files.isEmpty())
         files.append(QString());
-    Lauf lauf {{sFile}, nDirs, nFiles, files, WithSubfolders, {}, {}};
+    Lauf lauf { { sFile }, nDirs, nFiles, files, WithSubfolders, {}, {} };
     return proc.value([&] { return ordnerDurchsuchen(sFol, lauf); }, qint64(0));
 }
 
 void Dateisuche::meldeFehlendenOrdner(const QString& ordner)
 {
     m_meldungen.show(MessageService::Icon::Critical,
-                     QStringLiteral("Der angegebene Ordner \"") + ordner + QStringLiteral("\" wurde nicht gefunden!")
-                         + QLatin1Char('\n') + QStringLiteral("Bitte geben Sie beim Starten einen gültigen Ordner an!"));
+        QStringLiteral("Der angegebene Ordner \"") + ordner + QStringLiteral("\" wurde nicht gefunden!")
+            + QLatin1Char('\n') + QStringLiteral("Bitte geben Sie beim Starten einen gültigen Ordner an!"));
 }
 
 qint64 Dateisuche::ordnerDurchsuchen(const QString& ordner, Lauf& lauf)

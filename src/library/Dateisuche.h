@@ -34,7 +34,7 @@ public:
     // KiB; the total stops growing at 1,500,000,000. A missing sFol shows the
     // critical message once and returns 0.
     qint64 FindFile(const QString& sFol, const QString& sFile, qint64& nDirs, qint64& nFiles, QStringList& files,
-                    bool WithSubfolders);
+        bool WithSubfolders);
 
 private:
     struct Lauf;

@@ -18,8 +18,8 @@ void Liedersuche::setGefundenAnzeige(std::function<void(const QString&)> anzeige
 
 void Liedersuche::Einlesen(const QString& Startordner)
 {
-    Procedure proc("Liedersuche", "void Liedersuche::Einlesen(const QString& Startordner)",
-                   {{"Startordner", Startordner}});
+    Procedure proc(
+        "Liedersuche", "void Liedersuche::Einlesen(const QString& Startordner)", { { "Startordner", Startordner } });
     if (Startordner.trimmed().isEmpty())
         return;
     FlexGrid& grid = m_archiv.archivGrid();

@@ -15,23 +15,21 @@ namespace {
 // The published ID3v1 list up to "Euro-House", without its number 84, so that
 // every name from "Bebob" on stands one below its published number; stored
 // tags and the operators' habits rely on exactly these numbers and spellings.
-constexpr std::array<const char16_t*, 124> kGenres = {
-    u"Blues", u"Classic Rock", u"Country", u"Dance", u"Disco", u"Funk", u"Grunge", u"Hip-Hop", u"Jazz", u"Metal",
-    u"New Age", u"Oldies", u"Other", u"Pop", u"R&B", u"Rap", u"Reggae", u"Rock", u"Techno", u"Industrial",
-    u"Alternative", u"Ska", u"Death Metal", u"Pranks", u"Soundtrack", u"Euro-Techno", u"Ambient", u"Trip-Hop",
-    u"Vocal", u"Jazz+Funk", u"Fusion", u"Trance", u"Classical", u"Instrumental", u"Acid", u"House", u"Game",
-    u"Sound Clip", u"Gospel", u"Noise", u"AlternRock", u"Bass", u"Soul", u"Punk", u"Space", u"Meditative",
-    u"Instrumental Pop", u"Instrumental Rock", u"Ethnic", u"Gothic", u"Darkwave", u"Techno-Industrial",
-    u"Electronic", u"Pop-Folk", u"Eurodance", u"Dream", u"Southern Rock", u"Comedy", u"Cult", u"Gangsta", u"Top 40",
-    u"Christian Rap", u"Pop/Funk", u"Jungle", u"Native American", u"Cabaret", u"New Wave", u"Psychadelic", u"Rave",
-    u"Showtunes", u"Trailer", u"Lo-Fi", u"Tribal", u"Acid Punk", u"Acid Jazz", u"Polka", u"Retro", u"Musical",
-    u"Rock & Roll", u"Hard Rock", u"Folk", u"Folk/Rock", u"National Folk", u"Swing", u"Bebob", u"Latin", u"Revival",
-    u"Celtic", u"Bluegrass", u"Avantgarde", u"Gothic Rock", u"Progressive Rock", u"Psychedelic Rock",
-    u"Symphonic Rock", u"Slow Rock", u"Big Band", u"Chorus", u"Easy Listening", u"Acoustic", u"Humour", u"Sprache",
-    u"Chanson", u"Opera", u"Chamber Music", u"Sonata", u"Symphony", u"Booty Bass", u"Primus", u"Porn Groove",
-    u"Satire", u"Slow Jam", u"Club", u"Tango", u"Samba", u"Folklore", u"Ballad", u"Power Ballad", u"Rhythmic Soul",
-    u"Freestyle", u"Duet", u"Punk Rock", u"Drum Solo", u"Acapella", u"Euro-House",
-};
+constexpr std::array<const char16_t*, 124> kGenres = { u"Blues", u"Classic Rock", u"Country", u"Dance", u"Disco",
+    u"Funk", u"Grunge", u"Hip-Hop", u"Jazz", u"Metal", u"New Age", u"Oldies", u"Other", u"Pop", u"R&B", u"Rap",
+    u"Reggae", u"Rock", u"Techno", u"Industrial", u"Alternative", u"Ska", u"Death Metal", u"Pranks", u"Soundtrack",
+    u"Euro-Techno", u"Ambient", u"Trip-Hop", u"Vocal", u"Jazz+Funk", u"Fusion", u"Trance", u"Classical",
+    u"Instrumental", u"Acid", u"House", u"Game", u"Sound Clip", u"Gospel", u"Noise", u"AlternRock", u"Bass", u"Soul",
+    u"Punk", u"Space", u"Meditative", u"Instrumental Pop", u"Instrumental Rock", u"Ethnic", u"Gothic", u"Darkwave",
+    u"Techno-Industrial", u"Electronic", u"Pop-Folk", u"Eurodance", u"Dream", u"Southern Rock", u"Comedy", u"Cult",
+    u"Gangsta", u"Top 40", u"Christian Rap", u"Pop/Funk", u"Jungle", u"Native American", u"Cabaret", u"New Wave",
+    u"Psychadelic", u"Rave", u"Showtunes", u"Trailer", u"Lo-Fi", u"Tribal", u"Acid Punk", u"Acid Jazz", u"Polka",
+    u"Retro", u"Musical", u"Rock & Roll", u"Hard Rock", u"Folk", u"Folk/Rock", u"National Folk", u"Swing", u"Bebob",
+    u"Latin", u"Revival", u"Celtic", u"Bluegrass", u"Avantgarde", u"Gothic Rock", u"Progressive Rock",
+    u"Psychedelic Rock", u"Symphonic Rock", u"Slow Rock", u"Big Band", u"Chorus", u"Easy Listening", u"Acoustic",
+    u"Humour", u"Sprache", u"Chanson", u"Opera", u"Chamber Music", u"Sonata", u"Symphony", u"Booty Bass", u"Primus",
+    u"Porn Groove", u"Satire", u"Slow Jam", u"Club", u"Tango", u"Samba", u"Folklore", u"Ballad", u"Power Ballad",
+    u"Rhythmic Soul", u"Freestyle", u"Duet", u"Punk Rock", u"Drum Solo", u"Acapella", u"Euro-House" };
 
 // Indexes tried when a genre name is written; 125 to 127 all read "Kein Genre".
 constexpr int kHoechsterGenreIndex = 127;
@@ -78,7 +76,7 @@ QString modMP3Tags::GetSongName(const QString& MP3Datei)
 
 QString modMP3Tags::GetBand(const QString& MP3Datei)
 {
-    Procedure proc("modMP3Tags", "QString modMP3Tags::GetBand(const QString& MP3Datei)", {{"MP3Datei", MP3Datei}});
+    Procedure proc("modMP3Tags", "QString modMP3Tags::GetBand(const QString& MP3Datei)", { { "MP3Datei", MP3Datei } });
     return proc.value(
         [&] {
             const Id3v1Tag tag = Id3v1Tag::read(MP3Datei);
@@ -105,7 +103,7 @@ QString modMP3Tags::GetSongGenreName(int GenreIndex)
 SongTags modMP3Tags::GetSongTags(const QString& MP3Datei)
 {
     const Id3v1Tag tag = Id3v1Tag::read(MP3Datei);
-    return {titelAus(tag), interpretAus(tag), genreAus(tag)};
+    return { titelAus(tag), interpretAus(tag), genreAus(tag) };
 }
 
 void modMP3Tags::SetSongName(const QString& MP3Datei, const QString& SongName)

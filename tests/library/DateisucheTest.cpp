@@ -18,13 +18,10 @@ protected:
         });
     }
 
-    qint64 findMp3(const QString& ordner)
-    {
-        return suche.FindFile(ordner, "*.mp3", nDirs, nFiles, files, true);
-    }
+    qint64 findMp3(const QString& ordner) { return suche.FindFile(ordner, "*.mp3", nDirs, nFiles, files, true); }
 
     RecordingMessages meldungen;
-    Dateisuche suche {meldungen};
+    Dateisuche suche { meldungen };
     qint64 nDirs = 0;
     qint64 nFiles = 0;
     QStringList files;
@@ -35,7 +32,7 @@ protected:
 TEST_F(DateisucheTest, CountsFilesFoldersAndKibibytes)
 {
     // 2.5 KiB each: the running total rounds halves to even (2, 4, 6).
-    for (const char* name : {"a.mp3", "A/b.mp3", "A/B/c.mp3"})
+    for (const char* name : { "a.mp3", "A/b.mp3", "A/B/c.mp3" })
         Mp3Frames::writeFile(music() + "/" + name, QByteArray(2560, 'x'));
     QDir().mkpath(music() + "/Leer");
 
@@ -45,7 +42,7 @@ TEST_F(DateisucheTest, CountsFilesFoldersAndKibibytes)
     ASSERT_EQ(files.size(), 4);
     EXPECT_EQ(files[0], "");
     EXPECT_EQ(files[1], music() + "/a.mp3");
-    EXPECT_EQ(anzeigen, QStringList({"Gefundene Lieder: 1", "Gefundene Lieder: 2", "Gefundene Lieder: 3"}));
+    EXPECT_EQ(anzeigen, QStringList({ "Gefundene Lieder: 1", "Gefundene Lieder: 2", "Gefundene Lieder: 3" }));
 }
 
 TEST_F(DateisucheTest, WithoutSubfoldersOnlyTheFolderItself)
@@ -53,7 +50,7 @@ TEST_F(DateisucheTest, WithoutSubfoldersOnlyTheFolderItself)
     Songs::write(music(), "a.mp3");
     Songs::write(music(), "A/b.mp3");
     EXPECT_GT(suche.FindFile(music(), "*.mp3", nDirs, nFiles, files, false), 0);
-    EXPECT_EQ(files, QStringList({"", music() + "/a.mp3"}));
+    EXPECT_EQ(files, QStringList({ "", music() + "/a.mp3" }));
 }
 
 TEST_F(DateisucheTest, PatternWithQuestionMark)
@@ -63,7 +60,7 @@ TEST_F(DateisucheTest, PatternWithQuestionMark)
     Songs::write(music(), "Bericht4.txt");
     suche.FindFile(music(), "Bericht?.txt", nDirs, nFiles, files, false);
     files.sort();
-    EXPECT_EQ(files, QStringList({"", music() + "/Bericht1.txt", music() + "/Bericht4.txt"}));
+    EXPECT_EQ(files, QStringList({ "", music() + "/Bericht1.txt", music() + "/Bericht4.txt" }));
 }
 
 TEST_F(DateisucheTest, EmptyFolderPathDoesNothingAndShowsNoMessage)
@@ -75,7 +72,7 @@ TEST_F(DateisucheTest, EmptyFolderPathDoesNothingAndShowsNoMessage)
 
 TEST_F(DateisucheTest, ProgrammEndeStopsAtTheNextFoundFileInEveryLevel)
 {
-    for (const char* name : {"a.mp3", "b.mp3", "A/a.mp3", "A/b.mp3", "A/B/a.mp3", "A/B/b.mp3", "C/a.mp3", "D/a.mp3"})
+    for (const char* name : { "a.mp3", "b.mp3", "A/a.mp3", "A/b.mp3", "A/B/a.mp3", "A/B/b.mp3", "C/a.mp3", "D/a.mp3" })
         Songs::write(music(), name);
     beiJedemFund = [&] {
         if (anzeigen.size() == 3)

@@ -6,8 +6,8 @@
 #include "errors/ErrPtnr.h"
 #include "platform/AppPaths.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <QTemporaryDir>
 
 #include <ostream>
 

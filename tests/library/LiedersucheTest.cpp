@@ -45,9 +45,9 @@ protected:
 
     FlexGrid MSFlexGrid1;
     FlexGrid MSFlexGrid2;
-    Archiv archiv {MSFlexGrid1, MSFlexGrid2};
+    Archiv archiv { MSFlexGrid1, MSFlexGrid2 };
     RecordingMessages meldungen;
-    Liedersuche suche {archiv, meldungen};
+    Liedersuche suche { archiv, meldungen };
     QString lblGefunden;
     std::function<void()> beiJedemFund;
 };
@@ -65,8 +65,10 @@ TEST_F(LiedersucheTest, MissingFolderShowsTheCriticalMessageOnceAndAddsNothing)
     suche.Einlesen(music() + "/Fehlt");
     ASSERT_EQ(meldungen.shown.size(), 1);
     EXPECT_EQ(meldungen.icons[0], MessageService::Icon::Critical);
-    EXPECT_EQ(meldungen.shown[0], "Der angegebene Ordner \"" + music() + "/Fehlt\" wurde nicht gefunden!\n"
-                                  "Bitte geben Sie beim Starten einen gültigen Ordner an!");
+    EXPECT_EQ(meldungen.shown[0],
+        "Der angegebene Ordner \"" + music()
+            + "/Fehlt\" wurde nicht gefunden!\n"
+              "Bitte geben Sie beim Starten einen gültigen Ordner an!");
     EXPECT_EQ(MSFlexGrid1.Rows(), 2);
     EXPECT_EQ(MSFlexGrid1.TextMatrix(1, 0), "");
     EXPECT_EQ(MSFlexGrid1.TextMatrix(0, 0), "Titel");
@@ -74,9 +76,8 @@ TEST_F(LiedersucheTest, MissingFolderShowsTheCriticalMessageOnceAndAddsNothing)
 
 TEST_F(LiedersucheTest, FolderFilesComeFirstThenSubfoldersDepthFirst)
 {
-    const QStringList alle = {song("a.mp3"),       song("b.mp3"),         song("A/a1.mp3"),
-                              song("A/X/x1.mp3"),  song("A/X/x2.mp3"),    song("A/X/Tief/t.mp3"),
-                              song("B/b1.mp3"),    song("B/Y/y1.mp3"),    song("C/c1.mp3")};
+    const QStringList alle = { song("a.mp3"), song("b.mp3"), song("A/a1.mp3"), song("A/X/x1.mp3"), song("A/X/x2.mp3"),
+        song("A/X/Tief/t.mp3"), song("B/b1.mp3"), song("B/Y/y1.mp3"), song("C/c1.mp3") };
     QDir().mkpath(music() + "/Leer");
 
     suche.Einlesen(music());
@@ -119,7 +120,7 @@ TEST_F(LiedersucheTest, SystemVolumeInformationIsSkippedInAnyCase)
     song("System Volume Information/a.mp3");
     song("system volume INFORMATION/Tiefer/b.mp3");
     suche.Einlesen(music());
-    EXPECT_EQ(pfade(), QStringList({bleibt}));
+    EXPECT_EQ(pfade(), QStringList({ bleibt }));
 
     archiv.TabelleLeeren(MSFlexGrid1);
     suche.Einlesen(music() + "/system volume INFORMATION");
@@ -129,7 +130,7 @@ TEST_F(LiedersucheTest, SystemVolumeInformationIsSkippedInAnyCase)
 
 TEST_F(LiedersucheTest, HiddenFilesAndAnyCaseOfTheExtensionAreFound)
 {
-    const QStringList erwartet = {song(".versteckt.mp3"), song("LAUT.MP3"), song(".Versteckter Ordner/a.Mp3")};
+    const QStringList erwartet = { song(".versteckt.mp3"), song("LAUT.MP3"), song(".Versteckter Ordner/a.Mp3") };
     song("notiz.txt");
     song("lied.mp3.bak");
     song("lied.mp4");
@@ -152,7 +153,7 @@ TEST_F(LiedersucheTest, EntriesThatAreNoSongFilesAreSkippedSilently)
 
     suche.Einlesen(music());
     const QStringList gefunden = pfade();
-    EXPECT_EQ(QSet<QString>(gefunden.begin(), gefunden.end()), QSet<QString>({gut, imOrdner}));
+    EXPECT_EQ(QSet<QString>(gefunden.begin(), gefunden.end()), QSet<QString>({ gut, imOrdner }));
     EXPECT_TRUE(meldungen.shown.isEmpty());
     EXPECT_TRUE(errors.reports.isEmpty());
 }
@@ -170,7 +171,7 @@ TEST_F(LiedersucheTest, NamesThatAreNotValidUtf8AreSkipped)
     ASSERT_TRUE(std::filesystem::exists(ordner / "Ordner\xfe" / "innen.mp3"));
 
     suche.Einlesen(music());
-    EXPECT_EQ(pfade(), QStringList({gut}));
+    EXPECT_EQ(pfade(), QStringList({ gut }));
     std::filesystem::remove_all(ordner);
 }
 #endif
@@ -181,10 +182,10 @@ TEST_F(LiedersucheTest, SymbolicLinksNeitherLoopNorListASongTwice)
     const QString echt = song("A/echt.mp3");
     QTemporaryDir aussen;
     const QString fremd = Songs::write(aussen.path(), "fremd.mp3", Songs::tag("F", "B", 0));
-    QFile::link(music(), music() + "/A/zurueck");       // points back up: would loop
-    QFile::link(music() + "/A", music() + "/B");        // the same folder again
-    QFile::link(echt, music() + "/verweis.mp3");        // the same file again
-    QFile::link(fremd, music() + "/A/fremd.mp3");       // a file outside: listed once
+    QFile::link(music(), music() + "/A/zurueck"); // points back up: would loop
+    QFile::link(music() + "/A", music() + "/B"); // the same folder again
+    QFile::link(echt, music() + "/verweis.mp3"); // the same file again
+    QFile::link(fremd, music() + "/A/fremd.mp3"); // a file outside: listed once
     QFile::link(fremd, music() + "/A/nochmal.mp3");
 
     suche.Einlesen(music());
@@ -193,7 +194,7 @@ TEST_F(LiedersucheTest, SymbolicLinksNeitherLoopNorListASongTwice)
     for (const QString& pfad : pfade())
         echteZiele << QFileInfo(pfad).canonicalFilePath();
     echteZiele.sort();
-    QStringList erwartet = {QFileInfo(echt).canonicalFilePath(), QFileInfo(fremd).canonicalFilePath()};
+    QStringList erwartet = { QFileInfo(echt).canonicalFilePath(), QFileInfo(fremd).canonicalFilePath() };
     erwartet.sort();
     EXPECT_EQ(echteZiele, erwartet);
 }
@@ -207,11 +208,12 @@ TEST_F(LiedersucheTest, UnreadableFolderIsSkippedAndTheScanGoesOn)
     const bool gesperrt = QDir(music() + "/Gesperrt").entryList(QDir::Files).isEmpty();
 
     suche.Einlesen(music());
-    QFile::setPermissions(music() + "/Gesperrt", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(
+        music() + "/Gesperrt", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     if (!gesperrt)
         GTEST_SKIP() << "running with rights that read every folder";
     const QStringList gefunden = pfade();
-    EXPECT_EQ(QSet<QString>(gefunden.begin(), gefunden.end()), QSet<QString>({gut, danach}));
+    EXPECT_EQ(QSet<QString>(gefunden.begin(), gefunden.end()), QSet<QString>({ gut, danach }));
     EXPECT_TRUE(meldungen.shown.isEmpty());
 }
 #endif
@@ -249,7 +251,7 @@ TEST_F(LiedersucheTest, EventsRunWhileTheScanGoesOn)
     beiJedemFund = [&] { timerBeiFund << (timerLief ? "ja" : "nein"); };
 
     suche.Einlesen(music());
-    EXPECT_EQ(timerBeiFund, QStringList({"nein", "ja", "ja"}));
+    EXPECT_EQ(timerBeiFund, QStringList({ "nein", "ja", "ja" }));
 }
 
 } // namespace

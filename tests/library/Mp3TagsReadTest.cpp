@@ -18,7 +18,7 @@ TEST_F(Mp3TagsReadTest, FileWithoutTagOrShorterThanATagGivesTheFallbacks)
     Mp3Frames::writeFile(kurz, QByteArray("TAG") + QByteArray(124, 'x')); // 127 bytes
     const QString ohneTag = Songs::write(music(), "ohne.mp3");
 
-    for (const QString& datei : {kurz, ohneTag}) {
+    for (const QString& datei : { kurz, ohneTag }) {
         EXPECT_EQ(modMP3Tags::GetSongName(datei), "Unbekannter Titel");
         EXPECT_EQ(modMP3Tags::GetBand(datei), "Unbekannter Interpret");
         EXPECT_EQ(modMP3Tags::GetSongGenre(datei), "Kein Genre");
@@ -65,8 +65,11 @@ TEST_F(Mp3TagsReadTest, FieldsLoseSpacesAtBothEndsButKeepNulPadding)
 
 TEST_F(Mp3TagsReadTest, TextsAreWindows1252)
 {
-    const QString datei
-        = Songs::write(music(), "umlaut.mp3", Songs::tag("M\xfc" "de Gr\xfc\xdf" "e \x80", "J\xf6rg & S\xf6hne", 0));
+    const QString datei = Songs::write(music(), "umlaut.mp3",
+        Songs::tag("M\xfc"
+                   "de Gr\xfc\xdf"
+                   "e \x80",
+            "J\xf6rg & S\xf6hne", 0));
     EXPECT_EQ(modMP3Tags::GetSongName(datei), QString::fromUtf8("Müde Grüße €"));
     EXPECT_EQ(modMP3Tags::GetBand(datei), QString::fromUtf8("Jörg & Söhne"));
 }
@@ -77,14 +80,30 @@ TEST_F(Mp3TagsReadTest, GenreBytesMapToTheProgramsList)
         int genreByte;
         const char* name;
     } cases[] = {
-        {0, "Blues"}, {17, "Rock"}, {40, "AlternRock"}, {67, "Psychadelic"}, {80, "Folk"}, {81, "Folk/Rock"},
-        {82, "National Folk"}, {83, "Swing"}, {84, "Bebob"}, {85, "Latin"}, {86, "Revival"}, {99, "Humour"},
-        {100, "Sprache"}, {101, "Chanson"}, {102, "Opera"}, {122, "Acapella"}, {123, "Euro-House"},
-        {124, "Kein Genre"}, {125, "Kein Genre"}, {255, "Kein Genre"},
+        { 0, "Blues" },
+        { 17, "Rock" },
+        { 40, "AlternRock" },
+        { 67, "Psychadelic" },
+        { 80, "Folk" },
+        { 81, "Folk/Rock" },
+        { 82, "National Folk" },
+        { 83, "Swing" },
+        { 84, "Bebob" },
+        { 85, "Latin" },
+        { 86, "Revival" },
+        { 99, "Humour" },
+        { 100, "Sprache" },
+        { 101, "Chanson" },
+        { 102, "Opera" },
+        { 122, "Acapella" },
+        { 123, "Euro-House" },
+        { 124, "Kein Genre" },
+        { 125, "Kein Genre" },
+        { 255, "Kein Genre" },
     };
     for (const auto& c : cases) {
         const QString datei = Songs::write(music(), QString("genre%1.mp3").arg(c.genreByte),
-                                           id3v1Tag("T", "B", static_cast<unsigned char>(c.genreByte)));
+            id3v1Tag("T", "B", static_cast<unsigned char>(c.genreByte)));
         EXPECT_EQ(modMP3Tags::GetSongGenre(datei), c.name) << "genre byte " << c.genreByte;
     }
 }

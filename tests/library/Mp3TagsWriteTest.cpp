@@ -24,7 +24,7 @@ protected:
 
     FakePlayer player;
     int aktiverPlayer = 0;
-    modMP3Tags tags {&player, [this] { return aktiverPlayer; }};
+    modMP3Tags tags { &player, [this] { return aktiverPlayer; } };
 };
 
 TEST_F(Mp3TagsWriteTest, TitleIsCutOrPaddedTo30)
@@ -53,8 +53,8 @@ TEST_F(Mp3TagsWriteTest, GenreIsWrittenOnlyForANameOfTheList)
     const struct {
         const char* name;
         int expectedByte;
-    } cases[] = {{"Swing", 83}, {"Bebob", 84}, {"Sprache", 100}, {"Euro-House", 123}, {"Kein Genre", 124},
-                 {"Blues", 0}, {"Folk-Rock", 0}, {"blues", 0}, {"", 0}};
+    } cases[] = { { "Swing", 83 }, { "Bebob", 84 }, { "Sprache", 100 }, { "Euro-House", 123 }, { "Kein Genre", 124 },
+        { "Blues", 0 }, { "Folk-Rock", 0 }, { "blues", 0 }, { "", 0 } };
     for (const auto& c : cases) {
         tags.SetSongGenre(datei, c.name);
         EXPECT_EQ(static_cast<unsigned char>(Songs::readAll(datei).back()), c.expectedByte) << c.name;
@@ -115,7 +115,6 @@ TEST_F(Mp3TagsWriteTest, ShortAndMissingFilesStayAsTheyAre)
     const QString fehlt = music() + "/fehlt.mp3";
     tags.SetSongName(fehlt, "Titel");
     EXPECT_FALSE(QFile::exists(fehlt));
-
 }
 
 TEST_F(Mp3TagsWriteTest, ReadOnlyFileStaysAsItIs)
@@ -160,8 +159,9 @@ TEST_F(Mp3TagsWriteTest, WritingThePlayingSongPausesAndResumesItAtTheSamePlace)
 
     tags.SetSongName(datei, "Neu");
 
-    EXPECT_EQ(player.calls, QStringList({"GetPosition(1)", "StopMP3(1)", "OpenMP3(1,)", "OpenMP3(1," + datei + ")",
-                                         "SetPosition(1,83000)", "PlayMP3(1)"}));
+    EXPECT_EQ(player.calls,
+        QStringList({ "GetPosition(1)", "StopMP3(1)", "OpenMP3(1,)", "OpenMP3(1," + datei + ")", "SetPosition(1,83000)",
+            "PlayMP3(1)" }));
     EXPECT_EQ(modMP3Tags::GetSongName(datei), "Neu");
 }
 
@@ -175,9 +175,9 @@ TEST_F(Mp3TagsWriteTest, FileIsWrittenOnlyWhileThePlayerHasLetGoOfIt)
 
     tags.SetBand(datei, "Neue Band");
 
-    EXPECT_EQ(bandBeiAufruf, QStringList({"GetPosition(0)=Alte Band", "StopMP3(0)=Alte Band", "OpenMP3(0,)=Alte Band",
-                                          "OpenMP3(0," + datei + ")=Neue Band", "SetPosition(0,5000)=Neue Band",
-                                          "PlayMP3(0)=Neue Band"}));
+    EXPECT_EQ(bandBeiAufruf,
+        QStringList({ "GetPosition(0)=Alte Band", "StopMP3(0)=Alte Band", "OpenMP3(0,)=Alte Band",
+            "OpenMP3(0," + datei + ")=Neue Band", "SetPosition(0,5000)=Neue Band", "PlayMP3(0)=Neue Band" }));
 }
 
 TEST_F(Mp3TagsWriteTest, SongLoadedAtPositionZeroIsClosedButNotRestarted)
@@ -186,7 +186,7 @@ TEST_F(Mp3TagsWriteTest, SongLoadedAtPositionZeroIsClosedButNotRestarted)
     player.loaded[0] = datei;
     player.position = 0;
     tags.SetSongGenre(datei, "Pop");
-    EXPECT_EQ(player.calls, QStringList({"GetPosition(0)", "StopMP3(0)", "OpenMP3(0,)"}));
+    EXPECT_EQ(player.calls, QStringList({ "GetPosition(0)", "StopMP3(0)", "OpenMP3(0,)" }));
 }
 
 TEST_F(Mp3TagsWriteTest, OtherSongsAndOtherPlayersAreLeftAlone)

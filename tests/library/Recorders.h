@@ -5,8 +5,8 @@
 #include "errors/ErrorWindow.h"
 #include "playback/PlayerControl.h"
 
-#include <QList>
 #include <functional>
+#include <QList>
 #include <QStringList>
 
 // Records every message box.
