@@ -2,7 +2,12 @@
 
 #include <QAbstractTableModel>
 #include <QColor>
+#include <QElapsedTimer>
+#include <QFont>
+#include <QTimer>
 #include <QString>
+
+#include "common/FlexGridRow.h"
 
 #include <vector>
 
@@ -12,6 +17,17 @@
 // state: the current cell and selection (whole rows), the top row, and how
 // many rows the view shows, so all logic on grids runs without widgets.
 // FlexGridView (common/ui) shows it and feeds back clicks and its height.
+//
+// Row numbers are the grid's: the model rows of Qt's interface are the data
+// rows, model row r being grid row r + 1; the header row is the horizontal
+// header. Row numbers, not songs, are what the selection and the top row
+// keep: inserting, removing or sorting rows leaves Row() at the same number.
+//
+// Bad row or column numbers (reading or writing a cell, Row/Col/RowSel/ColSel,
+// inserting or removing a row, a row count below 1) throw std::out_of_range,
+// which a Procedure reports like any other fault. Positions that only scroll
+// are clamped instead: setTopRow() keeps the top row within what can be shown,
+// RowIsVisible() is false for rows that do not exist.
 class FlexGrid : public QAbstractTableModel {
     Q_OBJECT
 
@@ -22,6 +38,7 @@ public:
     int Rows() const;
     // Writing 1 leaves only the header; rows beyond a new count disappear, new rows are empty.
     void setRows(int rows);
+    // The header row is always fixed: 1 is the only value accepted.
     int FixedRows() const;
     void setFixedRows(int fixedRows);
     int Cols() const;
@@ -31,13 +48,16 @@ public:
     void setTextMatrix(int row, int col, const QString& text);
     // Appends a row whose column 0 is text0; the other cells are empty.
     void AddItem(const QString& text0);
-    // Inserts a row at position row; the rows from there move down by one.
+    // Inserts a row at position row (1 .. Rows()); the rows from there move down by one.
     void AddItem(const QString& text0, int row);
+    // Removes data row row; rows below move up. Removing the last data row is allowed.
     void RemoveItem(int row);
     // Every cell text becomes empty, the header's too; the row count stays.
     void Clear();
 
     // --- current cell, selection, scrolling ---
+    // Setting Row collapses the row range (RowSel = Row) and setting Col the
+    // column range (ColSel = Col); set RowSel and ColSel afterwards to extend.
     int Row() const;
     void setRow(int row);
     int Col() const;
@@ -49,21 +69,29 @@ public:
     // Selects row across all columns: Row = RowSel = row, Col = 0, ColSel = Cols - 1.
     void selectRow(int row);
     int TopRow() const;
+    // Clamped to 1 .. Rows() - visibleRowCount() (the last page cannot scroll
+    // further up than the view can show), at least 1.
     void setTopRow(int row);
-    // True only when the row is fully visible in the view.
+    // True only when the row is fully visible in the view; the header row always is.
     bool RowIsVisible(int row) const;
     // Set by the view when its height changes: data rows fully visible below the header.
+    // 0 (no view yet) lets TopRow go up to the last row.
     void setVisibleRowCount(int rows);
     int visibleRowCount() const;
+    // -1 when the last mouse event was beside every row or column.
     int MouseRow() const;
     int MouseCol() const;
     void setMouseCell(int row, int col);
 
     // --- sort ---
-    // Sorts rows Row()..RowSel() ascending by the text of column Col(), by character codes.
+    // Sorts rows Row()..RowSel() (either order, header excluded) ascending by
+    // the text of column Col(), by character codes (see lessByCodes in
+    // FlexGridSort.h); equal texts keep their order.
     void Sort();
 
     // --- look ---
+    // While false, cell changes are not announced one by one; switching back
+    // to true announces them at once and emits redrawEnabled().
     void setRedraw(bool redraw);
     bool Redraw() const;
     void setColAlignment(int col, Qt::Alignment alignment);
@@ -74,32 +102,77 @@ public:
     // Bold font for the current cell (Row(), Col()).
     void setCellFontBold(bool bold);
     bool CellFontBold(int row, int col) const;
+    // Point size of the cell font; the view derives its fixed row height from it.
     void setFontSize(double points);
     double FontSize() const;
     // Width of the whole grid in twips, set by the view (used for column widths).
     void setWidth(int twips);
     int Width() const;
 
+    // Cells, header (fixed row), selected row, and the area below the last row.
     struct Colours {
-        QColor back, fore, backFixed, foreFixed, backSel, foreSel, backBkg;
+        QColor back = Qt::white, fore = Qt::black;
+        QColor backFixed = QColor(0xF0, 0xF0, 0xF0), foreFixed = Qt::black;
+        QColor backSel = QColor(0x00, 0x00, 0x80), foreSel = Qt::white;
+        QColor backBkg = QColor(0x80, 0x80, 0x80);
     };
     void setColours(const Colours& colours);
     Colours colours() const;
 
     // --- QAbstractItemModel: rows below the header are the model's rows ---
+    //
+    // Rows appended at the end reach Qt's interface in batches, at most one
+    // batch per kAnnounceIntervalMs (the first at once, on the next pass of
+    // the event loop): a scan appending 100,000 rows while events run would
+    // otherwise lay out and repaint the view after every row. Until then
+    // rowCount() lags behind Rows(); every other change of the rows, and
+    // announcePendingRows(), announces them first.
+    static constexpr int kAnnounceIntervalMs = 100;
+    void announcePendingRows();
+
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 signals:
     // Row, Col, RowSel or ColSel changed.
     void selectionChanged();
     void topRowChanged(int row);
     void columnLayoutChanged();
+    // Font size, colours or bold cells changed.
     void lookChanged();
+    void redrawDisabled();
     void redrawEnabled();
 
 private:
-    // implementation chosen by the grid's author
+    static constexpr int kDefaultColWidth = 960;
+
+    void checkRow(int row) const;
+    void checkCol(int col) const;
+    // After the row count changed: keeps Row, RowSel and TopRow on existing rows.
+    void clampToRows();
+    int maxTopRow() const;
+    void applyTopRow(int row);
+    void announceCells(int firstRow, int lastRow);
+    void scheduleAnnouncement();
+    QFont cellFont(bool bold) const;
+
+    int m_cols;
+    std::vector<FlexGridRow> m_rows; // [0] is the header row
+    int m_announcedRows = 1;         // rows that Qt's interface reports, header included
+    QTimer m_announceTimer;
+    QElapsedTimer m_sinceAnnouncement;
+    int m_row = 1, m_col = 0, m_rowSel = 1, m_colSel = 0;
+    int m_topRow = 1;
+    int m_visibleRows = 0;
+    int m_mouseRow = 0, m_mouseCol = 0;
+    bool m_redraw = true;
+    bool m_cellsChangedWhileHidden = false;
+    std::vector<Qt::Alignment> m_alignment;
+    std::vector<int> m_colWidth;
+    double m_fontSize = 9.0;
+    int m_width = 0;
+    Colours m_colours;
 };

@@ -20,18 +20,18 @@ char16_t decodeByte(unsigned char byte)
     return byte;
 }
 
-char encodeChar(char16_t c)
+} // namespace
+
+int windows1252Code(char16_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return char(c);
+        return c;
     for (std::size_t i = 0; i < kHighControls.size(); ++i) {
         if (kHighControls[i] == c)
-            return char(0x80 + i);
+            return int(0x80 + i);
     }
-    return '?';
+    return -1;
 }
-
-} // namespace
 
 QString fromWindows1252(const QByteArray& bytes)
 {
@@ -50,7 +50,8 @@ QByteArray toWindows1252(const QString& text)
         // A character outside the Basic Multilingual Plane is one "?", not two.
         if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
             ++i;
-        bytes.append(encodeChar(c.unicode()));
+        const int code = windows1252Code(c.unicode());
+        bytes.append(code < 0 ? '?' : char(code));
     }
     return bytes;
 }

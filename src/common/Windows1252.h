@@ -7,3 +7,5 @@
 QString fromWindows1252(const QByteArray& bytes);
 // Characters that Windows-1252 cannot hold become "?".
 QByteArray toWindows1252(const QString& text);
+// The byte that Windows-1252 uses for c, or -1 when it cannot hold c.
+int windows1252Code(char16_t c);

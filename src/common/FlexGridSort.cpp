@@ -1,0 +1,74 @@
+#include "common/FlexGridSort.h"
+
+#include "common/Windows1252.h"
+
+#include <algorithm>
+
+namespace {
+
+unsigned sortWeight(char16_t c)
+{
+    const int code = windows1252Code(c);
+    return code >= 0 ? unsigned(code) : 0x10000u + c;
+}
+
+// A key with its first 16 characters packed as one byte each (the weight,
+// capped at 0xFF), big-endian, so that most comparisons of a large sort are
+// decided by two integers without reaching into the rows' memory. The cap
+// and the zero padding only ever make heads equal, never reverse an order;
+// equal heads fall back to the full comparison.
+struct SortEntry {
+    quint64 head[2] = {0, 0};
+    QStringView key;
+    int row = 0;
+
+    SortEntry(QStringView text, int rowIndex)
+        : key(text)
+        , row(rowIndex)
+    {
+        const qsizetype n = std::min<qsizetype>(16, text.size());
+        for (qsizetype i = 0; i < n; ++i) {
+            const quint64 byte = std::min(sortWeight(text[i].unicode()), 0xFFu);
+            head[i / 8] |= byte << (56 - 8 * (i % 8));
+        }
+    }
+};
+
+bool lessEntry(const SortEntry& a, const SortEntry& b)
+{
+    if (a.head[0] != b.head[0])
+        return a.head[0] < b.head[0];
+    if (a.head[1] != b.head[1])
+        return a.head[1] < b.head[1];
+    return lessByCodes(a.key, b.key);
+}
+
+} // namespace
+
+bool lessByCodes(QStringView a, QStringView b)
+{
+    const qsizetype n = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t ca = a[i].unicode();
+        const char16_t cb = b[i].unicode();
+        if (ca != cb)
+            return sortWeight(ca) < sortWeight(cb);
+    }
+    return a.size() < b.size();
+}
+
+void sortRowsByCodes(std::vector<FlexGridRow>& rows, int first, int last, int col, int cols)
+{
+    // Sort small entries and move each row once afterwards.
+    std::vector<SortEntry> order;
+    order.reserve(last - first + 1);
+    for (int r = first; r <= last; ++r)
+        order.emplace_back(rows[r].cell(col, cols), r);
+    std::stable_sort(order.begin(), order.end(), lessEntry);
+
+    std::vector<FlexGridRow> sorted;
+    sorted.reserve(order.size());
+    for (const SortEntry& entry : order)
+        sorted.push_back(std::move(rows[entry.row]));
+    std::move(sorted.begin(), sorted.end(), rows.begin() + first);
+}

@@ -1,0 +1,354 @@
+#include "common/ui/FlexGridView.h"
+
+#include "common/FlexGrid.h"
+#include "common/Twips.h"
+
+#include <QFocusEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScopedValueRollback>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace {
+
+// The key codes the window code was written against; 0 for keys it never asks about.
+int classicKeyCode(const QKeyEvent& event)
+{
+    const int key = event.key();
+    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
+        return key;
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
+        return 112 + (key - Qt::Key_F1);
+    switch (key) {
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Tab: return 9;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Space: return 32;
+    case Qt::Key_PageUp: return 33;
+    case Qt::Key_PageDown: return 34;
+    case Qt::Key_End: return 35;
+    case Qt::Key_Home: return 36;
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    case Qt::Key_Insert: return 45;
+    case Qt::Key_Delete: return 46;
+    default: return 0;
+    }
+}
+
+int classicShift(Qt::KeyboardModifiers modifiers)
+{
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
+        | (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+int classicButton(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 0;
+    }
+}
+
+} // namespace
+
+FlexGridView::FlexGridView(QWidget* parent)
+    : QTableView(parent)
+{
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // Guests scroll with the arrow buttons; columns 4 and 5 lie beyond the right edge on purpose.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The grid, not the current index, decides what is scrolled into view.
+    setAutoScroll(false);
+    setTabKeyNavigation(false);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    setMouseTracking(true);
+
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(1);
+
+    QHeaderView* header = horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->setStretchLastSection(false);
+    header->setSectionsClickable(false);
+    header->setSectionsMovable(false);
+    header->setHighlightSections(false);
+    header->setMinimumSectionSize(0);
+    header->viewport()->installEventFilter(this);
+
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &FlexGridView::userScrolled);
+}
+
+void FlexGridView::setGrid(FlexGrid* grid)
+{
+    if (m_grid)
+        disconnect(m_grid, nullptr, this, nullptr);
+    m_grid = grid;
+    setModel(grid);
+    if (!grid)
+        return;
+    connect(grid, &FlexGrid::selectionChanged, this, &FlexGridView::showGridSelection);
+    connect(grid, &FlexGrid::topRowChanged, this, &FlexGridView::showGridTopRow);
+    connect(grid, &FlexGrid::columnLayoutChanged, this, &FlexGridView::applyColumnLayout);
+    connect(grid, &FlexGrid::lookChanged, this, &FlexGridView::applyLook);
+    connect(grid, &FlexGrid::redrawDisabled, this, [this] { applyRedraw(false); });
+    connect(grid, &FlexGrid::redrawEnabled, this, [this] { applyRedraw(true); });
+    // Qt's selection follows moved rows; the grid keeps row numbers.
+    connect(grid, &QAbstractItemModel::rowsInserted, this, &FlexGridView::showGridSelection);
+    connect(grid, &QAbstractItemModel::rowsRemoved, this, &FlexGridView::showGridSelection);
+    applyLook();
+    applyColumnLayout();
+    applyRedraw(grid->Redraw());
+    showGridSelection();
+}
+
+FlexGrid* FlexGridView::grid() const
+{
+    return m_grid;
+}
+
+int FlexGridView::rowHeight() const
+{
+    return fontMetrics().height() + 4;
+}
+
+// --- the grid moves the view ---
+
+void FlexGridView::applyLook()
+{
+    if (!m_grid)
+        return;
+    QFont cellFont = font();
+    cellFont.setPointSizeF(m_grid->FontSize());
+    setFont(cellFont);
+    const int height = rowHeight();
+    verticalHeader()->setDefaultSectionSize(height);
+    horizontalHeader()->setFixedHeight(height);
+
+    const FlexGrid::Colours colours = m_grid->colours();
+    QPalette cells = palette();
+    cells.setColor(QPalette::Base, colours.backBkg);
+    cells.setColor(QPalette::Text, colours.fore);
+    cells.setColor(QPalette::Highlight, colours.backSel);
+    cells.setColor(QPalette::HighlightedText, colours.foreSel);
+    setPalette(cells);
+    QPalette fixed = horizontalHeader()->palette();
+    fixed.setColor(QPalette::Button, colours.backFixed);
+    fixed.setColor(QPalette::Window, colours.backFixed);
+    fixed.setColor(QPalette::ButtonText, colours.foreFixed);
+    fixed.setColor(QPalette::WindowText, colours.foreFixed);
+    horizontalHeader()->setPalette(fixed);
+
+    updateGeometries();
+    viewport()->update();
+    horizontalHeader()->viewport()->update();
+}
+
+void FlexGridView::applyColumnLayout()
+{
+    if (!m_grid)
+        return;
+    for (int col = 0; col < m_grid->Cols(); ++col)
+        horizontalHeader()->resizeSection(col, twipsToPixels(m_grid->ColWidth(col), logicalDpiX()));
+    viewport()->update();
+    horizontalHeader()->viewport()->update();
+}
+
+void FlexGridView::applyRedraw(bool redraw)
+{
+    setUpdatesEnabled(redraw);
+    if (!redraw)
+        return;
+    showGridSelection();
+    showGridTopRow();
+    viewport()->update();
+    horizontalHeader()->viewport()->update();
+}
+
+void FlexGridView::showGridSelection()
+{
+    if (!m_grid)
+        return;
+    // Rows the grid has not announced yet are shown once it does (rowsInserted).
+    const int row = m_grid->Row();
+    const int first = std::max(1, std::min(row, m_grid->RowSel()));
+    const int last = std::min(std::max(row, m_grid->RowSel()), m_grid->rowCount());
+    const QModelIndex current = m_grid->index(row - 1, m_grid->Col());
+    QItemSelection wanted;
+    if (last >= first)
+        wanted.select(m_grid->index(first - 1, 0), m_grid->index(last - 1, m_grid->Cols() - 1));
+
+    QItemSelectionModel* selection = selectionModel();
+    if (selection->currentIndex() == current && selection->selection() == wanted)
+        return;
+    QScopedValueRollback following(m_following, true);
+    selection->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+    selection->select(wanted, QItemSelectionModel::ClearAndSelect);
+}
+
+void FlexGridView::showGridTopRow()
+{
+    if (!m_grid)
+        return;
+    QScopedValueRollback following(m_following, true);
+    verticalScrollBar()->setValue(m_grid->TopRow() - 1);
+}
+
+void FlexGridView::updateGeometries()
+{
+    {
+        QScopedValueRollback following(m_following, true);
+        QTableView::updateGeometries();
+    }
+    if (!m_grid)
+        return;
+    m_grid->setVisibleRowCount(viewport()->height() / rowHeight());
+    m_grid->setWidth(pixelsToTwips(viewport()->width(), logicalDpiX()));
+    showGridTopRow();
+}
+
+// --- the user moves the grid ---
+
+void FlexGridView::userScrolled(int value)
+{
+    if (m_grid && !m_following)
+        m_grid->setTopRow(value + 1);
+}
+
+void FlexGridView::pushCurrentRowToGrid()
+{
+    if (!m_grid)
+        return;
+    const QModelIndex current = currentIndex();
+    const int row = current.isValid() ? current.row() + 1 : m_grid->Row();
+    const bool changed = row != m_grid->Row() || row != m_grid->RowSel() || m_grid->Col() != 0
+        || m_grid->ColSel() != m_grid->Cols() - 1;
+    if (!changed) {
+        showGridSelection();
+        return;
+    }
+    m_grid->selectRow(row);
+    emit selChange();
+}
+
+void FlexGridView::keyPressEvent(QKeyEvent* event)
+{
+    if (!m_grid) {
+        QTableView::keyPressEvent(event);
+        return;
+    }
+    int keyCode = classicKeyCode(*event);
+    if (keyCode != 0) {
+        emit keyDown(keyCode, classicShift(event->modifiers()));
+        if (keyCode == 0) {
+            event->accept();
+            return;
+        }
+    }
+    const QModelIndex before = currentIndex();
+    QTableView::keyPressEvent(event);
+    if (currentIndex() != before) {
+        scrollTo(currentIndex());
+        pushCurrentRowToGrid();
+    }
+}
+
+void FlexGridView::keyboardSearch(const QString&)
+{
+    // Letters do not jump to rows here; the search runs on the on-screen keyboard.
+}
+
+void FlexGridView::noteMouseCell(const QPoint& viewportPos)
+{
+    if (!m_grid)
+        return;
+    const int row = rowAt(viewportPos.y());
+    m_grid->setMouseCell(row >= 0 ? row + 1 : -1, columnAt(viewportPos.x()));
+}
+
+void FlexGridView::emitMouseDown(QMouseEvent* event, const QPoint& viewPos)
+{
+    emit mouseDown(classicButton(event->button()), classicShift(event->modifiers()),
+        pixelsToTwips(viewPos.x(), logicalDpiX()), pixelsToTwips(viewPos.y(), logicalDpiY()));
+}
+
+void FlexGridView::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint pos = event->position().toPoint();
+    noteMouseCell(pos);
+    QTableView::mousePressEvent(event);
+    if (!m_grid)
+        return;
+    pushCurrentRowToGrid();
+    emitMouseDown(event, viewport()->mapTo(this, pos));
+}
+
+void FlexGridView::mouseMoveEvent(QMouseEvent* event)
+{
+    noteMouseCell(event->position().toPoint());
+    QTableView::mouseMoveEvent(event);
+    if (event->buttons() != Qt::NoButton)
+        pushCurrentRowToGrid();
+}
+
+void FlexGridView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The first press of the double-click has selected the row already.
+    noteMouseCell(event->position().toPoint());
+    event->accept();
+    if (m_grid)
+        emit dblClick();
+}
+
+void FlexGridView::focusOutEvent(QFocusEvent* event)
+{
+    QTableView::focusOutEvent(event);
+    // A popup menu or another window taking over is not leaving the grid.
+    if (m_grid && event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
+        emit validate();
+}
+
+void FlexGridView::noteHeaderMouse(QMouseEvent* event)
+{
+    m_grid->setMouseCell(0, horizontalHeader()->logicalIndexAt(event->position().toPoint()));
+}
+
+bool FlexGridView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!m_grid || watched != horizontalHeader()->viewport())
+        return QTableView::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        noteHeaderMouse(mouse);
+        setFocus(Qt::MouseFocusReason);
+        emitMouseDown(mouse, horizontalHeader()->viewport()->mapTo(this, mouse->position().toPoint()));
+        return true;
+    }
+    case QEvent::MouseButtonDblClick:
+        noteHeaderMouse(static_cast<QMouseEvent*>(event));
+        emit dblClick();
+        return true;
+    case QEvent::MouseMove:
+        noteHeaderMouse(static_cast<QMouseEvent*>(event));
+        return false;
+    default:
+        return QTableView::eventFilter(watched, event);
+    }
+}
