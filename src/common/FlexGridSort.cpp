@@ -12,11 +12,11 @@ unsigned sortWeight(char16_t c)
     return code >= 0 ? unsigned(code) : 0x10000u + c;
 }
 
-// A key with its first 16 characters packed as one byte each (the weight,
-// capped at 0xFF), big-endian, so that most comparisons of a large sort are
-// decided by two integers without reaching into the rows' memory. The cap
-// and the zero padding only ever make heads equal, never reverse an order;
-// equal heads fall back to the full comparison.
+// A key with its first 16 characters packed as one byte each (the weight),
+// big-endian, so that most comparisons of a large sort are decided by two
+// integers without reaching into the rows' memory. Weights from 0xFF up all
+// become 0xFF, so packing stops there: bytes after an inexact one could
+// reverse the order. Heads that are equal fall back to the full comparison.
 struct SortEntry {
     quint64 head[2] = {0, 0};
     QStringView key;
@@ -30,6 +30,8 @@ struct SortEntry {
         for (qsizetype i = 0; i < n; ++i) {
             const quint64 byte = std::min(sortWeight(text[i].unicode()), 0xFFu);
             head[i / 8] |= byte << (56 - 8 * (i % 8));
+            if (byte == 0xFF)
+                break;
         }
     }
 };

@@ -1,0 +1,316 @@
+#include "common/FlexGrid.h"
+#include "common/FlexGridRow.h"
+
+#include <QAbstractItemModelTester>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+// Every test runs its grid under QAbstractItemModelTester, which re-checks
+// the model's consistency after each change.
+class FlexGridTest : public ::testing::Test {
+protected:
+    FlexGrid grid;
+    QAbstractItemModelTester tester {&grid, QAbstractItemModelTester::FailureReportingMode::Fatal};
+
+    // Header "Titel" plus one data row per title, title in column 0 and "p<title>" in column 4.
+    void fill(const QStringList& titles)
+    {
+        grid.setRows(1);
+        grid.setTextMatrix(0, 0, QStringLiteral("Titel"));
+        for (const QString& title : titles) {
+            grid.AddItem(title);
+            grid.setTextMatrix(grid.Rows() - 1, 4, QLatin1Char('p') + title);
+        }
+    }
+
+    // Lets events run until the Qt interface reports every row (batches come at most every 100 ms).
+    bool announced()
+    {
+        QDeadlineTimer deadline(2000);
+        while (grid.rowCount() != grid.Rows() - 1 && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        return grid.rowCount() == grid.Rows() - 1;
+    }
+
+    QStringList column(int col) const
+    {
+        QStringList texts;
+        for (int row = 1; row < grid.Rows(); ++row)
+            texts << grid.TextMatrix(row, col);
+        return texts;
+    }
+
+    void sortRows(int first, int last, int col)
+    {
+        grid.setRow(first);
+        grid.setRowSel(last);
+        grid.setCol(col);
+        grid.Sort();
+    }
+};
+
+TEST_F(FlexGridTest, StartsWithHeaderAndOneEmptyRowSelected)
+{
+    EXPECT_EQ(grid.Rows(), 2);
+    EXPECT_EQ(grid.Cols(), 6);
+    EXPECT_EQ(grid.FixedRows(), 1);
+    EXPECT_EQ(grid.Row(), 1);
+    EXPECT_EQ(grid.TopRow(), 1);
+    EXPECT_EQ(grid.TextMatrix(1, 5), QString());
+}
+
+TEST_F(FlexGridTest, WritingRowsShrinksToHeaderAndGrowsWithEmptyRows)
+{
+    fill({"A", "B", "C"});
+    grid.setRows(1);
+    EXPECT_EQ(grid.Rows(), 1);
+    EXPECT_EQ(grid.TextMatrix(0, 0), QStringLiteral("Titel"));
+    EXPECT_EQ(grid.Row(), 0) << "the current row cannot stay on a removed row";
+
+    grid.setRows(3);
+    EXPECT_EQ(column(0), QStringList({"", ""})) << "rows beyond a count disappear for good";
+    EXPECT_TRUE(announced());
+}
+
+TEST_F(FlexGridTest, ClearEmptiesEveryCellAndFormatButKeepsTheCount)
+{
+    fill({"A", "B"});
+    grid.setRow(0);
+    grid.setCellFontBold(true);
+    grid.Clear();
+    EXPECT_EQ(grid.Rows(), 3);
+    for (int row = 0; row < grid.Rows(); ++row) {
+        for (int col = 0; col < grid.Cols(); ++col)
+            EXPECT_EQ(grid.TextMatrix(row, col), QString()) << row << "," << col;
+    }
+    EXPECT_FALSE(grid.CellFontBold(0, 0));
+}
+
+TEST_F(FlexGridTest, RemovingRowThreeOfFiveMovesRowFourUp)
+{
+    fill({"1", "2", "3", "4", "5"});
+    grid.selectRow(5);
+    grid.RemoveItem(3);
+    EXPECT_EQ(column(0), QStringList({"1", "2", "4", "5"}));
+    EXPECT_EQ(grid.TextMatrix(3, 4), QStringLiteral("p4"));
+    EXPECT_EQ(grid.Row(), 4) << "the current row keeps its number, clamped to the rows left";
+    grid.RemoveItem(1);
+    grid.RemoveItem(1);
+    grid.RemoveItem(1);
+    grid.RemoveItem(1);
+    EXPECT_EQ(grid.Rows(), 1) << "the last data row may go too";
+}
+
+TEST_F(FlexGridTest, AddItemAppendsOrInsertsWithEmptyOtherCells)
+{
+    fill({"A", "C"});
+    grid.AddItem(QStringLiteral("B"), 2);
+    grid.AddItem(QStringLiteral("Z"), grid.Rows());
+    grid.AddItem(QStringLiteral("D"));
+    EXPECT_EQ(column(0), QStringList({"A", "B", "C", "Z", "D"}));
+    EXPECT_EQ(column(4), QStringList({"pA", "", "pC", "", ""}));
+}
+
+TEST_F(FlexGridTest, BadRowsAndColumnsThrowOutOfRange)
+{
+    fill({"A", "B"});
+    const int rows = grid.Rows();
+    EXPECT_THROW(grid.TextMatrix(-1, 0), std::out_of_range);
+    EXPECT_THROW(grid.TextMatrix(rows, 0), std::out_of_range);
+    EXPECT_THROW(grid.TextMatrix(0, grid.Cols()), std::out_of_range);
+    EXPECT_THROW(grid.setTextMatrix(rows, 0, "x"), std::out_of_range);
+    EXPECT_THROW(grid.setRow(rows), std::out_of_range);
+    EXPECT_THROW(grid.setRowSel(-1), std::out_of_range);
+    EXPECT_THROW(grid.setCol(6), std::out_of_range);
+    EXPECT_THROW(grid.RemoveItem(0), std::out_of_range);
+    EXPECT_THROW(grid.RemoveItem(rows), std::out_of_range);
+    EXPECT_THROW(grid.AddItem("x", 0), std::out_of_range);
+    EXPECT_THROW(grid.AddItem("x", rows + 1), std::out_of_range);
+    EXPECT_THROW(grid.setRows(0), std::out_of_range);
+    EXPECT_THROW(grid.setFixedRows(2), std::out_of_range);
+    EXPECT_EQ(grid.Rows(), rows);
+    EXPECT_EQ(column(0), QStringList({"A", "B"}));
+}
+
+TEST_F(FlexGridTest, SortOrdersByWindows1252CodesCaseSensitively)
+{
+    // ASCII upper case, then lower case, then the Windows-1252 block 0x80..0x9F
+    // ("€", "Š"), then Latin-1 ("À", "Ä", "ä", "ÿ"), then everything else ("Ω").
+    fill({"b", "ä", "Ω", "a", "Z", "ÿ", "À", "Š", "€", "Ä", "A", "AB", "~"});
+    sortRows(1, grid.Rows() - 1, 0);
+    EXPECT_EQ(column(0), QStringList({"A", "AB", "Z", "a", "b", "~", "€", "Š", "À", "Ä", "ä", "ÿ", "Ω"}));
+    EXPECT_EQ(grid.TextMatrix(1, 4), QStringLiteral("pA")) << "whole rows move";
+    EXPECT_EQ(grid.TextMatrix(0, 0), QStringLiteral("Titel"));
+}
+
+TEST_F(FlexGridTest, SortDecidesBeyondTheFirstSixteenCharacters)
+{
+    // Long keys share their head; "ÿ" and "Ω" share the capped head byte.
+    const QString same = QStringLiteral("Künstler Nummer ");
+    fill({same + "9", same + "10", same + "1", "Ωa", "ÿb", "ÿa"});
+    sortRows(1, grid.Rows() - 1, 0);
+    EXPECT_EQ(column(0), QStringList({same + "1", same + "10", same + "9", "ÿa", "ÿb", "Ωa"}));
+}
+
+TEST_F(FlexGridTest, SortIsStableAndLimitedToTheSelectedRows)
+{
+    fill({"z", "b", "a2", "a1", "c"});
+    grid.setTextMatrix(2, 1, "x");
+    grid.setTextMatrix(3, 1, "x");
+    grid.setTextMatrix(4, 1, "x");
+    // Rows 4 back to 2, by column 1 where all are equal: nothing moves.
+    sortRows(4, 2, 1);
+    EXPECT_EQ(column(0), QStringList({"z", "b", "a2", "a1", "c"}));
+    // Rows 2..4 by column 0; rows 1 and 5 stay.
+    sortRows(4, 2, 0);
+    EXPECT_EQ(column(0), QStringList({"z", "a1", "a2", "b", "c"}));
+    // A range that starts at the header sorts the data rows only.
+    sortRows(0, grid.Rows() - 1, 0);
+    EXPECT_EQ(grid.TextMatrix(0, 0), QStringLiteral("Titel"));
+    EXPECT_EQ(column(0), QStringList({"a1", "a2", "b", "c", "z"}));
+}
+
+TEST_F(FlexGridTest, SettingRowOrColCollapsesOnlyItsOwnRange)
+{
+    fill({"A", "B", "C", "D"});
+    QSignalSpy changed(&grid, &FlexGrid::selectionChanged);
+    grid.setRow(1);
+    grid.setRowSel(4);
+    grid.setCol(5);
+    EXPECT_EQ(grid.RowSel(), 4) << "setting Col keeps the row range for the sort";
+    EXPECT_EQ(grid.ColSel(), 5);
+    grid.setRow(2);
+    EXPECT_EQ(grid.RowSel(), 2);
+    grid.selectRow(3);
+    EXPECT_EQ(std::tuple(grid.Row(), grid.RowSel(), grid.Col(), grid.ColSel()), std::tuple(3, 3, 0, 5));
+    EXPECT_EQ(changed.count(), 5);
+    grid.selectRow(3);
+    EXPECT_EQ(changed.count(), 5) << "no signal without a change";
+}
+
+TEST_F(FlexGridTest, TopRowStaysWithinWhatTheViewCanShow)
+{
+    fill(QStringList(100, QStringLiteral("x")));
+    QSignalSpy scrolled(&grid, &FlexGrid::topRowChanged);
+    grid.setTopRow(100);
+    EXPECT_EQ(grid.TopRow(), 100) << "without a view the last row can be on top";
+    grid.setVisibleRowCount(10);
+    EXPECT_EQ(grid.TopRow(), 91) << "a view showing 10 rows ends with row 100 at its bottom";
+    grid.setTopRow(0);
+    EXPECT_EQ(grid.TopRow(), 1);
+    grid.setTopRow(50);
+    grid.setRows(20);
+    EXPECT_EQ(grid.TopRow(), 10);
+    grid.setRows(5);
+    EXPECT_EQ(grid.TopRow(), 1);
+    EXPECT_EQ(scrolled.count(), 6);
+}
+
+TEST_F(FlexGridTest, RowIsVisibleOnlyForFullyShownRows)
+{
+    fill(QStringList(50, QStringLiteral("x")));
+    grid.setVisibleRowCount(10);
+    grid.setTopRow(20);
+    EXPECT_FALSE(grid.RowIsVisible(19));
+    EXPECT_TRUE(grid.RowIsVisible(20));
+    EXPECT_TRUE(grid.RowIsVisible(29));
+    EXPECT_FALSE(grid.RowIsVisible(30));
+    EXPECT_TRUE(grid.RowIsVisible(0)) << "the header does not scroll";
+    EXPECT_FALSE(grid.RowIsVisible(-1));
+    EXPECT_FALSE(grid.RowIsVisible(51));
+}
+
+TEST_F(FlexGridTest, RedrawOffHoldsCellChangesUntilSwitchedOn)
+{
+    fill({"b", "a"});
+    grid.announcePendingRows();
+    QSignalSpy cells(&grid, &QAbstractItemModel::dataChanged);
+    QSignalSpy header(&grid, &QAbstractItemModel::headerDataChanged);
+    QSignalSpy enabled(&grid, &FlexGrid::redrawEnabled);
+    grid.setRedraw(false);
+    grid.setTextMatrix(1, 1, "x");
+    grid.setTextMatrix(0, 1, "Interpret");
+    sortRows(1, 2, 0);
+    EXPECT_EQ(cells.count(), 0);
+    EXPECT_EQ(header.count(), 0);
+    EXPECT_EQ(grid.TextMatrix(1, 0), QStringLiteral("a")) << "the data change at once, only the announcement waits";
+    grid.setRedraw(true);
+    EXPECT_EQ(cells.count(), 1);
+    EXPECT_EQ(header.count(), 1);
+    EXPECT_EQ(enabled.count(), 1);
+    grid.setRedraw(true);
+    EXPECT_EQ(enabled.count(), 1);
+}
+
+TEST_F(FlexGridTest, AppendedRowsReachTheModelInterfaceInOneBatch)
+{
+    fill({});
+    QSignalSpy inserted(&grid, &QAbstractItemModel::rowsInserted);
+    for (int i = 0; i < 50; ++i)
+        grid.AddItem(QString::number(i));
+    EXPECT_EQ(grid.Rows(), 51) << "the grid's own row count is exact at once";
+    EXPECT_LT(grid.rowCount(), 50);
+    grid.setTextMatrix(50, 1, "late");
+    grid.RemoveItem(1);
+    EXPECT_EQ(grid.rowCount(), 49) << "a removal announces pending rows first";
+    EXPECT_EQ(grid.index(48, 1).data().toString(), QStringLiteral("late"));
+    grid.AddItem("again");
+    EXPECT_TRUE(announced());
+    EXPECT_LE(inserted.count(), 3);
+}
+
+TEST_F(FlexGridTest, ModelShowsHeaderRowBoldCellsAlignmentAndColours)
+{
+    fill({"A"});
+    grid.announcePendingRows();
+    grid.setRow(0);
+    grid.setCol(1);
+    grid.setCellFontBold(true);
+    grid.setColAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    grid.setFontSize(14);
+    FlexGrid::Colours colours;
+    colours.back = Qt::yellow;
+    colours.foreFixed = Qt::red;
+    grid.setColours(colours);
+
+    EXPECT_EQ(grid.headerData(0, Qt::Horizontal).toString(), QStringLiteral("Titel"));
+    EXPECT_TRUE(grid.headerData(1, Qt::Horizontal, Qt::FontRole).value<QFont>().bold());
+    EXPECT_FALSE(grid.headerData(0, Qt::Horizontal, Qt::FontRole).value<QFont>().bold());
+    EXPECT_EQ(grid.headerData(1, Qt::Horizontal, Qt::FontRole).value<QFont>().pointSizeF(), 14);
+    EXPECT_EQ(grid.headerData(1, Qt::Horizontal, Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::red));
+    const QModelIndex cell = grid.index(0, 1);
+    EXPECT_EQ(grid.data(grid.index(0, 0)).toString(), QStringLiteral("A")) << "model row 0 is grid row 1";
+    EXPECT_EQ(cell.data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignRight | Qt::AlignVCenter));
+    EXPECT_EQ(cell.data(Qt::BackgroundRole).value<QBrush>().color(), QColor(Qt::yellow));
+    EXPECT_FALSE(cell.data(Qt::FontRole).value<QFont>().bold());
+}
+
+TEST(FlexGridRowTest, CellsKeepTheirTextsAndFlagsWhateverTheirLength)
+{
+    constexpr int cols = 3;
+    FlexGridRow row;
+    const QString longText(70000, QLatin1Char('x')); // longer than 16 bits can count
+    row.setCell(1, cols, longText);
+    row.setCell(0, cols, QStringLiteral("Titel"));
+    row.setBold(2, cols, true);
+    row.setCell(2, cols, QStringLiteral("Genre"));
+    EXPECT_EQ(row.cell(0, cols), QStringLiteral("Titel"));
+    EXPECT_EQ(row.cell(1, cols), longText);
+    EXPECT_EQ(row.cell(2, cols), QStringLiteral("Genre"));
+    EXPECT_TRUE(row.bold(2, cols));
+    EXPECT_FALSE(row.bold(1, cols));
+    row.setCell(1, cols, QString());
+    row.setBold(2, cols, false);
+    EXPECT_EQ(row.cell(0, cols), QStringLiteral("Titel"));
+    EXPECT_EQ(row.cell(1, cols), QString());
+    EXPECT_EQ(row.cell(2, cols), QStringLiteral("Genre"));
+    EXPECT_FALSE(row.bold(2, cols));
+}
+
+} // namespace
