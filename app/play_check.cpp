@@ -5,8 +5,8 @@
 //
 // Without files it makes two tones with the lame encoder. With
 // SDL_AUDIODRIVER=disk the mixed output lands in SDL_DISKAUDIOFILE.
-#include "playback/ModPlayer.h"
 #include "platform/SdlAudioOutput.h"
+#include "playback/ModPlayer.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -36,17 +36,18 @@ QString makeTone(const QTemporaryDir& dir, const QString& name, double frequency
     const QString mp3 = dir.filePath(name);
     QProcess lame;
     lame.start(QStringLiteral("lame"),
-               {"--quiet", "-r", "--signed", "--little-endian", "-s", "44.1", "-b", "128", raw.fileName(), mp3});
-    const bool encoded = lame.waitForFinished(60000) && lame.exitStatus() == QProcess::NormalExit && lame.exitCode() == 0;
+        { "--quiet", "-r", "--signed", "--little-endian", "-s", "44.1", "-b", "128", raw.fileName(), mp3 });
+    const bool encoded
+        = lame.waitForFinished(60000) && lame.exitStatus() == QProcess::NormalExit && lame.exitCode() == 0;
     return encoded ? mp3 : QString();
 }
 
 void report(ModPlayer& player, qint64 elapsedMs)
 {
     std::printf("%6.2f s", elapsedMs / 1000.0);
-    for (int index : {0, 1}) {
+    for (int index : { 0, 1 }) {
         std::printf("   player %d: %7.3f s of %3lld s, status %d", index, player.GetPosition(index) / 1000.0,
-                    static_cast<long long>(player.GetLength(index)), player.GetStatus(index));
+            static_cast<long long>(player.GetLength(index)), player.GetStatus(index));
     }
     std::printf("\n");
     std::fflush(stdout);
@@ -60,23 +61,23 @@ int main(int argc, char** argv)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Plays two songs overlapping and reports both positions."));
     parser.addHelpOption();
-    parser.addOption({QStringLiteral("overlap"), QStringLiteral("Seconds both songs play together."),
-                      QStringLiteral("seconds"), QStringLiteral("3")});
+    parser.addOption({ QStringLiteral("overlap"), QStringLiteral("Seconds both songs play together."),
+        QStringLiteral("seconds"), QStringLiteral("3") });
     parser.addPositionalArgument(QStringLiteral("songs"), QStringLiteral("Two MP3 files (default: two tones)."));
     parser.process(app);
 
     QTemporaryDir dir;
     QStringList songs = parser.positionalArguments();
     if (songs.isEmpty())
-        songs = {makeTone(dir, QStringLiteral("a.mp3"), 440, 6), makeTone(dir, QStringLiteral("b.mp3"), 660, 5)};
+        songs = { makeTone(dir, QStringLiteral("a.mp3"), 440, 6), makeTone(dir, QStringLiteral("b.mp3"), 660, 5) };
     if (songs.size() != 2 || songs.contains(QString())) {
         std::fprintf(stderr, "need two songs (or lame on the PATH to make them)\n");
         return 2;
     }
 
     ModPlayer player(std::make_unique<SdlAudioOutput>());
-    QObject::connect(&player, &ModPlayer::notice,
-                     [](const QString& text) { std::printf("notice: %s\n", qPrintable(text)); });
+    QObject::connect(
+        &player, &ModPlayer::notice, [](const QString& text) { std::printf("notice: %s\n", qPrintable(text)); });
     player.OpenMP3(0, songs[0]);
     player.OpenMP3(1, songs[1]);
     if (player.GetLength(0) == 0 || player.GetLength(1) == 0) {

@@ -1,8 +1,8 @@
 // What mixing two playing players costs: the output thread's whole work
 // for 60 s of audio, timed apart from decoding, as a share of one core.
+#include "platform/AudioOutput.h"
 #include "playback/EnginePlayer.h"
 #include "playback/PlayerMixer.h"
-#include "platform/AudioOutput.h"
 #include "support/Mp3Frames.h"
 
 #include <QCoreApplication>
@@ -30,7 +30,7 @@ int main(int argc, char** argv)
         return 1;
     first.play();
     second.play();
-    PlayerMixer mixer({&first, &second});
+    PlayerMixer mixer({ &first, &second });
 
     std::vector<qint16> out(kBufferFrames * AudioOutput::kChannels);
     qint64 mixingNs = 0;
@@ -48,6 +48,6 @@ int main(int argc, char** argv)
     }
     const double percent = mixingNs / 1e9 / kSeconds * 100;
     std::printf("mixer: %.4f %% of one core for two players (ratio %.4f vs %.0f %% budget)\n", percent,
-                percent / kBudgetPercent, kBudgetPercent);
+        percent / kBudgetPercent, kBudgetPercent);
     return 0;
 }

@@ -45,26 +45,27 @@ int frameCount(QRandomGenerator& random, const Format& format)
 
 QByteArray headerSong(int i, QRandomGenerator& random, const char** kind)
 {
-    const Format cd{44100, false};
-    const Format low{22050, true};
+    const Format cd { 44100, false };
+    const Format low { 22050, true };
     const int frames = frameCount(random, cd);
     QByteArray audio;
     switch (i % 3) {
     case 0:
         *kind = "Xing VBR + LAME";
-        audio = Mp3Frames::frames(cd, {96, 128, 192, 256}, frames);
-        audio.prepend(Mp3Frames::xingFrame(cd, 128, false, frames, int(audio.size()), 576, 529 + int(random.bounded(1152))));
+        audio = Mp3Frames::frames(cd, { 96, 128, 192, 256 }, frames);
+        audio.prepend(
+            Mp3Frames::xingFrame(cd, 128, false, frames, int(audio.size()), 576, 529 + int(random.bounded(1152))));
         break;
     case 1: {
         *kind = "Info CBR MPEG-2 + LAME";
         const int lowFrames = frameCount(random, low);
-        audio = Mp3Frames::frames(low, {64}, lowFrames);
+        audio = Mp3Frames::frames(low, { 64 }, lowFrames);
         audio.prepend(Mp3Frames::xingFrame(low, 64, true, lowFrames, int(audio.size()), 576, 1000));
         break;
     }
     default:
         *kind = "VBRI";
-        audio = Mp3Frames::frames(cd, {112, 160}, frames);
+        audio = Mp3Frames::frames(cd, { 112, 160 }, frames);
         audio.prepend(Mp3Frames::vbriFrame(cd, 160, frames, int(audio.size())));
         break;
     }
@@ -76,13 +77,13 @@ QByteArray headerSong(int i, QRandomGenerator& random, const char** kind)
 
 QByteArray walkSong(int i, QRandomGenerator& random, const char** kind)
 {
-    static const std::array<std::pair<Format, QList<int>>, 4> kKinds = {{
-        {{44100, false}, {128}},
-        {{44100, false}, {96, 128, 160, 192, 256, 320}},
-        {{22050, true}, {32, 40, 48, 64}},
-        {{8000, true}, {16}},
-    }};
-    static const char* const kNames[] = {"CBR MPEG-1", "VBR MPEG-1", "VBR MPEG-2 22 kHz", "CBR MPEG-2.5 8 kHz"};
+    static const std::array<std::pair<Format, QList<int>>, 4> kKinds = { {
+        { { 44100, false }, { 128 } },
+        { { 44100, false }, { 96, 128, 160, 192, 256, 320 } },
+        { { 22050, true }, { 32, 40, 48, 64 } },
+        { { 8000, true }, { 16 } },
+    } };
+    static const char* const kNames[] = { "CBR MPEG-1", "VBR MPEG-1", "VBR MPEG-2 22 kHz", "CBR MPEG-2.5 8 kHz" };
     const auto& [format, bitrates] = kKinds[std::size_t(i % 4)];
     *kind = kNames[i % 4];
     QByteArray audio = Mp3Frames::id3v2Tag(2000) + Mp3Frames::frames(format, bitrates, frameCount(random, format));
@@ -101,7 +102,7 @@ std::vector<Song> makeSet(const QString& folder, QByteArray (*make)(int, QRandom
         const QString path = QStringLiteral("%1/%2.mp3").arg(folder).arg(i);
         if (!Mp3Frames::writeFile(path, make(i, random, &kind)))
             qFatal("cannot write %s", qPrintable(path));
-        songs.push_back({path, kind});
+        songs.push_back({ path, kind });
     }
     return songs;
 }
@@ -189,7 +190,8 @@ double largestErrorMs(const std::vector<Song>& songs, const char** worstKind)
 
 void printRate(const char* name, double seconds, double baseline, const char* baselineName)
 {
-    std::printf("%s: %.0f files/s (ratio %.2f vs %s)\n", name, kFilesPerSet / seconds, seconds / baseline, baselineName);
+    std::printf(
+        "%s: %.0f files/s (ratio %.2f vs %s)\n", name, kFilesPerSet / seconds, seconds / baseline, baselineName);
 }
 
 } // namespace
@@ -225,7 +227,7 @@ int main(int argc, char** argv)
     const bool headerWorse = headerError >= walkError;
     constexpr double kFrameMs = 1152 * 1000.0 / 44100;
     std::printf("songlength-error: %.2f ms largest, %s (ratio %.3f vs one frame of 26.1 ms)\n",
-                headerWorse ? headerError : walkError, headerWorse ? headerKind : walkKind,
-                std::max(headerError, walkError) / kFrameMs);
+        headerWorse ? headerError : walkError, headerWorse ? headerKind : walkKind,
+        std::max(headerError, walkError) / kFrameMs);
     return 0;
 }

@@ -15,7 +15,7 @@ bool SdlAudioOutput::start(Source source)
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
     m_source = std::move(source);
-    SDL_AudioSpec want{};
+    SDL_AudioSpec want {};
     want.freq = kSampleRate;
     want.format = AUDIO_S16SYS;
     want.channels = kChannels;

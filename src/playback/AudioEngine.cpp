@@ -9,13 +9,15 @@ constexpr auto kDecodeInterval = std::chrono::milliseconds(20);
 } // namespace
 
 AudioEngine::AudioEngine(std::unique_ptr<AudioOutput> device, OutputSupervisor::Timing timing, QObject* parent)
-    : QObject(parent), m_mixer({&m_players[0], &m_players[1], &m_players[2]})
+    : QObject(parent)
+    , m_mixer({ &m_players[0], &m_players[1], &m_players[2] })
 {
     m_decoder = std::thread([this] { decodeLoop(); });
     m_supervisor = std::make_unique<OutputSupervisor>(
         std::move(device), [this](qint16* samples, int frames) { m_mixer.render(samples, frames); },
         [this](const QString& text) {
-            QMetaObject::invokeMethod(this, [this, text] { emit notice(text); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, text] { emit notice(text); }, Qt::QueuedConnection);
         },
         timing);
 }

@@ -24,8 +24,8 @@ class AudioEngine : public QObject {
 public:
     static constexpr int kPlayers = 3;
 
-    explicit AudioEngine(std::unique_ptr<AudioOutput> device, OutputSupervisor::Timing timing = {},
-                         QObject* parent = nullptr);
+    explicit AudioEngine(
+        std::unique_ptr<AudioOutput> device, OutputSupervisor::Timing timing = {}, QObject* parent = nullptr);
     ~AudioEngine() override;
 
     // Players 0 and 1 play, 2 measures; anything else throws std::out_of_range.

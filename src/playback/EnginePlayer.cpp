@@ -1,7 +1,7 @@
 #include "playback/EnginePlayer.h"
 
-#include "playback/Mp3Length.h"
 #include "platform/AudioOutput.h"
+#include "playback/Mp3Length.h"
 
 namespace {
 
@@ -111,7 +111,7 @@ EnginePlayer::Status EnginePlayer::status() const
     case Play:
         // A song that played to its end counts as stopped.
         return m_endedEpoch.load(std::memory_order_acquire) == m_epoch.load(std::memory_order_acquire) ? Other
-                                                                                                      : Playing;
+                                                                                                       : Playing;
     default:
         return Other;
     }

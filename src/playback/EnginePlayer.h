@@ -69,14 +69,14 @@ private:
     bool m_endQueued = false;
 
     // Lock-free, between all threads.
-    std::atomic<quint32> m_epoch{0};
-    std::atomic<int> m_command{Stop};
-    std::atomic<quint64> m_position{0}; // epoch and frame, see packPosition()
-    std::atomic<qint64> m_lengthMs{0};
-    std::atomic<quint32> m_endedEpoch{0};
+    std::atomic<quint32> m_epoch { 0 };
+    std::atomic<int> m_command { Stop };
+    std::atomic<quint64> m_position { 0 }; // epoch and frame, see packPosition()
+    std::atomic<qint64> m_lengthMs { 0 };
+    std::atomic<quint32> m_endedEpoch { 0 };
     PcmBlockRing m_ring;
 
     // Output thread only.
     int m_offset = 0; // frames of the ring's oldest block already played
-    int m_gain = 0;   // Q15, ramps over a few ms to avoid clicks
+    int m_gain = 0; // Q15, ramps over a few ms to avoid clicks
 };

@@ -1,7 +1,7 @@
 #include "playback/ModPlayer.h"
 
-#include "playback/Mp3Length.h"
 #include "platform/SdlAudioOutput.h"
+#include "playback/Mp3Length.h"
 
 #include <stdexcept>
 
@@ -10,7 +10,8 @@ constexpr int kMeasuringPlayer = 2;
 } // namespace
 
 ModPlayer::ModPlayer(std::unique_ptr<AudioOutput> device, OutputSupervisor::Timing timing, QObject* parent)
-    : QObject(parent), m_engine(std::move(device), timing)
+    : QObject(parent)
+    , m_engine(std::move(device), timing)
 {
     connect(&m_engine, &AudioEngine::notice, this, &ModPlayer::notice);
 }

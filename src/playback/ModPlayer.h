@@ -21,8 +21,8 @@ public:
     // What GetSongLength answers for a file without MPEG audio.
     static constexpr qint64 kUnknownLength = 300;
 
-    explicit ModPlayer(std::unique_ptr<AudioOutput> device, OutputSupervisor::Timing timing = {},
-                       QObject* parent = nullptr);
+    explicit ModPlayer(
+        std::unique_ptr<AudioOutput> device, OutputSupervisor::Timing timing = {}, QObject* parent = nullptr);
 
     void OpenMP3(int index, const QString& datei) override;
     void PlayMP3(int index) override;

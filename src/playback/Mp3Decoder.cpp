@@ -2,8 +2,8 @@
 
 #include "platform/AudioOutput.h"
 
-#include <SDL2/SDL_audio.h>
 #include <mpg123.h>
+#include <SDL2/SDL_audio.h>
 
 #include <mutex>
 
@@ -50,7 +50,8 @@ bool Mp3Decoder::start(const QString& path)
         return false;
     // No Frankenstein streams: playback ends where the Xing frame count says,
     // which is where Mp3Length ends too.
-    mpg123_param(m_handle, MPG123_ADD_FLAGS, MPG123_GAPLESS | MPG123_QUIET | MPG123_SKIP_ID3V2 | MPG123_NO_FRANKENSTEIN, 0);
+    mpg123_param(
+        m_handle, MPG123_ADD_FLAGS, MPG123_GAPLESS | MPG123_QUIET | MPG123_SKIP_ID3V2 | MPG123_NO_FRANKENSTEIN, 0);
     mpg123_param(m_handle, MPG123_RESYNC_LIMIT, kResyncLimit, 0);
     mpg123_format_none(m_handle);
     const long* rates = nullptr;
@@ -75,8 +76,8 @@ bool Mp3Decoder::setUpConversion()
     // change drops the few samples still held by the old converter.
     if (m_convert)
         SDL_FreeAudioStream(m_convert);
-    m_convert = SDL_NewAudioStream(AUDIO_S16SYS, Uint8(m_channels), int(m_rate), AUDIO_S16SYS,
-                                   AudioOutput::kChannels, AudioOutput::kSampleRate);
+    m_convert = SDL_NewAudioStream(
+        AUDIO_S16SYS, Uint8(m_channels), int(m_rate), AUDIO_S16SYS, AudioOutput::kChannels, AudioOutput::kSampleRate);
     m_flushed = false;
     m_framesIn = 0;
     m_framesOut = 0;
@@ -101,7 +102,8 @@ int Mp3Decoder::read(qint16* stereo, int frames)
         const int wanted = int(qMin<qint64>(frames - done, left));
         if (wanted <= 0)
             break;
-        const int got = SDL_AudioStreamGet(m_convert, stereo + done * AudioOutput::kChannels, wanted * kOutputFrameBytes);
+        const int got
+            = SDL_AudioStreamGet(m_convert, stereo + done * AudioOutput::kChannels, wanted * kOutputFrameBytes);
         if (got > 0) {
             done += got / kOutputFrameBytes;
             m_framesOut += got / kOutputFrameBytes;

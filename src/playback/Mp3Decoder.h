@@ -43,7 +43,7 @@ private:
     long m_rate = 0;
     int m_channels = 0;
     bool m_flushed = false;
-    qint64 m_framesIn = 0;  // decoded since the last seek, at the song's rate
+    qint64 m_framesIn = 0; // decoded since the last seek, at the song's rate
     qint64 m_framesOut = 0; // handed out since the last seek, at the output rate
     std::vector<unsigned char> m_pcm;
 };

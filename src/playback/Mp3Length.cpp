@@ -43,7 +43,11 @@ QByteArray readAt(QFile& file, qint64 pos, qint64 bytes)
 // end: with a whole song library to measure, system calls are the cost.
 class FileEnds {
 public:
-    explicit FileEnds(QFile& file) : m_file(file), m_size(file.size()) {}
+    explicit FileEnds(QFile& file)
+        : m_file(file)
+        , m_size(file.size())
+    {
+    }
 
     qint64 size() const { return m_size; }
 
@@ -165,7 +169,7 @@ std::optional<FirstFrame> searchFirstFrame(const QByteArray& data, qint64 base, 
             continue;
         const qint64 next = i + header->frameBytes();
         if (next <= data.size() && next <= dataEnd && followedByFrames(data, next, *header, dataEnd))
-            return FirstFrame{base + i, *header, data.mid(i, header->frameBytes())};
+            return FirstFrame { base + i, *header, data.mid(i, header->frameBytes()) };
     }
     return std::nullopt;
 }
@@ -173,7 +177,7 @@ std::optional<FirstFrame> searchFirstFrame(const QByteArray& data, qint64 base, 
 std::optional<FirstFrame> findFirstFrame(FileEnds& file, qint64 start, qint64 end)
 {
     // Most files start right away; only junk makes the larger read necessary.
-    for (qint64 window : {kHeadBytes, kResyncLimit + kHeadBytes}) {
+    for (qint64 window : { kHeadBytes, kResyncLimit + kHeadBytes }) {
         const QByteArray data = file.read(start, qMin(window, end - start));
         if (auto frame = searchFirstFrame(data, start, end))
             return frame;
@@ -235,7 +239,10 @@ std::optional<qint64> vbriFrames(const FirstFrame& first)
 // Forward-only view of a file through large reads.
 class ChunkReader {
 public:
-    explicit ChunkReader(QFile& file) : m_file(file) {}
+    explicit ChunkReader(QFile& file)
+        : m_file(file)
+    {
+    }
 
     // n bytes at pos, or nullptr past the end of the file.
     const uchar* at(qint64 pos, int n)
@@ -293,7 +300,7 @@ std::optional<Mp3Length::Duration> Mp3Length::of(const QString& path)
         return std::nullopt;
 
     const int perFrame = first->header.samplesPerFrame();
-    Duration duration{0, first->header.sampleRate};
+    Duration duration { 0, first->header.sampleRate };
     const auto info = xingHeader(*first);
     if (info && info->frames) {
         const int cut = info->encoderDelay + qMax(info->padding, kDecoderDelay);

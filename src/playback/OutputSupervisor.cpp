@@ -8,9 +8,12 @@ const char* const kDeviceLost = "Das Audiogerät ist ausgefallen: Die Titel lauf
 const char* const kDeviceBack = "Das Audiogerät ist wieder da.";
 } // namespace
 
-OutputSupervisor::OutputSupervisor(std::unique_ptr<AudioOutput> device, AudioOutput::Source source, Notify notify,
-                                   Timing timing)
-    : m_device(std::move(device)), m_source(std::move(source)), m_notify(std::move(notify)), m_timing(timing)
+OutputSupervisor::OutputSupervisor(
+    std::unique_ptr<AudioOutput> device, AudioOutput::Source source, Notify notify, Timing timing)
+    : m_device(std::move(device))
+    , m_source(std::move(source))
+    , m_notify(std::move(notify))
+    , m_timing(timing)
 {
     if (!m_device->start(gate(Device))) {
         fallBackToSilence();

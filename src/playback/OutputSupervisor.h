@@ -21,8 +21,8 @@
 class OutputSupervisor {
 public:
     struct Timing {
-        std::chrono::milliseconds check{250};
-        std::chrono::milliseconds retry{3000};
+        std::chrono::milliseconds check { 250 };
+        std::chrono::milliseconds retry { 3000 };
     };
     // Told on switches, with a German text for the operator.
     using Notify = std::function<void(const QString&)>;
@@ -52,7 +52,7 @@ private:
     Timing m_timing;
 
     std::mutex m_renderMutex; // held while an output renders; contended only while switching
-    std::atomic<Output> m_active{Device};
+    std::atomic<Output> m_active { Device };
 
     std::thread m_watcher;
     std::mutex m_mutex;

@@ -18,14 +18,17 @@ struct PcmBlock {
     qint64 startFrame = 0;
     int frames = 0;
     bool last = false; // the song ends with this block
-    std::array<qint16, kFrames * 2> samples{};
+    std::array<qint16, kFrames * 2> samples {};
 };
 
 class PcmBlockRing {
 public:
     static constexpr int kBlocks = 64; // about 1.5 s at 44.1 kHz
 
-    PcmBlockRing() : m_blocks(kBlocks) {}
+    PcmBlockRing()
+        : m_blocks(kBlocks)
+    {
+    }
 
     // Writer: the next free block, or nullptr when the ring is full.
     PcmBlock* writable()
@@ -51,6 +54,6 @@ public:
 
 private:
     std::vector<PcmBlock> m_blocks;
-    std::atomic<unsigned> m_head{0};
-    std::atomic<unsigned> m_tail{0};
+    std::atomic<unsigned> m_head { 0 };
+    std::atomic<unsigned> m_tail { 0 };
 };

@@ -4,7 +4,10 @@
 
 #include <algorithm>
 
-PlayerMixer::PlayerMixer(std::vector<EnginePlayer*> players) : m_players(std::move(players)) {}
+PlayerMixer::PlayerMixer(std::vector<EnginePlayer*> players)
+    : m_players(std::move(players))
+{
+}
 
 void PlayerMixer::render(qint16* out, int frames)
 {

@@ -23,5 +23,5 @@ private:
     static constexpr int kChunkFrames = 1024;
 
     std::vector<EnginePlayer*> m_players;
-    std::array<qint32, kChunkFrames * 2> m_sum{};
+    std::array<qint32, kChunkFrames * 2> m_sum {};
 };

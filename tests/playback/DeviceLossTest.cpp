@@ -1,5 +1,5 @@
-#include "playback/AudioEngine.h"
 #include "platform/SilentAudioOutput.h"
+#include "playback/AudioEngine.h"
 #include "support/Mp3Frames.h"
 
 #include <QSignalSpy>
@@ -17,11 +17,14 @@ namespace {
 class FakeDevice : public SilentAudioOutput {
 public:
     struct Switches {
-        std::atomic<bool> present{true};
-        std::atomic<bool> lost{false};
-        std::atomic<int> starts{0};
+        std::atomic<bool> present { true };
+        std::atomic<bool> lost { false };
+        std::atomic<int> starts { 0 };
     };
-    explicit FakeDevice(Switches& switches) : m_switches(switches) {}
+    explicit FakeDevice(Switches& switches)
+        : m_switches(switches)
+    {
+    }
 
     bool start(Source source) override
     {
@@ -39,16 +42,12 @@ private:
 
 class DeviceLossTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(Mp3Frames::writeFile(dir.filePath("song.mp3"), Mp3Frames::silentFrames(400)));
-    }
+    void SetUp() override { ASSERT_TRUE(Mp3Frames::writeFile(dir.filePath("song.mp3"), Mp3Frames::silentFrames(400))); }
 
     std::unique_ptr<AudioEngine> makeEngine()
     {
         auto engine = std::make_unique<AudioEngine>(std::make_unique<FakeDevice>(switches),
-                                                    OutputSupervisor::Timing{std::chrono::milliseconds(20),
-                                                                             std::chrono::milliseconds(200)});
+            OutputSupervisor::Timing { std::chrono::milliseconds(20), std::chrono::milliseconds(200) });
         spy = std::make_unique<QSignalSpy>(engine.get(), &AudioEngine::notice);
         return engine;
     }

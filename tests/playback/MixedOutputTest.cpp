@@ -1,8 +1,8 @@
 #include "ToneFiles.h"
 
+#include "platform/SdlAudioOutput.h"
 #include "playback/ModPlayer.h"
 #include "playback/PlayerMixer.h"
-#include "platform/SdlAudioOutput.h"
 
 #include <QTest>
 
@@ -21,10 +21,10 @@ protected:
     static void SetUpTestSuite()
     {
         files = new ToneFiles;
-        files->encode("low.mp3", {440, 3.0, 44100, 2, 0.8});
-        files->encode("high.mp3", {1000, 2.0, 44100, 2, 0.8});
-        files->encode("mono22k.mp3", {1000, 1.5, 22050, 1, 0.5}, {"-b", "64"});
-        files->encode("long-low.mp3", {440, 5.0, 44100, 2, 0.8});
+        files->encode("low.mp3", { 440, 3.0, 44100, 2, 0.8 });
+        files->encode("high.mp3", { 1000, 2.0, 44100, 2, 0.8 });
+        files->encode("mono22k.mp3", { 1000, 1.5, 22050, 1, 0.5 }, { "-b", "64" });
+        files->encode("long-low.mp3", { 440, 5.0, 44100, 2, 0.8 });
     }
     static void TearDownTestSuite()
     {
@@ -68,7 +68,7 @@ std::vector<Window> windows(const std::vector<qint16>& samples, double lowHz, do
     for (std::size_t at = 0; at + kWindow * 2 <= samples.size(); at += kWindow * 2) {
         const double low = toneLevel(samples.data() + at, kWindow, lowHz, kRate);
         const double high = toneLevel(samples.data() + at, kWindow, highHz, kRate);
-        result.push_back({low > 0.3, high > 0.3});
+        result.push_back({ low > 0.3, high > 0.3 });
     }
     return result;
 }

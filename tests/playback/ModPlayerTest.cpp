@@ -1,7 +1,7 @@
 #include "ToneFiles.h"
 
-#include "playback/ModPlayer.h"
 #include "platform/SdlAudioOutput.h"
+#include "playback/ModPlayer.h"
 #include "support/Mp3Frames.h"
 
 #include <QElapsedTimer>
@@ -22,8 +22,8 @@ protected:
         files = new ToneFiles;
         // 20 s of silent frames: long enough for any wait here, quick to build.
         files->write("long.mp3", Mp3Frames::silentFrames(20 * 44100 / 1152 + 1));
-        files->encode("tone.mp3", {440, 1.0, 44100, 2});
-        files->encode("other.mp3", {1000, 2.5, 22050, 1}, {"-b", "64"});
+        files->encode("tone.mp3", { 440, 1.0, 44100, 2 });
+        files->encode("other.mp3", { 1000, 2.5, 22050, 1 }, { "-b", "64" });
         files->write("broken.mp3", QByteArray("keine Musik ").repeated(1000));
     }
     static void TearDownTestSuite()

@@ -1,9 +1,9 @@
 #include "ToneFiles.h"
 
+#include "platform/SilentAudioOutput.h"
+#include "playback/ModPlayer.h"
 #include "playback/Mp3Decoder.h"
 #include "playback/Mp3Length.h"
-#include "playback/ModPlayer.h"
-#include "platform/SilentAudioOutput.h"
 #include "support/Mp3Frames.h"
 
 #include <QElapsedTimer>
@@ -44,16 +44,16 @@ protected:
     static void SetUpTestSuite()
     {
         files = new ToneFiles;
-        const ToneFiles::Tone stereo{440, 3.0, 44100, 2};
-        const ToneFiles::Tone mono22{1000, 2.5, 22050, 1};
-        const ToneFiles::Tone mono8{300, 2.2, 8000, 1};
-        files->encode("cbr.mp3", stereo, {"-b", "128"});
-        files->encode("vbr.mp3", stereo, {"-V", "5"});
-        files->encode("cbr-bare.mp3", stereo, {"-b", "160", "-t"});
-        files->encode("vbr-bare.mp3", stereo, {"-V", "2", "-t"});
-        files->encode("mpeg2.mp3", mono22, {"-b", "64"});
-        files->encode("mpeg25-bare.mp3", mono8, {"-b", "16", "-t"});
-        files->encode("mpeg2-vbr-bare.mp3", mono22, {"-V", "6", "-t"});
+        const ToneFiles::Tone stereo { 440, 3.0, 44100, 2 };
+        const ToneFiles::Tone mono22 { 1000, 2.5, 22050, 1 };
+        const ToneFiles::Tone mono8 { 300, 2.2, 8000, 1 };
+        files->encode("cbr.mp3", stereo, { "-b", "128" });
+        files->encode("vbr.mp3", stereo, { "-V", "5" });
+        files->encode("cbr-bare.mp3", stereo, { "-b", "160", "-t" });
+        files->encode("vbr-bare.mp3", stereo, { "-V", "2", "-t" });
+        files->encode("mpeg2.mp3", mono22, { "-b", "64" });
+        files->encode("mpeg25-bare.mp3", mono8, { "-b", "16", "-t" });
+        files->encode("mpeg2-vbr-bare.mp3", mono22, { "-V", "6", "-t" });
     }
     static void TearDownTestSuite()
     {
@@ -70,9 +70,10 @@ protected:
     // Wraps an encoded file in tags at both ends.
     static QString tagged(const QString& name, const QString& source)
     {
-        return files->write(name, Mp3Frames::id3v2Tag(1'000'000) + Mp3Frames::id3v2Tag(300, "Zweiter")
-                                      + bytesOf(source) + Mp3Frames::apeTag("Artist", "Jemand")
-                                      + Mp3Frames::lyrics3v2("La la la") + Mp3Frames::id3v1Tag("T", "A", 1));
+        return files->write(name,
+            Mp3Frames::id3v2Tag(1'000'000) + Mp3Frames::id3v2Tag(300, "Zweiter") + bytesOf(source)
+                + Mp3Frames::apeTag("Artist", "Jemand") + Mp3Frames::lyrics3v2("La la la")
+                + Mp3Frames::id3v1Tag("T", "A", 1));
     }
 
     static inline ToneFiles* files = nullptr;
@@ -95,30 +96,34 @@ TEST_F(Mp3LengthTest, LameInfoHeaderGivesTheExactSampleCount)
 
 TEST_F(Mp3LengthTest, EveryKindAgreesWithAFullDecodeWithinOneFrame)
 {
-    const Format cd{44100, false};
-    const Format low{11025, true};
+    const Format cd { 44100, false };
+    const Format low { 11025, true };
     const std::vector<Kind> kinds = {
-        {"CBR with Info", files->path("cbr.mp3"), 44100, 1152},
-        {"VBR with Xing", files->path("vbr.mp3"), 44100, 1152},
-        {"CBR without header", files->path("cbr-bare.mp3"), 44100, 1152},
-        {"VBR without header", files->path("vbr-bare.mp3"), 44100, 1152},
-        {"MPEG-2 mono with Info", files->path("mpeg2.mp3"), 22050, 576},
-        {"MPEG-2 VBR without header", files->path("mpeg2-vbr-bare.mp3"), 22050, 576},
-        {"MPEG-2.5 without header", files->path("mpeg25-bare.mp3"), 8000, 576},
-        {"tags at both ends, Xing", tagged("tagged-vbr.mp3", "vbr.mp3"), 44100, 1152},
-        {"tags at both ends, walked", tagged("tagged-bare.mp3", "vbr-bare.mp3"), 44100, 1152},
-        {"VBRI header", files->write("vbri.mp3", Mp3Frames::vbriFrame(cd, 128, 200, 200 * 417)
-                                                     + Mp3Frames::frames(cd, {128}, 200)),
-         44100, 1152},
-        {"Xing without LAME extension",
-         files->write("xing.mp3", Mp3Frames::xingFrame(low, 64, false, 300, 0) + Mp3Frames::frames(low, {8, 32, 16}, 300)),
-         11025, 576},
-        {"LAME padding shorter than the decoder delay",
-         files->write("short-pad.mp3", Mp3Frames::xingFrame(cd, 128, true, 120, 0, 576, 100) + Mp3Frames::frames(cd, {128}, 120)),
-         44100, 1152},
-        {"junk before the first frame",
-         files->write("junk.mp3", Mp3Frames::id3v2Tag(10) + QByteArray(3000, '\x11') + Mp3Frames::frames(cd, {96, 320}, 150)),
-         44100, 1152},
+        { "CBR with Info", files->path("cbr.mp3"), 44100, 1152 },
+        { "VBR with Xing", files->path("vbr.mp3"), 44100, 1152 },
+        { "CBR without header", files->path("cbr-bare.mp3"), 44100, 1152 },
+        { "VBR without header", files->path("vbr-bare.mp3"), 44100, 1152 },
+        { "MPEG-2 mono with Info", files->path("mpeg2.mp3"), 22050, 576 },
+        { "MPEG-2 VBR without header", files->path("mpeg2-vbr-bare.mp3"), 22050, 576 },
+        { "MPEG-2.5 without header", files->path("mpeg25-bare.mp3"), 8000, 576 },
+        { "tags at both ends, Xing", tagged("tagged-vbr.mp3", "vbr.mp3"), 44100, 1152 },
+        { "tags at both ends, walked", tagged("tagged-bare.mp3", "vbr-bare.mp3"), 44100, 1152 },
+        { "VBRI header",
+            files->write(
+                "vbri.mp3", Mp3Frames::vbriFrame(cd, 128, 200, 200 * 417) + Mp3Frames::frames(cd, { 128 }, 200)),
+            44100, 1152 },
+        { "Xing without LAME extension",
+            files->write(
+                "xing.mp3", Mp3Frames::xingFrame(low, 64, false, 300, 0) + Mp3Frames::frames(low, { 8, 32, 16 }, 300)),
+            11025, 576 },
+        { "LAME padding shorter than the decoder delay",
+            files->write("short-pad.mp3",
+                Mp3Frames::xingFrame(cd, 128, true, 120, 0, 576, 100) + Mp3Frames::frames(cd, { 128 }, 120)),
+            44100, 1152 },
+        { "junk before the first frame",
+            files->write("junk.mp3",
+                Mp3Frames::id3v2Tag(10) + QByteArray(3000, '\x11') + Mp3Frames::frames(cd, { 96, 320 }, 150)),
+            44100, 1152 },
     };
     for (const Kind& kind : kinds) {
         SCOPED_TRACE(kind.name);
@@ -136,9 +141,10 @@ TEST_F(Mp3LengthTest, EveryKindAgreesWithAFullDecodeWithinOneFrame)
 
 TEST_F(Mp3LengthTest, WalkCountsEveryFrameOfAVariableStream)
 {
-    const Format format{24000, false};
-    const QString path = files->write("walk.mp3", Mp3Frames::id3v2Tag(5000) + Mp3Frames::frames(format, {8, 160, 64, 144}, 777)
-                                                      + Mp3Frames::id3v1Tag("x", "y", 2));
+    const Format format { 24000, false };
+    const QString path = files->write("walk.mp3",
+        Mp3Frames::id3v2Tag(5000) + Mp3Frames::frames(format, { 8, 160, 64, 144 }, 777)
+            + Mp3Frames::id3v1Tag("x", "y", 2));
     const auto length = Mp3Length::of(path);
     ASSERT_TRUE(length);
     EXPECT_EQ(length->samples, 777 * 576);
@@ -148,10 +154,11 @@ TEST_F(Mp3LengthTest, FilesWithoutMpegAudioHaveNoLength)
 {
     EXPECT_FALSE(Mp3Length::of(files->write("text.mp3", QByteArray("Dies ist kein Lied.\n").repeated(500))));
     EXPECT_FALSE(Mp3Length::of(files->write("empty.mp3", {})));
-    EXPECT_FALSE(Mp3Length::of(files->write("tag-only.mp3", Mp3Frames::id3v2Tag(100) + Mp3Frames::id3v1Tag("a", "b", 0))));
+    EXPECT_FALSE(
+        Mp3Length::of(files->write("tag-only.mp3", Mp3Frames::id3v2Tag(100) + Mp3Frames::id3v1Tag("a", "b", 0))));
     // A lone sync pattern in junk is not taken for a stream.
-    EXPECT_FALSE(Mp3Length::of(files->write("one-sync.mp3", QByteArray(500, 'x') + Mp3Frames::silentFrame({44100, false}, 128).left(4)
-                                                              + QByteArray(5000, 'y'))));
+    EXPECT_FALSE(Mp3Length::of(files->write("one-sync.mp3",
+        QByteArray(500, 'x') + Mp3Frames::silentFrame({ 44100, false }, 128).left(4) + QByteArray(5000, 'y'))));
     EXPECT_FALSE(Mp3Length::of(files->path("missing.mp3")));
 }
 
@@ -172,7 +179,14 @@ TEST_F(Mp3LengthTest, SongLengthIsWholeSecondsAndThreeHundredAtOnceForNonMp3)
 TEST(ModPlayerLength, WholeSecondsRoundHalfToEven)
 {
     const std::pair<qint64, qint64> cases[] = {
-        {215400, 215}, {215500, 216}, {216500, 216}, {216501, 217}, {499, 0}, {500, 0}, {1500, 2}, {0, 0},
+        { 215400, 215 },
+        { 215500, 216 },
+        { 216500, 216 },
+        { 216501, 217 },
+        { 499, 0 },
+        { 500, 0 },
+        { 1500, 2 },
+        { 0, 0 },
     };
     for (const auto& [ms, seconds] : cases)
         EXPECT_EQ(ModPlayer::wholeSeconds(ms), seconds) << ms;

@@ -22,16 +22,17 @@ QString ToneFiles::encode(const QString& name, const Tone& tone, const QStringLi
     QByteArray pcm(qsizetype(frames) * tone.channels * 2, '\0');
     auto* samples = reinterpret_cast<qint16*>(pcm.data());
     for (int i = 0; i < frames; ++i) {
-        const double value = tone.amplitude * 32767 * std::sin(2 * std::numbers::pi * tone.frequency * i / tone.sampleRate);
+        const double value
+            = tone.amplitude * 32767 * std::sin(2 * std::numbers::pi * tone.frequency * i / tone.sampleRate);
         for (int c = 0; c < tone.channels; ++c)
             samples[i * tone.channels + c] = qint16(std::lround(value));
     }
     const QString raw = write(name + QStringLiteral(".raw"), pcm);
     const QString mp3 = path(name);
-    QStringList args{"--quiet", "-r", "--signed", "--little-endian", "--bitwidth", "16",
-                     "-s", QString::number(tone.sampleRate / 1000.0), "-m", tone.channels == 1 ? "m" : "j"};
+    QStringList args { "--quiet", "-r", "--signed", "--little-endian", "--bitwidth", "16", "-s",
+        QString::number(tone.sampleRate / 1000.0), "-m", tone.channels == 1 ? "m" : "j" };
     args += lameOptions;
-    args += {raw, mp3};
+    args += { raw, mp3 };
     QProcess lame;
     lame.start(QStringLiteral("lame"), args);
     if (!lame.waitForFinished(60000) || lame.exitCode() != 0)
@@ -56,7 +57,8 @@ double toneLevel(const qint16* stereo, int frames, double frequency, int sampleR
         beforePrevious = previous;
         previous = current;
     }
-    const double power = previous * previous + beforePrevious * beforePrevious - coefficient * previous * beforePrevious;
+    const double power
+        = previous * previous + beforePrevious * beforePrevious - coefficient * previous * beforePrevious;
     return frames > 0 ? 2 * std::sqrt(qMax(0.0, power)) / frames : 0;
 }
 

@@ -21,7 +21,7 @@ public:
 
     ToneFiles();
     // Path of the encoded file; lameOptions e.g. {"-b", "128"} or {"-V", "5", "-t"}.
-    QString encode(const QString& name, const Tone& tone, const QStringList& lameOptions = {"-b", "128"});
+    QString encode(const QString& name, const Tone& tone, const QStringList& lameOptions = { "-b", "128" });
     // A file with these raw bytes.
     QString write(const QString& name, const QByteArray& bytes);
     QString path(const QString& name) const { return m_dir.filePath(name); }

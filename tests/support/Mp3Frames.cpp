@@ -10,9 +10,9 @@ namespace Mp3Frames {
 
 namespace {
 
-constexpr int kMpeg1Bitrates[] = {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320};
-constexpr int kLowBitrates[] = {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160};
-constexpr int kRates[3][3] = {{44100, 48000, 32000}, {22050, 24000, 16000}, {11025, 12000, 8000}};
+constexpr int kMpeg1Bitrates[] = { 0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320 };
+constexpr int kLowBitrates[] = { 0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160 };
+constexpr int kRates[3][3] = { { 44100, 48000, 32000 }, { 22050, 24000, 16000 }, { 11025, 12000, 8000 } };
 
 // 0 = MPEG-1, 1 = MPEG-2, 2 = MPEG-2.5
 int versionOf(const Format& format)
@@ -111,7 +111,7 @@ int samplesPerFrame(const Format& format)
 
 QByteArray silentFrame(const Format& format, int bitrateKbps, bool padding)
 {
-    static constexpr int kVersionBits[] = {3, 2, 0};
+    static constexpr int kVersionBits[] = { 3, 2, 0 };
     QByteArray frame(frameBytes(format, bitrateKbps, padding), '\0');
     frame[0] = char(0xFF);
     frame[1] = char(0xE0 | kVersionBits[versionOf(format)] << 3 | 1 << 1 | 1); // Layer III, no CRC
@@ -128,8 +128,8 @@ QByteArray frames(const Format& format, const QList<int>& bitratesKbps, int coun
     return bytes;
 }
 
-QByteArray xingFrame(const Format& format, int bitrateKbps, bool cbr, int frameCount, int streamBytes,
-                     int encoderDelay, int padding)
+QByteArray xingFrame(
+    const Format& format, int bitrateKbps, bool cbr, int frameCount, int streamBytes, int encoderDelay, int padding)
 {
     QByteArray frame = silentFrame(format, bitrateKbps);
     int at = 4 + sideInfoBytes(format);
@@ -155,9 +155,9 @@ QByteArray vbriFrame(const Format& format, int bitrateKbps, int frameCount, int 
     QByteArray frame = silentFrame(format, bitrateKbps);
     constexpr int kAt = 4 + 32;
     frame.replace(kAt, 4, "VBRI");
-    putBigEndian(frame, kAt + 4, 1, 2);    // version
-    putBigEndian(frame, kAt + 6, 0, 2);    // delay
-    putBigEndian(frame, kAt + 8, 75, 2);   // quality
+    putBigEndian(frame, kAt + 4, 1, 2); // version
+    putBigEndian(frame, kAt + 6, 0, 2); // delay
+    putBigEndian(frame, kAt + 8, 75, 2); // quality
     putBigEndian(frame, kAt + 10, quint32(streamBytes));
     putBigEndian(frame, kAt + 14, quint32(frameCount));
     return frame;

@@ -39,7 +39,7 @@ QByteArray frames(const Format& format, const QList<int>& bitratesKbps, int coun
 // "Xing" (VBR) or "Info" (CBR) with frame count, byte count and TOC; with a
 // LAME extension when encoderDelay or padding is not negative.
 QByteArray xingFrame(const Format& format, int bitrateKbps, bool cbr, int frameCount, int streamBytes,
-                     int encoderDelay = -1, int padding = -1);
+    int encoderDelay = -1, int padding = -1);
 
 // A Fraunhofer VBRI frame announcing frameCount frames.
 QByteArray vbriFrame(const Format& format, int bitrateKbps, int frameCount, int streamBytes);
