@@ -1,0 +1,357 @@
+#include "mainwindow/ui/frmMain.h"
+
+#include "common/MessageService.h"
+#include "common/ProgrammEnde.h"
+#include "common/Twips.h"
+#include "common/ui/FlexGridView.h"
+#include "errors/Procedure.h"
+#include "mainwindow/Hauptlayout.h"
+#include "playback/PlayerControl.h"
+#include "start/ui/frmStart.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFile>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kVbKeyDelete = 46;
+constexpr int kVbKeyF11 = 122;
+constexpr int kVbKeyF12 = 123;
+constexpr int kVbRightButton = 2;
+// The players the program opens: two for crossfading, one for measuring.
+constexpr int kPlayerAnzahl = 3;
+// Design size of the message frame, in twips.
+constexpr QSize kFrame1Groesse(7800, 2400);
+
+int classicKeyCode(const QKeyEvent& e)
+{
+    if (e.key() >= Qt::Key_F1 && e.key() <= Qt::Key_F24)
+        return 112 + (e.key() - Qt::Key_F1);
+    return e.key() == Qt::Key_Delete ? kVbKeyDelete : 0;
+}
+
+} // namespace
+
+frmMain::frmMain(
+    frmStart& start, MessageService& meldungen, PlayerControl& player, KioskErzeuger kiosk, QWidget* parent)
+    : QWidget(parent)
+    , m_start(start)
+    , m_meldungen(meldungen)
+    , m_player(player)
+    , m_archiv(MSFlexGrid1, MSFlexGrid2)
+    , m_liedersuche(m_archiv, meldungen)
+    , m_kiosk(kiosk(this))
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Quorvane Tonvaro"));
+    MSFlexGrid1.setObjectName(QStringLiteral("MSFlexGrid1"));
+    MSFlexGrid2.setObjectName(QStringLiteral("MSFlexGrid2"));
+    MSFlexGrid1.setRows(2);
+    MSFlexGrid1.setFixedRows(1);
+    buildUi();
+    verbinden();
+}
+
+frmMain::~frmMain()
+{
+    // The views go before the grids they show, which are members and die first otherwise.
+    delete m_view1;
+    delete m_view2;
+}
+
+void frmMain::buildUi()
+{
+    m_view1 = new FlexGridView(this);
+    m_view1->setObjectName(QStringLiteral("MSFlexGridView1"));
+    m_view1->setGrid(&MSFlexGrid1);
+    m_view2 = new FlexGridView(this);
+    m_view2->setObjectName(QStringLiteral("MSFlexGridView2"));
+    m_view2->setGrid(&MSFlexGrid2);
+
+    Frame1 = new QFrame(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setFrameShape(QFrame::Box);
+    Frame1->setLineWidth(2);
+    Frame1->setAutoFillBackground(true);
+    Frame1->hide();
+    m_lblStartmeldung = new QLabel(Frame1);
+    m_lblStartmeldung->setObjectName(QStringLiteral("lblStartmeldung"));
+    m_lblStartmeldung->setStyleSheet(QStringLiteral("font-size: 20pt; font-weight: bold;"));
+    m_lblStartmeldung2 = new QLabel(Frame1);
+    m_lblStartmeldung2->setObjectName(QStringLiteral("lblStartmeldung2"));
+    m_lblStartmeldung2->setStyleSheet(QStringLiteral("font-size: 13pt;"));
+    auto* frameLayout = new QVBoxLayout(Frame1);
+    for (QLabel* label : { m_lblStartmeldung, m_lblStartmeldung2 }) {
+        label->setAlignment(Qt::AlignCenter);
+        label->setWordWrap(true);
+        frameLayout->addWidget(label);
+    }
+
+    m_TimerStartmeldung.setSingleShot(false);
+    m_TimerStartmeldung.setInterval(StartReport::kIntervall);
+}
+
+// All connections of the window in one place.
+void frmMain::verbinden()
+{
+    connect(&m_TimerStartmeldung, &QTimer::timeout, this, &frmMain::TimerStartmeldung_Timer);
+    m_liedersuche.setGefundenAnzeige([this](const QString& text) { m_start.setGefunden(text); });
+    for (FlexGridView* view : { m_view1, m_view2 }) {
+        // The form sees the keys before its grids do.
+        connect(view, &FlexGridView::keyDown, this, [this](int& keyCode, int shift) {
+            if (Form_KeyDown(keyCode, shift))
+                keyCode = 0;
+        });
+    }
+    const frmStart::Kontextmenue& menu = m_start.kontextmenue();
+    connect(menu.menuBeenden, &QAction::triggered, this, &frmMain::menuBeenden_Click);
+    connect(menu.menuLoeschen, &QAction::triggered, this, &frmMain::menuDateiEntfernen_Click);
+    connect(menu.menuExplorerAnzeigen, &QAction::triggered, this, &frmMain::menuExplorerAnzeigen_Click);
+    connect(menu.menuNeuEinlesen, &QAction::triggered, this, &frmMain::menuNeuEinlesen_Click);
+    // The tag editor is not part of this screen yet.
+    menu.menuTags->setEnabled(false);
+}
+
+// ---------------------------------------------------------------- start
+
+void frmMain::laden()
+{
+    if (m_geladen)
+        return;
+    m_geladen = true;
+    Form_Load();
+}
+
+void frmMain::Form_Load()
+{
+    Procedure proc("frmMain", "void frmMain::Form_Load()");
+    const StartSettings optionen = m_start.werte();
+    proc.run([&] {
+        if (optionen.Windows)
+            m_kiosk->sperren();
+    });
+    proc.run([&] { m_lblStartmeldung->setText(QStringLiteral("Lieder werden eingelesen...")); });
+    proc.run([&] {
+        MSFlexGrid2.setRows(1);
+        m_archiv.TabellenBeschriften(false);
+    });
+    proc.run([&] { m_Fadingzeit = optionen.Fading; });
+    QCoreApplication::processEvents();
+    proc.run([&] {
+        MSFlexGrid1.setFontSize(optionen.schriftgroesse());
+        MSFlexGrid2.setFontSize(optionen.schriftgroesse());
+    });
+}
+
+void frmMain::Einlesen(const QString& Startordner)
+{
+    m_liedersuche.Einlesen(Startordner);
+}
+
+void frmMain::Startmeldung(const StartReport& report)
+{
+    Procedure proc("frmMain", "void frmMain::Startmeldung(const StartReport& report)");
+    proc.run([&] {
+        Frame1->show();
+        Frame1->raise();
+        m_TimerStartmeldung.setInterval(report.intervall);
+        m_lblStartmeldung->setText(report.lblStartmeldung);
+        m_lblStartmeldung2->setText(report.lblStartmeldung2);
+        m_TimerStartmeldung.start();
+    });
+}
+
+void frmMain::Frame1Verstecken()
+{
+    Frame1->hide();
+}
+
+void frmMain::zeigen(bool maximieren)
+{
+    if (m_kiosk->vollbild())
+        showFullScreen();
+    else if (maximieren)
+        showMaximized();
+    else
+        show();
+    raise();
+    activateWindow();
+}
+
+bool frmMain::Frame1Sichtbar() const
+{
+    return Frame1->isVisible();
+}
+
+QString frmMain::lblStartmeldung() const
+{
+    return m_lblStartmeldung->text();
+}
+
+QString frmMain::lblStartmeldung2() const
+{
+    return m_lblStartmeldung2->text();
+}
+
+void frmMain::TimerStartmeldung_Timer()
+{
+    m_TimerStartmeldung.stop();
+    Frame1->hide();
+}
+
+// ---------------------------------------------------------------- window events
+
+bool frmMain::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return QWidget::event(e);
+}
+
+void frmMain::Form_Activate()
+{
+    if (isVisible())
+        m_view1->setFocus();
+    QCoreApplication::processEvents();
+    if (ProgrammEnde)
+        close();
+}
+
+void frmMain::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    Form_Resize();
+}
+
+void frmMain::Form_Resize()
+{
+    const double dpi = logicalDpiX();
+    const auto pixels = [dpi](const QRect& twips) {
+        return QRect(twipsToPixels(twips.x(), dpi), twipsToPixels(twips.y(), dpi), twipsToPixels(twips.width(), dpi),
+            twipsToPixels(twips.height(), dpi));
+    };
+    const Hauptlayout layout
+        = Hauptlayout::fuer(pixelsToTwips(width(), dpi), pixelsToTwips(height(), dpi), kFrame1Groesse);
+    m_view1->setGeometry(pixels(layout.archiv));
+    m_view2->setGeometry(pixels(layout.playlist));
+    Frame1->setGeometry(pixels(layout.frame1));
+    // The views report their widths only once they are laid out; the columns need them now.
+    MSFlexGrid1.setWidth(layout.archiv.width());
+    MSFlexGrid2.setWidth(layout.playlist.width());
+    m_archiv.Spaltenbreite();
+}
+
+bool frmMain::Form_KeyDown(int KeyCode, int Shift)
+{
+    Procedure proc("frmMain", "bool frmMain::Form_KeyDown(int KeyCode, int Shift)",
+        { { "KeyCode", KeyCode }, { "Shift", Shift } });
+    switch (KeyCode) {
+    case kVbKeyF12:
+        proc.run([&] { menuBeenden_Click(); });
+        return true;
+    case kVbKeyF11:
+        proc.run([&] { m_start.menuZurueck_Click(); });
+        return true;
+    default:
+        return false;
+    }
+}
+
+void frmMain::keyPressEvent(QKeyEvent* e)
+{
+    if (!Form_KeyDown(classicKeyCode(*e), 0))
+        QWidget::keyPressEvent(e);
+}
+
+void frmMain::mousePressEvent(QMouseEvent* e)
+{
+    const bool rechts = e->button() == Qt::RightButton;
+    Procedure proc("frmMain", "void frmMain::Form_MouseDown(int Button, int Shift, int X, int Y)",
+        { { "Button", rechts ? kVbRightButton : 1 } });
+    proc.run([&] {
+        if (rechts && !m_start.werte().RechteMaus)
+            m_start.kontextmenue().menu->popup(e->globalPosition().toPoint());
+    });
+}
+
+// ---------------------------------------------------------------- context menu commands
+
+void frmMain::menuBeenden_Click()
+{
+    Procedure proc("frmMain", "void frmMain::menuBeenden_Click()");
+    ProgrammEnde = true;
+    proc.run([&] { m_start.close(); });
+    proc.run([&] { playerSchliessen(); });
+    proc.run([&] { close(); });
+}
+
+void frmMain::closeEvent(QCloseEvent* e)
+{
+    // Closing is never refused.
+    e->accept();
+    Form_QueryUnload();
+}
+
+void frmMain::Form_QueryUnload()
+{
+    if (m_entladen)
+        return;
+    m_entladen = true;
+    Procedure proc("frmMain", "void frmMain::Form_QueryUnload()");
+    proc.run([&] { m_kiosk->freigeben(); });
+    ProgrammEnde = true;
+    proc.run([&] { m_start.close(); });
+    proc.run([&] { playerSchliessen(); });
+    // Whatever else is still open (messages, the error window) goes with the main window.
+    QCoreApplication::quit();
+}
+
+void frmMain::playerSchliessen()
+{
+    for (int index = 0; index < kPlayerAnzahl; ++index)
+        m_player.OpenMP3(index, QString());
+}
+
+void frmMain::menuNeuEinlesen_Click()
+{
+    Procedure proc("frmMain", "void frmMain::menuNeuEinlesen_Click()");
+    if (!proc.run([&] { m_archiv.TabelleLeeren(MSFlexGrid1); }))
+        return;
+    proc.run([&] { m_liedersuche.Einlesen(m_start.werte().Pfad); });
+}
+
+void frmMain::menuExplorerAnzeigen_Click()
+{
+    Procedure proc("frmMain", "void frmMain::menuExplorerAnzeigen_Click()");
+    proc.run([&] { QDesktopServices::openUrl(QUrl::fromLocalFile(m_start.werte().Pfad)); });
+}
+
+void frmMain::menuDateiEntfernen_Click()
+{
+    Procedure proc("frmMain", "void frmMain::menuDateiEntfernen_Click()");
+    bool loeschen = false;
+    if (!proc.run([&] { loeschen = m_meldungen.askYesNo(QStringLiteral("Dieses Lied wirklich löschen?")); })
+        || !loeschen)
+        return;
+    const QString datei = MSFlexGrid1.TextMatrix(MSFlexGrid1.Row(), ::Archiv::Pfad);
+    proc.run([&] {
+        // A song must not go on playing from a file that is gone.
+        if (!datei.isEmpty() && datei == m_player.GetFileName(m_AktiverPlayer)) {
+            m_player.StopMP3(m_AktiverPlayer);
+            QCoreApplication::processEvents();
+        }
+    });
+    // A file in use, missing or read-only stays; the rescan shows what is there.
+    QFile::remove(datei);
+    menuNeuEinlesen_Click();
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "common/FlexGrid.h"
+#include "library/Archiv.h"
+#include "library/Liedersuche.h"
+#include "platform/Kiosk.h"
+#include "start/JukeboxScreen.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class FlexGridView;
+class MessageService;
+class PlayerControl;
+class frmStart;
+class QFrame;
+class QLabel;
+
+// The jukebox screen: the archive grid MSFlexGrid1 above the playlist grid
+// MSFlexGrid2 and the message frame Frame1. It takes its options from the
+// start window's controls, uses the start window's context menu, and its
+// close takes the whole program down.
+class frmMain : public QWidget, public JukeboxScreen {
+    Q_OBJECT
+
+public:
+    using KioskErzeuger = std::function<std::unique_ptr<Kiosk>(QWidget* fenster)>;
+
+    frmMain(frmStart& start, MessageService& meldungen, PlayerControl& player, KioskErzeuger kiosk,
+        QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // JukeboxScreen
+    void laden() override;
+    void Einlesen(const QString& Startordner) override;
+    FlexGrid& Archiv() override { return MSFlexGrid1; }
+    void Startmeldung(const StartReport& report) override;
+    void Frame1Verstecken() override;
+    void zeigen(bool maximieren) override;
+
+    FlexGrid& Playlist() { return MSFlexGrid2; }
+    int Fadingzeit() const { return m_Fadingzeit; }
+    // The player of the current song (0 or 1).
+    int AktiverPlayer() const { return m_AktiverPlayer; }
+    void setAktiverPlayer(int index) { m_AktiverPlayer = index; }
+    bool Frame1Sichtbar() const;
+    QString lblStartmeldung() const;
+    QString lblStartmeldung2() const;
+
+    // Classic key codes: 122 F11, 123 F12. True when the key was used.
+    bool Form_KeyDown(int KeyCode, int Shift);
+    void menuBeenden_Click();
+    void menuNeuEinlesen_Click();
+    void menuExplorerAnzeigen_Click();
+    void menuDateiEntfernen_Click();
+    void TimerStartmeldung_Timer();
+
+protected:
+    bool event(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void buildUi();
+    void verbinden();
+    void Form_Load();
+    void Form_Activate();
+    void Form_Resize();
+    void Form_QueryUnload();
+    void playerSchliessen();
+
+    frmStart& m_start;
+    MessageService& m_meldungen;
+    PlayerControl& m_player;
+    FlexGrid MSFlexGrid1;
+    FlexGrid MSFlexGrid2;
+    ::Archiv m_archiv;
+    Liedersuche m_liedersuche;
+    std::unique_ptr<Kiosk> m_kiosk;
+    QTimer m_TimerStartmeldung;
+    bool m_geladen = false;
+    bool m_entladen = false;
+    int m_Fadingzeit = 0;
+    int m_AktiverPlayer = 0;
+
+    FlexGridView* m_view1 = nullptr;
+    FlexGridView* m_view2 = nullptr;
+    QFrame* Frame1 = nullptr;
+    QLabel* m_lblStartmeldung = nullptr;
+    QLabel* m_lblStartmeldung2 = nullptr;
+};

@@ -1,0 +1,325 @@
+#include "../start/StartFakes.h"
+
+#include "common/ProgrammEnde.h"
+#include "errors/ErrPtnr.h"
+#include "mainwindow/ui/frmMain.h"
+#include "platform/AppPaths.h"
+#include "playback/PlayerControl.h"
+#include "start/ui/frmStart.h"
+#include "support/Mp3Frames.h"
+
+#include <gtest/gtest.h>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+// Records what the window does to the players; file names as a real player keeps them.
+class FakePlayer : public PlayerControl {
+public:
+    QStringList log;
+    QString dateien[4];
+    bool fileExistedAtStop = false;
+
+    void OpenMP3(int index, const QString& datei) override
+    {
+        log << QStringLiteral("Open %1 %2").arg(index).arg(datei);
+        dateien[index] = datei;
+    }
+    void PlayMP3(int) override { }
+    void PauseMP3(int) override { }
+    void StopMP3(int index) override
+    {
+        log << QStringLiteral("Stop %1").arg(index);
+        fileExistedAtStop = QFile::exists(dateien[index]);
+    }
+    qint64 GetPosition(int) override { return 0; }
+    void SetPosition(int, qint64) override { }
+    qint64 GetLength(int) override { return 0; }
+    int GetStatus(int) override { return Other; }
+    QString GetFileName(int index) override { return dateien[index]; }
+    qint64 GetSongLength(const QString&) override { return 0; }
+};
+
+struct KioskLog {
+    int sperren = 0;
+    int freigeben = 0;
+};
+
+class FakeKiosk : public Kiosk {
+public:
+    explicit FakeKiosk(KioskLog& log)
+        : m_log(log)
+    {
+    }
+    void sperren() override { ++m_log.sperren; }
+    void freigeben() override { ++m_log.freigeben; }
+    bool vollbild() const override { return false; }
+
+private:
+    KioskLog& m_log;
+};
+
+class frmMainTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        AppPaths::setProgramFolder(folder.path());
+        ErrPtnr::instance().reset();
+        ErrPtnr::instance().setWindow(&errors);
+        ProgrammEnde = false;
+        musik = folder.filePath("Musik");
+        for (const char* titel : { "Alpha", "Beta", "Gamma" })
+            addSong(titel);
+        store.values.insert("Data/Pfad", musik);
+    }
+    void TearDown() override
+    {
+        main.reset();
+        start.reset();
+        ErrPtnr::instance().setWindow(nullptr);
+        ErrPtnr::instance().reset();
+        AppPaths::setProgramFolder(QString());
+        ProgrammEnde = false;
+    }
+
+    // Titles padded with spaces, as tag writers store them.
+    void addSong(const QByteArray& titel)
+    {
+        ASSERT_TRUE(Mp3Frames::writeFile(QDir(musik).filePath(QString::fromLatin1(titel) + ".mp3"),
+            Mp3Frames::silentFrames(4)
+                + Mp3Frames::id3v1Tag(titel.leftJustified(30, ' '), QByteArray("Band").leftJustified(30, ' '), 17)));
+    }
+    void open()
+    {
+        start = std::make_unique<frmStart>(store, messages);
+        main = std::make_unique<frmMain>(
+            *start, messages, player, [this](QWidget*) { return std::make_unique<FakeKiosk>(kiosk); });
+        start->setScreen(main.get(), main.get());
+        start->show();
+        messages.shown.clear();
+    }
+    void startJukebox()
+    {
+        open();
+        start->cmdOK_Click();
+    }
+    // Finds the archive row of a title.
+    int rowOf(const QString& titel) const
+    {
+        for (int row = 1; row < main->Archiv().Rows(); ++row)
+            if (main->Archiv().TextMatrix(row, 0) == titel)
+                return row;
+        ADD_FAILURE() << "no row with title " << titel.toStdString() << " in " << archivTitel().toStdString();
+        return -1;
+    }
+    QString archivTitel() const
+    {
+        QStringList titel;
+        for (int row = 1; row < main->Archiv().Rows(); ++row)
+            titel << main->Archiv().TextMatrix(row, 0);
+        return titel.join(", ");
+    }
+    void expectProgramEnded()
+    {
+        EXPECT_TRUE(ProgrammEnde);
+        EXPECT_FALSE(main->isVisible());
+        EXPECT_FALSE(start->isVisible());
+        EXPECT_EQ(kiosk.freigeben, 1);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_TRUE(player.log.contains(QStringLiteral("Open %1 ").arg(i))) << "player " << i << " not closed";
+    }
+
+    QTemporaryDir folder;
+    QString musik;
+    AnsweringErrorWindow errors;
+    MemorySettingsStore store;
+    RecordingMessages messages;
+    FakePlayer player;
+    KioskLog kiosk;
+    std::unique_ptr<frmStart> start;
+    std::unique_ptr<frmMain> main;
+};
+
+TEST_F(frmMainTest, StartBuildsTheScreenAndReportsTheSongs)
+{
+    startJukebox();
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_FALSE(start->isVisible());
+    EXPECT_EQ(main->Archiv().Rows(), 4);
+    EXPECT_EQ(main->Archiv().TextMatrix(0, 0), "Titel");
+    EXPECT_EQ(main->Archiv().TextMatrix(0, 3), "Dauer");
+    EXPECT_EQ(main->Playlist().Rows(), 1);
+    EXPECT_EQ(main->Playlist().TextMatrix(0, 3), "Start");
+    EXPECT_EQ(main->Archiv().FontSize(), 18.0);
+    EXPECT_EQ(main->Fadingzeit(), 10);
+    EXPECT_EQ(kiosk.sperren, 1) << "Windows blocking is on by default";
+    EXPECT_TRUE(main->Frame1Sichtbar());
+    EXPECT_EQ(main->lblStartmeldung(), "3 Lieder gefunden!");
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join('|').toStdString();
+    if (const QByteArray shots = qgetenv("TONVARO_SCREENSHOTS"); !shots.isEmpty()) {
+        main->showNormal();
+        main->resize(1024, 768);
+        QTest::qWait(400); // the grid announces new rows to its view in batches
+        main->grab().save(QString::fromLocal8Bit(shots) + "/frmMain.png");
+    }
+
+    main->TimerStartmeldung_Timer();
+    EXPECT_FALSE(main->Frame1Sichtbar());
+}
+
+TEST_F(frmMainTest, WithoutWindowsBlockingNothingIsHidden)
+{
+    store.values.insert("Data/Windows", "0");
+    startJukebox();
+    EXPECT_EQ(kiosk.sperren, 0);
+}
+
+TEST_F(frmMainTest, AnEmptyFolderShowsOnlyTheHeaderAndTheHint)
+{
+    const QString leer = folder.filePath("leer");
+    QDir().mkpath(leer);
+    store.values.insert("Data/Pfad", leer);
+    startJukebox();
+    EXPECT_EQ(main->Archiv().Rows(), 1);
+    EXPECT_EQ(main->lblStartmeldung(), "0 Lieder gefunden!");
+    EXPECT_TRUE(main->lblStartmeldung2().contains("\"Zurück\""));
+}
+
+TEST_F(frmMainTest, F12EndsTheProgramAndGivesTheDesktopBack)
+{
+    startJukebox();
+    QTest::keyClick(main.get(), Qt::Key_F12);
+    expectProgramEnded();
+}
+
+TEST_F(frmMainTest, F12ReachesTheFormWhileTheArchiveHasTheFocus)
+{
+    startJukebox();
+    QWidget* archiv = main->findChild<QWidget*>("MSFlexGridView1");
+    ASSERT_NE(archiv, nullptr);
+    QTest::keyClick(archiv, Qt::Key_F12);
+    expectProgramEnded();
+}
+
+TEST_F(frmMainTest, MenuBeendenEndsTheProgram)
+{
+    startJukebox();
+    start->kontextmenue().menuBeenden->trigger();
+    expectProgramEnded();
+}
+
+TEST_F(frmMainTest, ClosingTheWindowIsNeverRefused)
+{
+    startJukebox();
+    EXPECT_TRUE(main->close());
+    expectProgramEnded();
+}
+
+TEST_F(frmMainTest, ZurueckAndASecondStartKeepThePlaylistAndRescan)
+{
+    startJukebox();
+    main->Playlist().AddItem("Wartend");
+    QTest::keyClick(main.get(), Qt::Key_F11);
+    EXPECT_TRUE(start->isVisible());
+    EXPECT_EQ(start->windowModality(), Qt::ApplicationModal);
+    EXPECT_EQ(main->Archiv().Rows(), 2);
+    EXPECT_EQ(main->Archiv().TextMatrix(1, 0), QString());
+
+    addSong("Delta");
+    start->cmdOK_Click();
+    EXPECT_EQ(main->Archiv().Rows(), 5);
+    EXPECT_EQ(main->lblStartmeldung(), "4 Lieder gefunden!");
+    EXPECT_EQ(main->Playlist().Rows(), 2) << "the second start must not empty the playlist";
+    EXPECT_EQ(kiosk.sperren, 1);
+    EXPECT_FALSE(start->isVisible());
+}
+
+TEST_F(frmMainTest, LoeschenAnsweredNoChangesNothing)
+{
+    startJukebox();
+    const int row = rowOf("Beta");
+    main->Archiv().selectRow(row);
+    const QString datei = main->Archiv().TextMatrix(row, 4);
+    player.dateien[0] = datei;
+    messages.answer = false;
+    start->kontextmenue().menuLoeschen->trigger();
+    EXPECT_EQ(messages.asked, QStringList { "Dieses Lied wirklich löschen?" });
+    EXPECT_TRUE(QFile::exists(datei));
+    EXPECT_EQ(main->Archiv().Rows(), 4);
+    EXPECT_FALSE(player.log.contains("Stop 0"));
+}
+
+TEST_F(frmMainTest, DeletingTheSongOnTheActivePlayerStopsItFirst)
+{
+    startJukebox();
+    main->setAktiverPlayer(1);
+    const int row = rowOf("Gamma");
+    const QString datei = main->Archiv().TextMatrix(row, 4);
+    player.dateien[1] = datei;
+    main->Archiv().selectRow(row);
+    start->kontextmenue().menuLoeschen->trigger();
+    EXPECT_TRUE(player.log.contains("Stop 1"));
+    EXPECT_TRUE(player.fileExistedAtStop);
+    EXPECT_FALSE(QFile::exists(datei));
+    EXPECT_EQ(main->Archiv().Rows(), 3);
+    EXPECT_FALSE(archivTitel().contains("Gamma"));
+}
+
+TEST_F(frmMainTest, DeletingAnotherSongLeavesPlaybackAlone)
+{
+    startJukebox();
+    player.dateien[0] = main->Archiv().TextMatrix(rowOf("Alpha"), 4);
+    main->Archiv().selectRow(rowOf("Beta"));
+    start->kontextmenue().menuLoeschen->trigger();
+    EXPECT_TRUE(player.log.isEmpty()) << player.log.join('|').toStdString();
+    EXPECT_EQ(main->Archiv().Rows(), 3);
+    EXPECT_TRUE(QFile::exists(player.dateien[0]));
+}
+
+TEST_F(frmMainTest, RightClickOnTheFormOpensTheMenuUnlessSwitchedOff)
+{
+    startJukebox();
+    QMenu* menu = start->kontextmenue().menu;
+    QTest::mouseClick(main.get(), Qt::RightButton, {}, QPoint(3, main->height() - 3));
+    EXPECT_TRUE(menu->isVisible());
+    menu->hide();
+    EXPECT_FALSE(start->kontextmenue().menuTags->isEnabled());
+}
+
+TEST_F(frmMainTest, RightClickDoesNothingWithTheRightButtonSwitchedOff)
+{
+    store.values.insert("Data/RechteMaus", "1");
+    startJukebox();
+    QTest::mouseClick(main.get(), Qt::RightButton, {}, QPoint(3, main->height() - 3));
+    EXPECT_FALSE(start->kontextmenue().menu->isVisible());
+}
+
+TEST_F(frmMainTest, NeuEinlesenFindsNewSongs)
+{
+    startJukebox();
+    addSong("Delta");
+    start->kontextmenue().menuNeuEinlesen->trigger();
+    EXPECT_EQ(main->Archiv().Rows(), 5);
+}
+
+TEST_F(frmMainTest, ClosingTheStartWindowDuringTheStartStopsIt)
+{
+    open();
+    QTimer::singleShot(0, start.get(), [this] { start->close(); });
+    start->cmdOK_Click();
+    EXPECT_TRUE(ProgrammEnde);
+    EXPECT_FALSE(main->isVisible());
+    EXPECT_FALSE(start->isVisible());
+}
+
+} // namespace
