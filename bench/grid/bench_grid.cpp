@@ -12,8 +12,8 @@
 
 #include <malloc.h>
 
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <random>
 
 namespace {
@@ -26,7 +26,7 @@ constexpr double kBytesPerRowTarget = 1024.0;
 constexpr double kAppendTargetRowsPerSecond = 20000.0;
 constexpr double kTopRowTargetUs = 100.0;
 
-const char* const kGenres[] = {"Rock", "Pop", "Jazz", "Blues", "Metal", "Country", "Techno", "Klassik"};
+const char* const kGenres[] = { "Rock", "Pop", "Jazz", "Blues", "Metal", "Country", "Techno", "Klassik" };
 
 struct Song {
     QString title, artist, genre, duration, path;
@@ -148,8 +148,8 @@ int main(int argc, char** argv)
 
     const double rowsPerSecond = kRows / (appendMs / 1000);
     summary("grid-append", rowsPerSecond, "rows/s", kAppendTargetRowsPerSecond / rowsPerSecond, "target 20000 rows/s");
-    std::printf("grid-sort: %.0f ms for %d rows (ratio %.2f vs target %.0f ms)\n", sortMs, kRows, sortMs / kSortTargetMs,
-        kSortTargetMs);
+    std::printf("grid-sort: %.0f ms for %d rows (ratio %.2f vs target %.0f ms)\n", sortMs, kRows,
+        sortMs / kSortTargetMs, kSortTargetMs);
     summary("grid-memory", bytesPerRow, "bytes/row", bytesPerRow / kBytesPerRowTarget, "target 1024");
     summary("grid-toprow", topRowUs, "us", topRowUs / kTopRowTargetUs, "target 100 us");
     return 0;

@@ -123,7 +123,7 @@ void FlexGrid::setTextMatrix(int row, int col, const QString& text)
     } else if (row >= m_announcedRows) {
         // Not yet in the view; announcing the row shows the text.
     } else if (m_redraw) {
-        emit dataChanged(index(row - 1, col), index(row - 1, col), {Qt::DisplayRole});
+        emit dataChanged(index(row - 1, col), index(row - 1, col), { Qt::DisplayRole });
     } else {
         m_cellsChangedWhileHidden = true;
     }
@@ -169,7 +169,6 @@ void FlexGrid::Clear()
     announcePendingRows();
     std::fill(m_rows.begin(), m_rows.end(), FlexGridRow());
     announceCells(0, Rows() - 1);
-    emit lookChanged();
 }
 
 // --- current cell, selection, scrolling ---
@@ -396,7 +395,6 @@ void FlexGrid::setCellFontBold(bool bold)
     checkRow(m_row);
     m_rows[m_row].setBold(m_col, m_cols, bold);
     announceCells(m_row, m_row);
-    emit lookChanged();
 }
 
 bool FlexGrid::CellFontBold(int row, int col) const

@@ -4,8 +4,8 @@
 #include <QColor>
 #include <QElapsedTimer>
 #include <QFont>
-#include <QTimer>
 #include <QString>
+#include <QTimer>
 
 #include "common/FlexGridRow.h"
 
@@ -141,7 +141,7 @@ signals:
     void selectionChanged();
     void topRowChanged(int row);
     void columnLayoutChanged();
-    // Font size, colours or bold cells changed.
+    // Font size or colours changed (bold cells come as data changes).
     void lookChanged();
     void redrawDisabled();
     void redrawEnabled();
@@ -161,7 +161,7 @@ private:
 
     int m_cols;
     std::vector<FlexGridRow> m_rows; // [0] is the header row
-    int m_announcedRows = 1;         // rows that Qt's interface reports, header included
+    int m_announcedRows = 1; // rows that Qt's interface reports, header included
     QTimer m_announceTimer;
     QElapsedTimer m_sinceAnnouncement;
     int m_row = 1, m_col = 0, m_rowSel = 1, m_colSel = 0;

@@ -18,7 +18,7 @@ unsigned sortWeight(char16_t c)
 // become 0xFF, so packing stops there: bytes after an inexact one could
 // reverse the order. Heads that are equal fall back to the full comparison.
 struct SortEntry {
-    quint64 head[2] = {0, 0};
+    quint64 head[2] = { 0, 0 };
     QStringView key;
     int row = 0;
 

@@ -1,11 +1,11 @@
 #include "common/FlexGrid.h"
 #include "common/FlexGridRow.h"
 
+#include <gtest/gtest.h>
 #include <QAbstractItemModelTester>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QSignalSpy>
-#include <gtest/gtest.h>
 
 #include <stdexcept>
 
@@ -16,7 +16,7 @@ namespace {
 class FlexGridTest : public ::testing::Test {
 protected:
     FlexGrid grid;
-    QAbstractItemModelTester tester {&grid, QAbstractItemModelTester::FailureReportingMode::Fatal};
+    QAbstractItemModelTester tester { &grid, QAbstractItemModelTester::FailureReportingMode::Fatal };
 
     // Header "Titel" plus one data row per title, title in column 0 and "p<title>" in column 4.
     void fill(const QStringList& titles)
@@ -67,20 +67,20 @@ TEST_F(FlexGridTest, StartsWithHeaderAndOneEmptyRowSelected)
 
 TEST_F(FlexGridTest, WritingRowsShrinksToHeaderAndGrowsWithEmptyRows)
 {
-    fill({"A", "B", "C"});
+    fill({ "A", "B", "C" });
     grid.setRows(1);
     EXPECT_EQ(grid.Rows(), 1);
     EXPECT_EQ(grid.TextMatrix(0, 0), QStringLiteral("Titel"));
     EXPECT_EQ(grid.Row(), 0) << "the current row cannot stay on a removed row";
 
     grid.setRows(3);
-    EXPECT_EQ(column(0), QStringList({"", ""})) << "rows beyond a count disappear for good";
+    EXPECT_EQ(column(0), QStringList({ "", "" })) << "rows beyond a count disappear for good";
     EXPECT_TRUE(announced());
 }
 
 TEST_F(FlexGridTest, ClearEmptiesEveryCellAndFormatButKeepsTheCount)
 {
-    fill({"A", "B"});
+    fill({ "A", "B" });
     grid.setRow(0);
     grid.setCellFontBold(true);
     grid.Clear();
@@ -94,10 +94,10 @@ TEST_F(FlexGridTest, ClearEmptiesEveryCellAndFormatButKeepsTheCount)
 
 TEST_F(FlexGridTest, RemovingRowThreeOfFiveMovesRowFourUp)
 {
-    fill({"1", "2", "3", "4", "5"});
+    fill({ "1", "2", "3", "4", "5" });
     grid.selectRow(5);
     grid.RemoveItem(3);
-    EXPECT_EQ(column(0), QStringList({"1", "2", "4", "5"}));
+    EXPECT_EQ(column(0), QStringList({ "1", "2", "4", "5" }));
     EXPECT_EQ(grid.TextMatrix(3, 4), QStringLiteral("p4"));
     EXPECT_EQ(grid.Row(), 4) << "the current row keeps its number, clamped to the rows left";
     grid.RemoveItem(1);
@@ -109,17 +109,17 @@ TEST_F(FlexGridTest, RemovingRowThreeOfFiveMovesRowFourUp)
 
 TEST_F(FlexGridTest, AddItemAppendsOrInsertsWithEmptyOtherCells)
 {
-    fill({"A", "C"});
+    fill({ "A", "C" });
     grid.AddItem(QStringLiteral("B"), 2);
     grid.AddItem(QStringLiteral("Z"), grid.Rows());
     grid.AddItem(QStringLiteral("D"));
-    EXPECT_EQ(column(0), QStringList({"A", "B", "C", "Z", "D"}));
-    EXPECT_EQ(column(4), QStringList({"pA", "", "pC", "", ""}));
+    EXPECT_EQ(column(0), QStringList({ "A", "B", "C", "Z", "D" }));
+    EXPECT_EQ(column(4), QStringList({ "pA", "", "pC", "", "" }));
 }
 
 TEST_F(FlexGridTest, BadRowsAndColumnsThrowOutOfRange)
 {
-    fill({"A", "B"});
+    fill({ "A", "B" });
     const int rows = grid.Rows();
     EXPECT_THROW(grid.TextMatrix(-1, 0), std::out_of_range);
     EXPECT_THROW(grid.TextMatrix(rows, 0), std::out_of_range);
@@ -135,16 +135,16 @@ TEST_F(FlexGridTest, BadRowsAndColumnsThrowOutOfRange)
     EXPECT_THROW(grid.setRows(0), std::out_of_range);
     EXPECT_THROW(grid.setFixedRows(2), std::out_of_range);
     EXPECT_EQ(grid.Rows(), rows);
-    EXPECT_EQ(column(0), QStringList({"A", "B"}));
+    EXPECT_EQ(column(0), QStringList({ "A", "B" }));
 }
 
 TEST_F(FlexGridTest, SortOrdersByWindows1252CodesCaseSensitively)
 {
     // ASCII upper case, then lower case, then the Windows-1252 block 0x80..0x9F
     // ("€", "Š"), then Latin-1 ("À", "Ä", "ä", "ÿ"), then everything else ("Ω").
-    fill({"b", "ä", "Ω", "a", "Z", "ÿ", "À", "Š", "€", "Ä", "A", "AB", "~"});
+    fill({ "b", "ä", "Ω", "a", "Z", "ÿ", "À", "Š", "€", "Ä", "A", "AB", "~" });
     sortRows(1, grid.Rows() - 1, 0);
-    EXPECT_EQ(column(0), QStringList({"A", "AB", "Z", "a", "b", "~", "€", "Š", "À", "Ä", "ä", "ÿ", "Ω"}));
+    EXPECT_EQ(column(0), QStringList({ "A", "AB", "Z", "a", "b", "~", "€", "Š", "À", "Ä", "ä", "ÿ", "Ω" }));
     EXPECT_EQ(grid.TextMatrix(1, 4), QStringLiteral("pA")) << "whole rows move";
     EXPECT_EQ(grid.TextMatrix(0, 0), QStringLiteral("Titel"));
 }
@@ -153,32 +153,32 @@ TEST_F(FlexGridTest, SortDecidesBeyondTheFirstSixteenCharacters)
 {
     // Long keys share their head; "ÿ" and "Ω" share the capped head byte.
     const QString same = QStringLiteral("Künstler Nummer ");
-    fill({same + "9", same + "10", same + "1", "Ωa", "ÿb", "ÿa"});
+    fill({ same + "9", same + "10", same + "1", "Ωa", "ÿb", "ÿa" });
     sortRows(1, grid.Rows() - 1, 0);
-    EXPECT_EQ(column(0), QStringList({same + "1", same + "10", same + "9", "ÿa", "ÿb", "Ωa"}));
+    EXPECT_EQ(column(0), QStringList({ same + "1", same + "10", same + "9", "ÿa", "ÿb", "Ωa" }));
 }
 
 TEST_F(FlexGridTest, SortIsStableAndLimitedToTheSelectedRows)
 {
-    fill({"z", "b", "a2", "a1", "c"});
+    fill({ "z", "b", "a2", "a1", "c" });
     grid.setTextMatrix(2, 1, "x");
     grid.setTextMatrix(3, 1, "x");
     grid.setTextMatrix(4, 1, "x");
     // Rows 4 back to 2, by column 1 where all are equal: nothing moves.
     sortRows(4, 2, 1);
-    EXPECT_EQ(column(0), QStringList({"z", "b", "a2", "a1", "c"}));
+    EXPECT_EQ(column(0), QStringList({ "z", "b", "a2", "a1", "c" }));
     // Rows 2..4 by column 0; rows 1 and 5 stay.
     sortRows(4, 2, 0);
-    EXPECT_EQ(column(0), QStringList({"z", "a1", "a2", "b", "c"}));
+    EXPECT_EQ(column(0), QStringList({ "z", "a1", "a2", "b", "c" }));
     // A range that starts at the header sorts the data rows only.
     sortRows(0, grid.Rows() - 1, 0);
     EXPECT_EQ(grid.TextMatrix(0, 0), QStringLiteral("Titel"));
-    EXPECT_EQ(column(0), QStringList({"a1", "a2", "b", "c", "z"}));
+    EXPECT_EQ(column(0), QStringList({ "a1", "a2", "b", "c", "z" }));
 }
 
 TEST_F(FlexGridTest, SettingRowOrColCollapsesOnlyItsOwnRange)
 {
-    fill({"A", "B", "C", "D"});
+    fill({ "A", "B", "C", "D" });
     QSignalSpy changed(&grid, &FlexGrid::selectionChanged);
     grid.setRow(1);
     grid.setRowSel(4);
@@ -228,7 +228,7 @@ TEST_F(FlexGridTest, RowIsVisibleOnlyForFullyShownRows)
 
 TEST_F(FlexGridTest, RedrawOffHoldsCellChangesUntilSwitchedOn)
 {
-    fill({"b", "a"});
+    fill({ "b", "a" });
     grid.announcePendingRows();
     QSignalSpy cells(&grid, &QAbstractItemModel::dataChanged);
     QSignalSpy header(&grid, &QAbstractItemModel::headerDataChanged);
@@ -267,7 +267,7 @@ TEST_F(FlexGridTest, AppendedRowsReachTheModelInterfaceInOneBatch)
 
 TEST_F(FlexGridTest, ModelShowsHeaderRowBoldCellsAlignmentAndColours)
 {
-    fill({"A"});
+    fill({ "A" });
     grid.announcePendingRows();
     grid.setRow(0);
     grid.setCol(1);

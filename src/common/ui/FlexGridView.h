@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QTableView>
 
 class FlexGrid;
@@ -64,7 +65,8 @@ private:
     void noteHeaderMouse(QMouseEvent* event);
     void emitMouseDown(QMouseEvent* event, const QPoint& viewPos);
 
-    FlexGrid* m_grid = nullptr;
+    // The grid may go before the view (both belong to the window).
+    QPointer<FlexGrid> m_grid;
     // Set while the view follows the grid, so that its own reactions
     // (scroll bar range changes, selection updates) are not taken for user input.
     bool m_following = false;

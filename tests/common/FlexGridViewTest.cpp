@@ -1,0 +1,221 @@
+#include "common/ui/FlexGridView.h"
+#include "common/FlexGrid.h"
+#include "common/Twips.h"
+
+#include <gtest/gtest.h>
+#include <QAbstractItemModelTester>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+
+namespace {
+
+// A shown view on a grid of 60 songs, in a window with a second focusable widget.
+class FlexGridViewTest : public ::testing::Test {
+protected:
+    QWidget window;
+    FlexGrid grid;
+    QAbstractItemModelTester tester { &grid, QAbstractItemModelTester::FailureReportingMode::Fatal };
+    FlexGridView* view = new FlexGridView(&window);
+    QLineEdit* other = new QLineEdit(&window);
+
+    void SetUp() override
+    {
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(view);
+        layout->addWidget(other);
+        view->setGrid(&grid);
+        grid.setRows(1);
+        for (int col = 0; col < 4; ++col)
+            grid.setTextMatrix(0, col, QStringLiteral("Kopf %1").arg(col));
+        for (int row = 1; row <= 60; ++row)
+            grid.AddItem(QStringLiteral("Lied %1").arg(row));
+        grid.announcePendingRows();
+        for (int col = 0; col < 6; ++col)
+            grid.setColWidth(col, 1500);
+        window.resize(500, 400);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QCoreApplication::processEvents();
+    }
+
+    // Centre of a data row's cell in viewport coordinates (the row must be shown).
+    QPoint cellCentre(int row, int col) const { return view->visualRect(grid.index(row - 1, col)).center(); }
+
+    // The first fully shown data row (at the end of the list a part of the row above may show).
+    int firstShownRow() const
+    {
+        const int row = view->rowAt(0);
+        return view->rowViewportPosition(row) < 0 ? row + 2 : row + 1;
+    }
+};
+
+TEST_F(FlexGridViewTest, ClickSelectsTheWholeRowAndReportsTheCell)
+{
+    QSignalSpy selChange(view, &FlexGridView::selChange);
+    QSignalSpy mouseDown(view, &FlexGridView::mouseDown);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ShiftModifier, cellCentre(5, 2));
+    EXPECT_EQ(std::tuple(grid.Row(), grid.RowSel(), grid.Col(), grid.ColSel()), std::tuple(5, 5, 0, 5));
+    EXPECT_EQ(std::pair(grid.MouseRow(), grid.MouseCol()), std::pair(5, 2));
+    EXPECT_EQ(selChange.count(), 1);
+    ASSERT_EQ(mouseDown.count(), 1);
+    EXPECT_EQ(mouseDown[0][0].toInt(), 1);
+    EXPECT_EQ(mouseDown[0][1].toInt(), 1);
+    const QPoint inView = view->viewport()->mapTo(view, cellCentre(5, 2));
+    EXPECT_EQ(mouseDown[0][2].toInt(), pixelsToTwips(inView.x(), view->logicalDpiX()));
+    EXPECT_EQ(mouseDown[0][3].toInt(), pixelsToTwips(inView.y(), view->logicalDpiY()));
+    EXPECT_TRUE(view->selectionModel()->isRowSelected(4, {}));
+
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cellCentre(5, 0));
+    EXPECT_EQ(selChange.count(), 1) << "clicking the selected row changes nothing";
+}
+
+TEST_F(FlexGridViewTest, HeaderClickReportsRowZeroAndKeepsTheSelection)
+{
+    grid.selectRow(3);
+    QSignalSpy mouseDown(view, &FlexGridView::mouseDown);
+    QHeaderView* header = view->horizontalHeader();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionViewportPosition(2) + 5, 5));
+    EXPECT_EQ(std::pair(grid.MouseRow(), grid.MouseCol()), std::pair(0, 2));
+    EXPECT_EQ(mouseDown.count(), 1);
+    EXPECT_EQ(grid.Row(), 3);
+    EXPECT_TRUE(view->selectionModel()->isRowSelected(2, {}));
+}
+
+TEST_F(FlexGridViewTest, DoubleClickReportsTheRow)
+{
+    QSignalSpy dblClick(view, &FlexGridView::dblClick);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, cellCentre(2, 1));
+    EXPECT_EQ(dblClick.count(), 1);
+    EXPECT_EQ(grid.MouseRow(), 2);
+}
+
+TEST_F(FlexGridViewTest, GridSelectionAndTopRowMoveTheView)
+{
+    grid.selectRow(40);
+    EXPECT_TRUE(view->selectionModel()->isRowSelected(39, {}));
+    EXPECT_EQ(view->currentIndex().row(), 39);
+    EXPECT_EQ(firstShownRow(), 1) << "selecting does not scroll by itself";
+    grid.setTopRow(30);
+    EXPECT_EQ(firstShownRow(), 30);
+    grid.setTopRow(1000);
+    EXPECT_EQ(grid.TopRow(), 60 - grid.visibleRowCount() + 1);
+    EXPECT_EQ(firstShownRow(), grid.TopRow());
+
+    // The grid keeps row numbers when rows move above the selection.
+    grid.RemoveItem(1);
+    EXPECT_EQ(view->currentIndex().row(), 39);
+    grid.AddItem(QStringLiteral("neu"), 1);
+    EXPECT_EQ(view->currentIndex().row(), 39);
+}
+
+TEST_F(FlexGridViewTest, AppendedRowCanBeSelectedAndScrolledToAtOnce)
+{
+    grid.AddItem(QStringLiteral("Letztes"));
+    const int last = grid.Rows() - 1;
+    grid.selectRow(last);
+    grid.setTopRow(last);
+    EXPECT_EQ(grid.TopRow(), last - grid.visibleRowCount() + 1);
+    QTRY_COMPARE_WITH_TIMEOUT(view->currentIndex().row(), last - 1, 2000);
+    EXPECT_EQ(firstShownRow(), grid.TopRow());
+}
+
+TEST_F(FlexGridViewTest, VisibleRowsFollowTheViewHeight)
+{
+    const int shown = grid.visibleRowCount();
+    EXPECT_EQ(shown, view->viewport()->height() / view->rowHeight());
+    grid.setTopRow(10);
+    EXPECT_TRUE(grid.RowIsVisible(10 + shown - 1));
+    EXPECT_FALSE(grid.RowIsVisible(10 + shown));
+    EXPECT_TRUE(view->visualRect(grid.index(10 + shown - 2, 0)).bottom() < view->viewport()->height())
+        << "the last row counted as visible lies inside the viewport";
+
+    window.resize(500, 400 + 3 * view->rowHeight());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(grid.visibleRowCount(), shown + 3);
+    EXPECT_TRUE(grid.RowIsVisible(10 + shown));
+    EXPECT_EQ(grid.Width(), pixelsToTwips(view->viewport()->width(), view->logicalDpiX()));
+}
+
+TEST_F(FlexGridViewTest, UserScrollingMovesTheTopRow)
+{
+    view->verticalScrollBar()->setValue(12);
+    EXPECT_EQ(grid.TopRow(), 13);
+    grid.selectRow(grid.TopRow() + grid.visibleRowCount() - 1);
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Down);
+    EXPECT_EQ(grid.Row(), 13 + grid.visibleRowCount());
+    EXPECT_TRUE(grid.RowIsVisible(grid.Row())) << "moving the cursor past the bottom scrolls";
+    EXPECT_EQ(grid.TopRow(), 14);
+}
+
+TEST_F(FlexGridViewTest, KeyDownComesFirstAndCanSwallowTheKey)
+{
+    grid.selectRow(5);
+    QList<std::tuple<int, int, int>> keys; // key code, shift, Row() when the event came
+    bool swallow = true;
+    QObject::connect(view, &FlexGridView::keyDown, view, [&](int& keyCode, int shift) {
+        keys.append({ keyCode, shift, grid.Row() });
+        if (swallow)
+            keyCode = 0;
+    });
+    QSignalSpy selChange(view, &FlexGridView::selChange);
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(grid.Row(), 5);
+    swallow = false;
+    QTest::keyClick(view, Qt::Key_Down);
+    EXPECT_EQ(grid.Row(), 6);
+    EXPECT_EQ(selChange.count(), 1);
+    QTest::keyClick(view, Qt::Key_Return);
+    QTest::keyClick(view, Qt::Key_F5);
+    QTest::keyClick(view, Qt::Key_M);
+    EXPECT_EQ(grid.Row(), 6) << "letters do not jump";
+    EXPECT_EQ(keys,
+        (QList<std::tuple<int, int, int>> { { 40, 2, 5 }, { 40, 0, 5 }, { 13, 0, 6 }, { 116, 0, 6 }, { 77, 0, 6 } }));
+}
+
+TEST_F(FlexGridViewTest, LookFollowsTheGrid)
+{
+    grid.setColWidth(1, 2400);
+    EXPECT_EQ(view->horizontalHeader()->sectionSize(1), twipsToPixels(2400, view->logicalDpiX()));
+    const int rowsBefore = grid.visibleRowCount();
+    grid.setFontSize(20);
+    EXPECT_EQ(view->font().pointSizeF(), 20);
+    EXPECT_EQ(view->verticalHeader()->defaultSectionSize(), view->rowHeight());
+    EXPECT_LT(grid.visibleRowCount(), rowsBefore);
+
+    FlexGrid::Colours colours;
+    colours.backSel = QColor(1, 2, 3);
+    colours.backBkg = QColor(4, 5, 6);
+    grid.setColours(colours);
+    EXPECT_EQ(view->palette().color(QPalette::Highlight), QColor(1, 2, 3));
+    EXPECT_EQ(view->palette().color(QPalette::Base), QColor(4, 5, 6));
+}
+
+TEST_F(FlexGridViewTest, RedrawOffStopsPaintingUntilSwitchedOn)
+{
+    grid.setRedraw(false);
+    EXPECT_FALSE(view->updatesEnabled());
+    grid.selectRow(20);
+    grid.setTopRow(20);
+    grid.setRedraw(true);
+    EXPECT_TRUE(view->updatesEnabled());
+    EXPECT_EQ(firstShownRow(), 20);
+    EXPECT_TRUE(view->selectionModel()->isRowSelected(19, {}));
+}
+
+TEST_F(FlexGridViewTest, LosingTheFocusValidates)
+{
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QSignalSpy validate(view, &FlexGridView::validate);
+    view->setFocus();
+    other->setFocus();
+    EXPECT_EQ(validate.count(), 1);
+}
+
+} // namespace
