@@ -137,7 +137,7 @@ TEST_F(FlexGridViewTest, VisibleRowsFollowTheViewHeight)
     QCoreApplication::processEvents();
     EXPECT_EQ(grid.visibleRowCount(), shown + 3);
     EXPECT_TRUE(grid.RowIsVisible(10 + shown));
-    EXPECT_EQ(grid.Width(), pixelsToTwips(view->viewport()->width(), view->logicalDpiX()));
+    EXPECT_EQ(grid.Width(), pixelsToTwips(view->width(), view->logicalDpiX()));
 }
 
 TEST_F(FlexGridViewTest, UserScrollingMovesTheTopRow)

@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QResizeEvent>
 #include <QScopedValueRollback>
 #include <QScrollBar>
 
@@ -239,8 +240,15 @@ void FlexGridView::updateGeometries()
     if (!m_grid)
         return;
     m_grid->setVisibleRowCount(viewport()->height() / rowHeight());
-    m_grid->setWidth(pixelsToTwips(viewport()->width(), logicalDpiX()));
     showGridTopRow();
+}
+
+void FlexGridView::resizeEvent(QResizeEvent* event)
+{
+    QTableView::resizeEvent(event);
+    // The outer width, as the window's layout computes it, so both give the same column widths.
+    if (m_grid)
+        m_grid->setWidth(pixelsToTwips(width(), logicalDpiX()));
 }
 
 // --- the user moves the grid ---

@@ -10,7 +10,7 @@ class FlexGrid;
 // header. Whole rows are selected. The grid is the truth for the current row,
 // the selection and the top row: user clicks, keys, wheel and scroll bar
 // update the grid, and changes made to the grid move the view. The view tells
-// the grid how many data rows fit and how wide it is.
+// the grid how many data rows fit and, on every resize, how wide it is.
 //
 // Events for the window code, in the units the callers use (twips, the
 // classic key codes and button numbers):
@@ -52,6 +52,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void updateGeometries() override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void applyLook();
