@@ -83,6 +83,7 @@ int main(int argc, char** argv)
     for (const Song& song : songs) {
         grid.AddItem(song.title);
         const int row = grid.Rows() - 1;
+        grid.setRow(row); // the scan makes each new row current
         grid.setTextMatrix(row, 4, song.path);
         grid.setTextMatrix(row, 1, song.artist);
         grid.setTextMatrix(row, 2, song.genre);
