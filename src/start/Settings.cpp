@@ -41,7 +41,7 @@ Key numberKey(const char* name, int StartSettings::*field, int min, int max)
         write };
 }
 
-// Always add keys in this order: "Nicht durchsuchen" writes the first four.
+// Always keep this order: "Nicht durchsuchen" writes the first four, the music folder comes first.
 const std::vector<Key>& keyTable()
 {
     static const std::vector<Key> table {
@@ -107,6 +107,13 @@ bool Settings::save(const StartSettings& werte, int keyCount)
         m_store.SaveSetting(kSection, key.name, key.write(werte));
     }
     return m_store.sync();
+}
+
+bool Settings::saveMusikordner(const QString& pfad)
+{
+    StartSettings werte;
+    werte.Pfad = pfad;
+    return save(werte, 1);
 }
 
 QString Settings::File() const

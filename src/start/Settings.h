@@ -25,6 +25,9 @@ public:
     // Only "Pfad", "PW", "Zufall" and "Doppelklick" (start without scan).
     bool saveOhneScan(const StartSettings& werte);
 
+    // Only the music folder ("Pfad"), for tools that prepare a folder for the jukebox.
+    bool saveMusikordner(const QString& pfad);
+
     // The file inspector's watched file (key "File"), "" when none.
     QString File() const;
     bool saveFile(const QString& datei);

@@ -211,6 +211,13 @@ TEST_F(SettingsTest, LeavingTheProcedureStopsReadingTheRemainingKeys)
     EXPECT_EQ(w.S, 3);
 }
 
+TEST_F(SettingsTest, PresettingTheMusicFolderTouchesNothingElse)
+{
+    ASSERT_TRUE(Settings(store).saveMusikordner("/srv/Demo"));
+    EXPECT_EQ(store.writes, QStringList { "Pfad" });
+    EXPECT_EQ(load(store).Pfad, "/srv/Demo");
+}
+
 TEST_F(SettingsTest, InspectorFileKeyLivesInTheSameSection)
 {
     Settings settings(store);

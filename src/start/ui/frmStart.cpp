@@ -124,12 +124,12 @@ void frmStart::buildUi()
     layout->addLayout(mitte, 1);
     layout->addWidget(buildStatus());
     layout->addWidget(buildKnoepfe());
-    resize(1000, 700);
+    resize(1000, 720);
 }
 
 QWidget* frmStart::buildOrdner()
 {
-    auto* box = new QGroupBox(QStringLiteral("Musikordner und Passwort"));
+    auto* box = new QGroupBox(QStringLiteral("Musikordner, Passwort und Player"));
     auto* grid = new QGridLayout(box);
     Label1 = named(new QLabel, "Label1");
     Text1 = named(new QLineEdit, "Text1");
@@ -138,14 +138,17 @@ QWidget* frmStart::buildOrdner()
     // Pasted text must obey the same rule as typed keys.
     txtPasswort->setValidator(new PasswordValidator(txtPasswort));
     txtPasswort->installEventFilter(this);
-    grid->addWidget(Label1, 0, 0, 1, 2);
-    grid->addWidget(Text1, 1, 0);
-    grid->addWidget(cmdDurchsuchen, 1, 1);
+    txtWinAmpPfad = named(new QLineEdit, "txtWinAmpPfad");
+    grid->addWidget(Label1, 0, 0, 1, 3);
+    grid->addWidget(Text1, 1, 0, 1, 2);
+    grid->addWidget(cmdDurchsuchen, 1, 2);
     grid->addWidget(
-        named(new QLabel(QStringLiteral("Passwort zum Ab- und Aufschließen der Jukebox (optional):")), "Label3"), 2, 0,
-        1, 2);
+        named(new QLabel(QStringLiteral("Passwort zum Ab- und Aufschließen der Jukebox (optional):")), "Label3"), 2, 0);
+    grid->addWidget(named(new QLabel(QStringLiteral("WinAmp 2.91 Pfad:")), "lblWinamp"), 2, 1, 1, 2);
     grid->addWidget(txtPasswort, 3, 0);
+    grid->addWidget(txtWinAmpPfad, 3, 1, 1, 2);
     grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
     connect(cmdDurchsuchen, &QPushButton::clicked, this, &frmStart::cmdDurchsuchen_Click);
     return box;
 }
@@ -217,9 +220,6 @@ QWidget* frmStart::buildDarstellung()
     grid->addWidget(
         named(new QLabel(QStringLiteral("Maximale Anzahl an Liedern in der Playliste:")), "Label4"), row++, 0, 1, 3);
     grid->addWidget(cmbAnzahl, row++, 0, 1, 2);
-    txtWinAmpPfad = named(new QLineEdit, "txtWinAmpPfad");
-    grid->addWidget(named(new QLabel(QStringLiteral("WinAmp 2.91 Pfad:")), "lblWinamp"), row++, 0, 1, 3);
-    grid->addWidget(txtWinAmpPfad, row++, 0, 1, 3);
     grid->setRowStretch(row, 1);
     return box;
 }
@@ -235,7 +235,8 @@ QWidget* frmStart::buildStatus()
     row->addWidget(Label2, 1);
     row->addWidget(lblGefunden);
     row->addWidget(lblAbbrechen);
-    status->setMinimumHeight(48);
+    // Room for the countdown and its button, so nothing moves when they appear.
+    status->setFixedHeight(52);
     return status;
 }
 
