@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -58,6 +59,7 @@ frmMain::frmMain(
     MSFlexGrid2.setObjectName(QStringLiteral("MSFlexGrid2"));
     MSFlexGrid1.setRows(2);
     MSFlexGrid1.setFixedRows(1);
+    resize(1024, 768);
     buildUi();
     verbinden();
 }
@@ -178,12 +180,16 @@ void frmMain::Frame1Verstecken()
 
 void frmMain::zeigen(bool maximieren)
 {
-    if (m_kiosk->vollbild())
+    // Without a window manager the states alone do not size the window, so the geometry goes with them.
+    if (m_kiosk->vollbild()) {
+        setGeometry(screen()->geometry());
         showFullScreen();
-    else if (maximieren)
+    } else if (maximieren) {
+        setGeometry(screen()->availableGeometry());
         showMaximized();
-    else
+    } else {
         show();
+    }
     raise();
     activateWindow();
 }
