@@ -6,6 +6,8 @@
 // longer than the tag holds, several genres and artists with several songs.
 
 #include "library/modMP3Tags.h"
+#include "start/QSettingsStore.h"
+#include "start/Settings.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -201,5 +203,13 @@ int main(int argc, char** argv)
             qPrintable(modMP3Tags::GetSongGenre(pfad)));
     }
     std::printf("%d demo songs in %s (%.1f s)\n", nummer, qPrintable(wurzel), uhr.elapsed() / 1000.0);
+
+    // The jukebox (executable "tonvaro") then opens on this folder.
+    QSettingsStore jukebox(QStringLiteral("tonvaro"));
+    if (!Settings(jukebox).saveMusikordner(QDir::toNativeSeparators(wurzel))) {
+        std::fprintf(stderr, "tonvaro-demo-songs: cannot write the settings %s\n", qPrintable(jukebox.location()));
+        return 1;
+    }
+    std::printf("music folder of the jukebox set in %s\n", qPrintable(jukebox.location()));
     return 0;
 }

@@ -1,11 +1,53 @@
+#include "common/ProgrammEnde.h"
+#include "common/ui/MessageBoxService.h"
+#include "errors/ErrPtnr.h"
+#include "errors/ui/frmErrPtnr.h"
+#include "mainwindow/ui/frmMain.h"
+#include "platform/AppPaths.h"
+#include "platform/ui/KioskFactory.h"
+#include "playback/ModPlayer.h"
+#include "start/QSettingsStore.h"
+#include "start/ui/frmStart.h"
+
 #include <QApplication>
-#include <QLabel>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QLabel window(QStringLiteral("Quorvane Tonvaro"));
-    window.setWindowTitle(QStringLiteral("Quorvane Tonvaro"));
-    window.show();
-    return app.exec();
+    // Settings, error files and message captions go by the executable's name.
+    QCoreApplication::setApplicationName(AppPaths::programName());
+    // Qt's own dialogs (folder, colour) speak German like the rest of the program.
+    QTranslator qtDeutsch;
+    if (qtDeutsch.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtDeutsch);
+
+    frmErrPtnr fehlerfenster;
+    ErrPtnr::instance().setWindow(&fehlerfenster);
+
+    MessageBoxService meldungen;
+    QSettingsStore einstellungen(AppPaths::programName());
+    frmStart start(einstellungen, meldungen);
+    frmMain hauptfenster(start, meldungen, modPlayer(), &KioskFactory::create);
+    start.setScreen(&hauptfenster, &hauptfenster);
+
+    // "Programm beenden" in the error window: give the desktop back first, then end at once.
+    ErrPtnr::instance().setEndProgram([&hauptfenster] {
+        ProgrammEnde = true;
+        hauptfenster.close();
+        std::fflush(nullptr);
+        std::_Exit(EXIT_FAILURE);
+    });
+
+    start.show();
+    const int code = QApplication::exec();
+    ErrPtnr::instance().setEndProgram(nullptr);
+    ErrPtnr::instance().setWindow(nullptr);
+    return code;
 }
