@@ -51,10 +51,11 @@ void QtKiosk::setFlags(Qt::WindowFlags flags)
 bool QtKiosk::eventFilter(QObject* watched, QEvent* e)
 {
     if (watched == m_fenster) {
-        // The grab needs a mapped window, so it is taken on each activation.
+        // The grab needs a mapped window, so it is taken on each activation; it is let go while another
+        // window of the program (the start window after "Zurück", a message) is in front and needs the keys.
         if (e->type() == QEvent::WindowActivate)
             tastaturHalten(true);
-        else if (e->type() == QEvent::Hide)
+        else if (e->type() == QEvent::WindowDeactivate || e->type() == QEvent::Hide)
             tastaturHalten(false);
     }
     return QObject::eventFilter(watched, e);
