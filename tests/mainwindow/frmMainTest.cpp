@@ -1,9 +1,7 @@
 #include "../start/StartFakes.h"
 
 #include "common/ProgrammEnde.h"
-#include "errors/ErrPtnr.h"
 #include "mainwindow/ui/frmMain.h"
-#include "platform/AppPaths.h"
 #include "playback/PlayerControl.h"
 #include "start/ui/frmStart.h"
 #include "support/Mp3Frames.h"
@@ -72,11 +70,6 @@ class frmMainTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(folder.isValid());
-        AppPaths::setProgramFolder(folder.path());
-        ErrPtnr::instance().reset();
-        ErrPtnr::instance().setWindow(&errors);
-        ProgrammEnde = false;
         musik = folder.filePath("Musik");
         for (const char* titel : { "Alpha", "Beta", "Gamma" })
             addSong(titel);
@@ -86,10 +79,6 @@ protected:
     {
         main.reset();
         start.reset();
-        ErrPtnr::instance().setWindow(nullptr);
-        ErrPtnr::instance().reset();
-        AppPaths::setProgramFolder(QString());
-        ProgrammEnde = false;
     }
 
     // Titles padded with spaces, as tag writers store them.
@@ -139,9 +128,9 @@ protected:
             EXPECT_TRUE(player.log.contains(QStringLiteral("Open %1 ").arg(i))) << "player " << i << " not closed";
     }
 
-    QTemporaryDir folder;
+    ReporterScope scope;
+    QTemporaryDir& folder = scope.folder;
     QString musik;
-    AnsweringErrorWindow errors;
     MemorySettingsStore store;
     RecordingMessages messages;
     FakePlayer player;

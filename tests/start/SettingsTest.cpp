@@ -2,7 +2,6 @@
 
 #include "errors/ErrPtnr.h"
 #include "errors/Procedure.h"
-#include "platform/AppPaths.h"
 #include "start/QSettingsStore.h"
 #include "start/Settings.h"
 #include "start/SettingText.h"
@@ -20,20 +19,6 @@ namespace {
 
 class SettingsTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(folder.isValid());
-        AppPaths::setProgramFolder(folder.path());
-        ErrPtnr::instance().reset();
-        ErrPtnr::instance().setWindow(&errors);
-    }
-    void TearDown() override
-    {
-        ErrPtnr::instance().setWindow(nullptr);
-        ErrPtnr::instance().reset();
-        AppPaths::setProgramFolder(QString());
-    }
-
     // Loads as the start window does, starting from the first-run values.
     StartSettings load(SettingsStore& from)
     {
@@ -43,8 +28,8 @@ protected:
         return werte;
     }
 
-    QTemporaryDir folder;
-    AnsweringErrorWindow errors;
+    ReporterScope scope;
+    AnsweringErrorWindow& errors = scope.errors;
     MemorySettingsStore store;
 };
 

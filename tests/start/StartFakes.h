@@ -2,13 +2,17 @@
 
 #include "common/FlexGrid.h"
 #include "common/MessageService.h"
+#include "common/ProgrammEnde.h"
 #include "errors/ErrorReport.h"
 #include "errors/ErrorWindow.h"
+#include "errors/ErrPtnr.h"
+#include "platform/AppPaths.h"
 #include "start/JukeboxScreen.h"
 #include "start/SettingsStore.h"
 
 #include <QMap>
 #include <QStringList>
+#include <QTemporaryDir>
 
 // The store as a map "section/key" -> text; can be switched to refuse writing.
 class MemorySettingsStore : public SettingsStore {
@@ -62,6 +66,29 @@ public:
         reports << report;
         return code;
     }
+};
+
+// One test's world: the program's files in a temporary folder, a fresh error
+// reporter that answers through `errors`, and no shutdown in progress.
+class ReporterScope {
+public:
+    ReporterScope()
+    {
+        AppPaths::setProgramFolder(folder.path());
+        ErrPtnr::instance().reset();
+        ErrPtnr::instance().setWindow(&errors);
+        ProgrammEnde = false;
+    }
+    ~ReporterScope()
+    {
+        ErrPtnr::instance().setWindow(nullptr);
+        ErrPtnr::instance().reset();
+        AppPaths::setProgramFolder(QString());
+        ProgrammEnde = false;
+    }
+
+    QTemporaryDir folder;
+    AnsweringErrorWindow errors;
 };
 
 // The jukebox screen as the start window sees it: records the calls, and

@@ -2,8 +2,6 @@
 
 #include "common/Farbe.h"
 #include "common/ProgrammEnde.h"
-#include "errors/ErrPtnr.h"
-#include "platform/AppPaths.h"
 #include "start/ui/frmStart.h"
 
 #include <gtest/gtest.h>
@@ -30,23 +28,7 @@ namespace {
 
 class frmStartTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(folder.isValid());
-        AppPaths::setProgramFolder(folder.path());
-        ErrPtnr::instance().reset();
-        ErrPtnr::instance().setWindow(&errors);
-        ProgrammEnde = false;
-        store.values.insert("Data/Pfad", folder.path());
-    }
-    void TearDown() override
-    {
-        form.reset();
-        ErrPtnr::instance().setWindow(nullptr);
-        ErrPtnr::instance().reset();
-        AppPaths::setProgramFolder(QString());
-        ProgrammEnde = false;
-    }
+    void SetUp() override { store.values.insert("Data/Pfad", folder.path()); }
 
     frmStart& open()
     {
@@ -90,8 +72,8 @@ protected:
         form->cmdFarbe_Click(index);
     }
 
-    QTemporaryDir folder;
-    AnsweringErrorWindow errors;
+    ReporterScope scope;
+    QTemporaryDir& folder = scope.folder;
     MemorySettingsStore store;
     RecordingMessages messages;
     FakeScreen screen;
