@@ -115,15 +115,31 @@ void FlexGrid::setTextMatrix(int row, int col, const QString& text)
     checkRow(row);
     checkCol(col);
     m_rows[row].setCell(col, m_cols, text);
+    cellsChanged(row, col, col);
+}
+
+void FlexGrid::setRowTexts(int row, const QStringList& texts)
+{
+    checkRow(row);
+    if (texts.size() > m_cols)
+        throw std::out_of_range(kOutOfRange);
+    if (texts.isEmpty())
+        return;
+    m_rows[row].setCells(texts, m_cols);
+    cellsChanged(row, 0, int(texts.size()) - 1);
+}
+
+void FlexGrid::cellsChanged(int row, int firstCol, int lastCol)
+{
     if (row == 0) {
         if (m_redraw)
-            emit headerDataChanged(Qt::Horizontal, col, col);
+            emit headerDataChanged(Qt::Horizontal, firstCol, lastCol);
         else
             m_cellsChangedWhileHidden = true;
     } else if (row >= m_announcedRows) {
         // Not yet in the view; announcing the row shows the text.
     } else if (m_redraw) {
-        emit dataChanged(index(row - 1, col), index(row - 1, col), { Qt::DisplayRole });
+        emit dataChanged(index(row - 1, firstCol), index(row - 1, lastCol), { Qt::DisplayRole });
     } else {
         m_cellsChangedWhileHidden = true;
     }

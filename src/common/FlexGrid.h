@@ -46,6 +46,8 @@ public:
     // --- cells ---
     QString TextMatrix(int row, int col) const;
     void setTextMatrix(int row, int col, const QString& text);
+    // Cells 0 .. texts.size() - 1 of row in one change: a scan writes a whole row per song.
+    void setRowTexts(int row, const QStringList& texts);
     // Appends a row whose column 0 is text0; the other cells are empty.
     void AddItem(const QString& text0);
     // Inserts a row at position row (1 .. Rows()); the rows from there move down by one.
@@ -156,6 +158,8 @@ private:
     int maxTopRow() const;
     void applyTopRow(int row);
     void announceCells(int firstRow, int lastRow);
+    // Tells the view about changed cells of one row, or holds it back while redraw is off.
+    void cellsChanged(int row, int firstCol, int lastCol);
     void scheduleAnnouncement();
     QFont cellFont(bool bold) const;
 

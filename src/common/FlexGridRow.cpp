@@ -1,5 +1,7 @@
 #include "common/FlexGridRow.h"
 
+#include <QVarLengthArray>
+
 namespace {
 
 constexpr quint32 kBoldBit = 0x80000000u;
@@ -36,43 +38,69 @@ bool FlexGridRow::bold(int col, int) const
 
 void FlexGridRow::setCell(int col, int cols, QStringView text)
 {
-    rebuild(col, cols, text, bold(col, cols));
+    const Cell cell { text, bold(col, cols) };
+    rebuild(col, { &cell, 1 }, cols);
+}
+
+void FlexGridRow::setCells(const QStringList& texts, int cols)
+{
+    QVarLengthArray<Cell, 8> cells;
+    for (qsizetype col = 0; col < texts.size(); ++col)
+        cells.append({ texts[col], bold(int(col), cols) });
+    rebuild(0, cells, cols);
 }
 
 void FlexGridRow::setBold(int col, int cols, bool bold)
 {
-    if (bold != this->bold(col, cols))
-        rebuild(col, cols, cell(col, cols), bold);
+    if (bold == this->bold(col, cols))
+        return;
+    const Cell cell { this->cell(col, cols), bold };
+    rebuild(col, { &cell, 1 }, cols);
 }
 
-void FlexGridRow::rebuild(int col, int cols, QStringView text, bool bold)
+void FlexGridRow::rebuild(int first, std::span<const Cell> cells, int cols)
 {
-    const qsizetype header = 2 * qsizetype(cols);
-    const qsizetype oldTotal = m_packed.isNull() ? header : m_packed.size();
-    const qsizetype oldLength = entry(col) & kLengthMask;
-    const qsizetype newTotal = oldTotal - oldLength + text.size();
+    const auto replaced = [&](int col) -> const Cell* {
+        return col >= first && col - first < qsizetype(cells.size()) ? &cells[col - first] : nullptr;
+    };
+    const auto length = [&](int col) -> qsizetype {
+        const Cell* cell = replaced(col);
+        return cell ? cell->text.size() : entry(col) & kLengthMask;
+    };
+    const auto flag = [&](int col) -> bool {
+        const Cell* cell = replaced(col);
+        return cell ? cell->bold : entry(col) & kBoldBit;
+    };
 
-    bool anything = newTotal > header || bold;
-    for (int c = 0; c < cols && !anything; ++c)
-        anything = c != col && (entry(c) & kBoldBit);
-    if (!anything) {
+    const qsizetype header = 2 * qsizetype(cols);
+    qsizetype total = header;
+    bool anything = false;
+    for (int col = 0; col < cols; ++col) {
+        total += length(col);
+        anything = anything || flag(col);
+    }
+    if (total == header && !anything) {
         m_packed = QString();
         return;
     }
 
     // Exact size: a row never carries spare capacity.
-    QString packed(newTotal, Qt::Uninitialized);
+    QString packed(total, Qt::Uninitialized);
     QChar* out = packed.data();
-    for (int c = 0; c < cols; ++c) {
-        const quint32 value = c == col ? (quint32(text.size()) | (bold ? kBoldBit : 0)) : entry(c);
+    for (int col = 0; col < cols; ++col) {
+        const quint32 value = quint32(length(col)) | (flag(col) ? kBoldBit : 0);
         *out++ = QChar(char16_t(value >> 16));
         *out++ = QChar(char16_t(value & 0xFFFF));
     }
-    const qsizetype start = cellStart(col, cols);
-    if (!m_packed.isNull())
-        out = std::copy(m_packed.constData() + header, m_packed.constData() + start, out);
-    out = std::copy(text.begin(), text.end(), out);
-    if (!m_packed.isNull())
-        std::copy(m_packed.constData() + start + oldLength, m_packed.constData() + oldTotal, out);
+    const QChar* old = m_packed.isNull() ? nullptr : m_packed.constData() + header;
+    for (int col = 0; col < cols; ++col) {
+        const qsizetype oldLength = entry(col) & kLengthMask;
+        if (const Cell* cell = replaced(col))
+            out = std::copy(cell->text.begin(), cell->text.end(), out);
+        else if (old)
+            out = std::copy(old, old + oldLength, out);
+        if (old)
+            old += oldLength;
+    }
     m_packed = std::move(packed);
 }

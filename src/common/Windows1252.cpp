@@ -1,5 +1,6 @@
 #include "common/Windows1252.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -7,10 +8,38 @@ namespace {
 // 0x80..0x9F differ from Latin-1; the five unassigned codes map to the C1
 // control of the same value, as Windows itself does.
 constexpr std::array<char16_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    0x20AC,
+    0x0081,
+    0x201A,
+    0x0192,
+    0x201E,
+    0x2026,
+    0x2020,
+    0x2021,
+    0x02C6,
+    0x2030,
+    0x0160,
+    0x2039,
+    0x0152,
+    0x008D,
+    0x017D,
+    0x008F,
+    0x0090,
+    0x2018,
+    0x2019,
+    0x201C,
+    0x201D,
+    0x2022,
+    0x2013,
+    0x2014,
+    0x02DC,
+    0x2122,
+    0x0161,
+    0x203A,
+    0x0153,
+    0x009D,
+    0x017E,
+    0x0178,
 };
 
 char16_t decodeByte(unsigned char byte)
@@ -33,11 +62,11 @@ int windows1252Code(char16_t c)
     return -1;
 }
 
-QString fromWindows1252(const QByteArray& bytes)
+QString fromWindows1252(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < bytes.size(); ++i)
-        text[i] = QChar(decodeByte(static_cast<unsigned char>(bytes[i])));
+    std::transform(bytes.begin(), bytes.end(), text.begin(),
+        [](char byte) { return QChar(decodeByte(static_cast<unsigned char>(byte))); });
     return text;
 }
 

@@ -5,6 +5,8 @@
 #include "errors/Procedure.h"
 #include "library/modMP3Tags.h"
 
+#include <QFile>
+
 #include <algorithm>
 #include <cmath>
 
@@ -39,16 +41,24 @@ Archiv::Archiv(FlexGrid& MSFlexGrid1, FlexGrid& MSFlexGrid2)
 // callers' procedures guard it.
 void Archiv::EineZeileInsArchiv(const QString& Datei, int optYRow)
 {
-    const SongTags tags = modMP3Tags::GetSongTags(Datei);
+    zeileSchreiben(Datei, modMP3Tags::GetSongTags(Datei), optYRow);
+}
+
+void Archiv::EineZeileInsArchiv(QFile& Datei)
+{
+    zeileSchreiben(Datei.fileName(), modMP3Tags::GetSongTags(Datei), 0);
+}
+
+void Archiv::zeileSchreiben(const QString& Datei, const SongTags& tags, int optYRow)
+{
     const QString titel = OhneSemikolon(tags.titel.isEmpty() ? QStringLiteral("Unbekannt") : tags.titel);
+    const QString interpret = OhneSemikolon(tags.interpret);
     const int zeile = optYRow != 0 ? optYRow : neueZeile(titel);
     m_archiv.setRow(zeile);
-    m_archiv.setTextMatrix(zeile, Titel, titel);
-    m_archiv.setTextMatrix(zeile, Pfad, OhneSemikolon(Datei));
-    m_archiv.setTextMatrix(zeile, Interpret, OhneSemikolon(tags.interpret));
-    m_archiv.setTextMatrix(zeile, Genre, OhneSemikolon(tags.genre));
-    m_archiv.setTextMatrix(
-        zeile, Sortierschluessel, m_archiv.TextMatrix(zeile, Interpret) + m_archiv.TextMatrix(zeile, Titel));
+    // One write for the whole row: a scan adds a row per song.
+    m_archiv.setRowTexts(zeile,
+        { titel, interpret, OhneSemikolon(tags.genre), m_archiv.TextMatrix(zeile, Dauer), OhneSemikolon(Datei),
+            interpret + titel });
 }
 
 int Archiv::neueZeile(const QString& titel)

@@ -3,6 +3,8 @@
 #include <QString>
 
 class FlexGrid;
+class QFile;
+struct SongTags;
 
 // The song archive: one row per MP3 file in the archive grid MSFlexGrid1,
 // plus the header and column set-up that the playlist grid MSFlexGrid2
@@ -28,6 +30,8 @@ public:
     // optYRow 0 appends a row for Datei; a row number rewrites that row in
     // place (column 3 and the row count stay). The file is read once.
     void EineZeileInsArchiv(const QString& Datei, int optYRow);
+    // Appends a row for a file the scan has open for reading already.
+    void EineZeileInsArchiv(QFile& Datei);
     // Headers, alignment, widths and first selection; NurPlaylist leaves the archive alone.
     void TabellenBeschriften(bool NurPlaylist);
     // Leaves the grid with the header and one empty row 1.
@@ -41,6 +45,7 @@ private:
     static void breitenSetzen(FlexGrid& grid, int reserve);
     // The row an append writes to, after the empty row of an emptied grid went.
     int neueZeile(const QString& titel);
+    void zeileSchreiben(const QString& Datei, const SongTags& tags, int optYRow);
 
     FlexGrid& m_archiv;
     FlexGrid& m_playlist;

@@ -8,7 +8,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <cmath>
@@ -34,23 +36,32 @@ bool inSystemVolumeInformation(const QString& ordner)
     return ordner.contains(QLatin1String("System Volume Information"), Qt::CaseInsensitive);
 }
 
-void ereignisseVerarbeiten()
-{
-    QCoreApplication::processEvents();
-}
+// Often enough for the screen and a stop request, rarely enough that a scan
+// of cached files does not spend its time asking for events.
+constexpr int kEreignisAbstandMs = 10;
 
 } // namespace
 
 // What one FindFile call shares across its recursion.
 struct Dateisuche::Lauf {
-    QStringList muster;
+    QRegularExpression muster;
     qint64& nDirs;
     qint64& nFiles;
     QStringList& files;
     bool mitUnterordnern;
-    // Canonical paths of the folders searched and the files listed.
+    // Canonical paths of the folders searched and of the files listed through a link.
     QSet<QString> ordner;
-    QSet<QString> dateien;
+    QSet<QString> verknuepfteDateien;
+    QElapsedTimer seitEreignissen;
+
+    // Runs pending events, at the first call and then every few milliseconds.
+    void ereignisseVerarbeiten()
+    {
+        if (seitEreignissen.isValid() && seitEreignissen.elapsed() < kEreignisAbstandMs)
+            return;
+        QCoreApplication::processEvents();
+        seitEreignissen.start();
+    }
 };
 
 Dateisuche::Dateisuche(MessageService& meldungen)
@@ -58,7 +69,7 @@ Dateisuche::Dateisuche(MessageService& meldungen)
 {
 }
 
-void Dateisuche::setDateiGefunden(std::function<void(const QString&)> gefunden)
+void Dateisuche::setDateiGefunden(std::function<void(QFile&)> gefunden)
 {
     m_gefunden = std::move(gefunden);
 }
@@ -84,7 +95,8 @@ qint64 Dateisuche::FindFile(
     }
     if (files.isEmpty())
         files.append(QString());
-    Lauf lauf { { sFile }, nDirs, nFiles, files, WithSubfolders, {}, {} };
+    Lauf lauf { QRegularExpression::fromWildcard(sFile, Qt::CaseInsensitive), nDirs, nFiles, files, WithSubfolders, {},
+        {}, {} };
     return proc.value([&] { return ordnerDurchsuchen(sFol, lauf); }, qint64(0));
 }
 
@@ -107,23 +119,14 @@ qint64 Dateisuche::ordnerDurchsuchen(const QString& ordner, Lauf& lauf)
     lauf.ordner.insert(kanonisch);
 
     qint64 summe = 0;
-    if (!dateienDurchsuchen(ordner, kanonisch, lauf, summe))
+    QStringList unterordner;
+    if (!dateienDurchsuchen(ordner, kanonisch, lauf, summe, unterordner))
         return summe;
     ++lauf.nDirs;
-    if (!lauf.mitUnterordnern)
-        return summe;
-
-    // Listed first, so that changes below do not disturb the enumeration.
-    QStringList unterordner;
-    QDirIterator it(ordner, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
-    while (it.hasNext()) {
-        it.next();
-        unterordner.append(it.fileName());
-    }
     for (const QString& name : unterordner) {
         if (ProgrammEnde)
             break;
-        ereignisseVerarbeiten();
+        lauf.ereignisseVerarbeiten();
         const qint64 teil = ordnerDurchsuchen(verbinden(ordner, name), lauf);
         if (summe < kSummenGrenze)
             summe += teil;
@@ -131,37 +134,69 @@ qint64 Dateisuche::ordnerDurchsuchen(const QString& ordner, Lauf& lauf)
     return summe;
 }
 
-bool Dateisuche::dateienDurchsuchen(const QString& ordner, const QString& kanonisch, Lauf& lauf, qint64& summe)
+// Every folder is searched once, so a plain file can only come twice through
+// a link to it. Only link targets are remembered: a set of every path would
+// cost more than reading the tags.
+bool Dateisuche::verknuepftGezaehlt(const QString& kanonisch, const QString& name, const Lauf& lauf)
 {
-    QDirIterator it(ordner, lauf.muster, QDir::Files | QDir::Hidden | QDir::System);
+    return !lauf.verknuepfteDateien.isEmpty() && lauf.verknuepfteDateien.contains(kanonischVerbinden(kanonisch, name));
+}
+
+// A linked file counts unless its target was listed through another link, or
+// lies in a folder searched already, where it was or will be listed itself.
+bool Dateisuche::verknuepfungZaehlt(const QFileInfo& info, Lauf& lauf)
+{
+    const QString ziel = info.canonicalFilePath();
+    if (ziel.isEmpty() || lauf.verknuepfteDateien.contains(ziel))
+        return false;
+    const QFileInfo zielInfo(ziel);
+    if (lauf.ordner.contains(zielInfo.absolutePath()) && lauf.muster.match(zielInfo.fileName()).hasMatch())
+        return false;
+    lauf.verknuepfteDateien.insert(ziel);
+    return true;
+}
+
+// One listing of the folder serves its files and its subfolders.
+bool Dateisuche::dateienDurchsuchen(
+    const QString& ordner, const QString& kanonisch, Lauf& lauf, qint64& summe, QStringList& unterordner)
+{
+    const QString praefix = verbinden(ordner, QString());
+    QDirIterator it(ordner, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
     while (it.hasNext()) {
         it.next();
         const QString name = it.fileName();
         const QFileInfo info = it.fileInfo();
-        // isFile() is false for folders, broken links, devices and pipes, and
-        // for names that are not valid in the file-name encoding: Qt shows
-        // their bytes as U+FFFD, and that name leads nowhere.
-        // size() 0 also means the file vanished since it was listed.
-        if (!info.isFile() || info.size() <= 0)
+        if (info.isDir()) {
+            if (lauf.mitUnterordnern)
+                unterordner.append(name);
             continue;
-        const QString pfad = verbinden(ordner, name);
-        QString schluessel = info.isSymLink() ? info.canonicalFilePath() : kanonischVerbinden(kanonisch, name);
-        if (schluessel == pfad)
-            schluessel = pfad; // shares the text instead of holding a second copy
-        if (schluessel.isEmpty() || lauf.dateien.contains(schluessel))
+        }
+        // isFile() is false for broken links, devices and pipes, and for
+        // names that are not valid in the file-name encoding: Qt shows their
+        // bytes as U+FFFD, and that name leads nowhere.
+        if (!info.isFile() || !lauf.muster.match(name).hasMatch())
+            continue;
+        // The open file's size costs no second lookup of the path; a file
+        // that cannot be opened is still listed. Size 0 also means the file
+        // vanished since it was listed.
+        QFile datei(praefix + name);
+        const qint64 groesse = datei.open(QIODevice::ReadOnly | QIODevice::Unbuffered) ? datei.size() : info.size();
+        if (groesse <= 0)
+            continue;
+        if (info.isSymLink() ? !verknuepfungZaehlt(info, lauf) : verknuepftGezaehlt(kanonisch, name, lauf))
             continue;
         if (ProgrammEnde)
             return false;
-        lauf.dateien.insert(schluessel);
 
-        summe = qint64(std::nearbyint(double(summe) + double(info.size()) / 1024.0));
+        summe = qint64(std::nearbyint(double(summe) + double(groesse) / 1024.0));
         ++lauf.nFiles;
         if (m_anzeige)
             m_anzeige(QStringLiteral("Gefundene Lieder: ") + QString::number(lauf.nFiles));
-        lauf.files.append(pfad);
+        lauf.files.append(datei.fileName());
         if (m_gefunden)
-            m_gefunden(pfad);
-        ereignisseVerarbeiten();
+            m_gefunden(datei);
+        datei.close();
+        lauf.ereignisseVerarbeiten();
     }
     return true;
 }

@@ -6,12 +6,15 @@
 #include <functional>
 
 class MessageService;
+class QFile;
+class QFileInfo;
 
 // The recursive file search: every file of a folder that matches a pattern,
 // a folder's own files first, then each subfolder depth-first, in the order
-// the file system lists them. Pending events run after every file and before
-// every subfolder, so the screen stays alive during a long scan, and the scan
-// stops when ProgrammEnde is set.
+// the file system lists them. Pending events run after the first file and
+// then at most every 10 ms between files and folders, so the screen stays
+// alive during a long scan, and the scan stops at the next file when
+// ProgrammEnde is set.
 //
 // Only regular files with at least one byte count. Skipped without a message:
 // "System Volume Information" folders (any case), names that the program
@@ -23,8 +26,10 @@ class Dateisuche {
 public:
     explicit Dateisuche(MessageService& meldungen);
 
-    // Gets the full path of every accepted file the moment it is found.
-    void setDateiGefunden(std::function<void(const QString& pfad)> gefunden);
+    // Gets every accepted file the moment it is found: fileName() is its full
+    // path, and it is open for reading unless it could not be opened. The
+    // search opens each file once anyway, for its size.
+    void setDateiGefunden(std::function<void(QFile& datei)> gefunden);
     // Gets the running count as the start window shows it ("Gefundene Lieder: 3").
     void setGefundenAnzeige(std::function<void(const QString& text)> anzeige);
 
@@ -40,11 +45,15 @@ private:
     struct Lauf;
 
     qint64 ordnerDurchsuchen(const QString& ordner, Lauf& lauf);
-    // The folder's own files; false when ProgrammEnde stopped the scan.
-    bool dateienDurchsuchen(const QString& ordner, const QString& kanonisch, Lauf& lauf, qint64& summe);
+    // The folder's own files, and the names of its subfolders to search
+    // afterwards; false when ProgrammEnde stopped the scan.
+    bool dateienDurchsuchen(
+        const QString& ordner, const QString& kanonisch, Lauf& lauf, qint64& summe, QStringList& unterordner);
+    static bool verknuepftGezaehlt(const QString& kanonisch, const QString& name, const Lauf& lauf);
+    static bool verknuepfungZaehlt(const QFileInfo& info, Lauf& lauf);
     void meldeFehlendenOrdner(const QString& ordner);
 
     MessageService& m_meldungen;
-    std::function<void(const QString&)> m_gefunden;
+    std::function<void(QFile&)> m_gefunden;
     std::function<void(const QString&)> m_anzeige;
 };

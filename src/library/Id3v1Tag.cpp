@@ -7,15 +7,13 @@
 namespace {
 
 // Only spaces count as padding to remove; NUL bytes are kept as part of the text.
-QByteArray trimSpaces(const QByteArray& bytes)
+QByteArrayView trimSpaces(QByteArrayView bytes)
 {
-    qsizetype begin = 0;
-    qsizetype end = bytes.size();
-    while (begin < end && bytes[begin] == ' ')
-        ++begin;
-    while (end > begin && bytes[end - 1] == ' ')
-        --end;
-    return bytes.mid(begin, end - begin);
+    while (bytes.startsWith(' '))
+        bytes = bytes.sliced(1);
+    while (bytes.endsWith(' '))
+        bytes.chop(1);
+    return bytes;
 }
 
 } // namespace
@@ -31,7 +29,13 @@ Id3v1Tag Id3v1Tag::read(const QString& path)
     QFile file(path);
     // Unbuffered: one read of exactly the tag instead of a read-ahead that
     // stops at the end of the file. A scan reads thousands of tags this way.
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    return read(file);
+}
+
+Id3v1Tag Id3v1Tag::read(QFile& file)
+{
+    if (!file.isOpen())
         return Id3v1Tag(file.exists() ? Quelle::Unlesbar : Quelle::Fehlt);
     const qint64 length = file.size();
     if (length < kSize)
@@ -55,7 +59,7 @@ QString Id3v1Tag::field(int offset) const
 {
     if (!hasTag())
         return {};
-    return fromWindows1252(trimSpaces(m_bytes.mid(offset, kFieldLength)));
+    return fromWindows1252(trimSpaces(QByteArrayView(m_bytes).sliced(offset, kFieldLength)));
 }
 
 int Id3v1Tag::genreByte() const

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+class QFile;
+
 // The fixed 128-byte ID3v1 record at the end of an MP3 file, read with one
 // open of the file. Text fields are Windows-1252 bytes.
 class Id3v1Tag {
@@ -21,6 +23,8 @@ public:
     static constexpr int kFieldLength = 30;
 
     static Id3v1Tag read(const QString& path);
+    // From a file the caller opened for reading; a closed one counts as missing or unreadable.
+    static Id3v1Tag read(QFile& file);
     // Classifies 128 bytes already read from the end of a file.
     static Id3v1Tag fromTail(const QByteArray& tail);
 

@@ -4,11 +4,13 @@
 #include "errors/Procedure.h"
 #include "library/Archiv.h"
 
+#include <QFile>
+
 Liedersuche::Liedersuche(Archiv& archiv, MessageService& meldungen)
     : m_archiv(archiv)
     , m_suche(meldungen)
 {
-    m_suche.setDateiGefunden([this](const QString& pfad) { m_archiv.EineZeileInsArchiv(pfad, 0); });
+    m_suche.setDateiGefunden([this](QFile& datei) { m_archiv.EineZeileInsArchiv(datei); });
 }
 
 void Liedersuche::setGefundenAnzeige(std::function<void(const QString&)> anzeige)

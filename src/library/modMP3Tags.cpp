@@ -51,6 +51,11 @@ QString genreAus(const Id3v1Tag& tag)
     return modMP3Tags::GetSongGenreName(tag.genreByte() + 1);
 }
 
+SongTags songTagsAus(const Id3v1Tag& tag)
+{
+    return { titelAus(tag), interpretAus(tag), genreAus(tag) };
+}
+
 // The genre byte for a name of the list, or -1.
 int genreByteFor(const QString& name)
 {
@@ -102,8 +107,12 @@ QString modMP3Tags::GetSongGenreName(int GenreIndex)
 
 SongTags modMP3Tags::GetSongTags(const QString& MP3Datei)
 {
-    const Id3v1Tag tag = Id3v1Tag::read(MP3Datei);
-    return { titelAus(tag), interpretAus(tag), genreAus(tag) };
+    return songTagsAus(Id3v1Tag::read(MP3Datei));
+}
+
+SongTags modMP3Tags::GetSongTags(QFile& MP3Datei)
+{
+    return songTagsAus(Id3v1Tag::read(MP3Datei));
 }
 
 void modMP3Tags::SetSongName(const QString& MP3Datei, const QString& SongName)

@@ -7,6 +7,7 @@
 #include <functional>
 
 class PlayerControl;
+class QFile;
 
 // Reads and writes title, artist and genre in the ID3v1 tag of an MP3 file.
 // Readers open, read and close the file on every call. Writers first free a
@@ -30,6 +31,8 @@ public:
     // gives the empty artist without asking the error reporter, because the
     // archive shows its fallbacks silently.
     static SongTags GetSongTags(const QString& MP3Datei);
+    // The same from a file the caller opened for reading.
+    static SongTags GetSongTags(QFile& MP3Datei);
 
     // A file without tag gets one (see Id3v1Tag::newTag); a file under 128 bytes is left alone.
     void SetSongName(const QString& MP3Datei, const QString& SongName);

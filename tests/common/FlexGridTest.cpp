@@ -313,4 +313,35 @@ TEST(FlexGridRowTest, CellsKeepTheirTextsAndFlagsWhateverTheirLength)
     EXPECT_FALSE(row.bold(2, cols));
 }
 
+TEST(FlexGridRowTest, SettingLeadingCellsAtOnceKeepsFlagsAndTheCellsAfterThem)
+{
+    constexpr int cols = 4;
+    FlexGridRow row;
+    row.setCell(3, cols, QStringLiteral("3:15"));
+    row.setBold(1, cols, true);
+    row.setCells({ QStringLiteral("Titel"), QString(), QStringLiteral("Rock") }, cols);
+    EXPECT_EQ(row.cell(0, cols), QStringLiteral("Titel"));
+    EXPECT_EQ(row.cell(1, cols), QString());
+    EXPECT_TRUE(row.bold(1, cols));
+    EXPECT_EQ(row.cell(2, cols), QStringLiteral("Rock"));
+    EXPECT_EQ(row.cell(3, cols), QStringLiteral("3:15"));
+}
+
+TEST_F(FlexGridTest, RowTextsChangeTheLeadingCellsInOneAnnouncedChange)
+{
+    fill({ "a", "b" });
+    grid.setTextMatrix(2, 5, "Schluessel");
+    grid.announcePendingRows();
+    QSignalSpy cells(&grid, &QAbstractItemModel::dataChanged);
+    grid.setRowTexts(2, { "Titel", "Interpret", "Genre" });
+    ASSERT_EQ(cells.count(), 1);
+    EXPECT_EQ(cells[0][0].toModelIndex(), grid.index(1, 0));
+    EXPECT_EQ(cells[0][1].toModelIndex(), grid.index(1, 2));
+    EXPECT_EQ(grid.TextMatrix(2, 1), QStringLiteral("Interpret"));
+    EXPECT_EQ(grid.TextMatrix(2, 5), QStringLiteral("Schluessel"));
+    EXPECT_EQ(grid.TextMatrix(1, 0), QStringLiteral("a"));
+    EXPECT_THROW(grid.setRowTexts(3, { "x" }), std::out_of_range);
+    EXPECT_THROW(grid.setRowTexts(1, QStringList(7, "x")), std::out_of_range);
+}
+
 } // namespace

@@ -187,6 +187,8 @@ TEST_F(LiedersucheTest, SymbolicLinksNeitherLoopNorListASongTwice)
     QFile::link(echt, music() + "/verweis.mp3"); // the same file again
     QFile::link(fremd, music() + "/A/fremd.mp3"); // a file outside: listed once
     QFile::link(fremd, music() + "/A/nochmal.mp3");
+    const QString nachbar = song("C/nachbar.mp3");
+    QFile::link(nachbar, music() + "/C/nachbar-verweis.mp3"); // listed before or after its target
 
     suche.Einlesen(music());
 
@@ -194,7 +196,8 @@ TEST_F(LiedersucheTest, SymbolicLinksNeitherLoopNorListASongTwice)
     for (const QString& pfad : pfade())
         echteZiele << QFileInfo(pfad).canonicalFilePath();
     echteZiele.sort();
-    QStringList erwartet = { QFileInfo(echt).canonicalFilePath(), QFileInfo(fremd).canonicalFilePath() };
+    QStringList erwartet = { QFileInfo(echt).canonicalFilePath(), QFileInfo(fremd).canonicalFilePath(),
+        QFileInfo(nachbar).canonicalFilePath() };
     erwartet.sort();
     EXPECT_EQ(echteZiele, erwartet);
 }
