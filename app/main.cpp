@@ -36,6 +36,13 @@ int main(int argc, char** argv)
     frmStart start(einstellungen, meldungen);
     frmMain hauptfenster(start, meldungen, modPlayer(), &KioskFactory::create);
     start.setScreen(&hauptfenster, &hauptfenster);
+    // Sound output notices (no device, device lost or back) go to the window in front.
+    QObject::connect(&modPlayer(), &ModPlayer::notice, &hauptfenster, [&](const QString& text) {
+        if (hauptfenster.isVisible())
+            hauptfenster.Startmeldung({ text, QString() });
+        else
+            start.setGefunden(text);
+    });
 
     // "Programm beenden" in the error window: give the desktop back first, then end at once.
     ErrPtnr::instance().setEndProgram([&hauptfenster] {

@@ -49,7 +49,8 @@ public:
     // The live settings: the current state of the controls.
     StartSettings werte() const;
     const Kontextmenue& kontextmenue() const { return m_menu; }
-    // The running count of the scan (lblGefunden).
+    // The status line lblGefunden: the running count of the scan, or a notice
+    // about the sound output.
     void setGefunden(const QString& text);
     // Whether the autostart countdown still runs.
     bool autostartAktiv() const { return m_TimerAutostart.isActive(); }
