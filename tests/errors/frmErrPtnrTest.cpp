@@ -1,4 +1,4 @@
-#include "RecordingMessages.h"
+#include "support/RecordingMessages.h"
 #include "ReporterTest.h"
 
 #include "errors/ErrorFiles.h"

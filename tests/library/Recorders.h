@@ -1,28 +1,13 @@
 #pragma once
 
-#include "common/MessageService.h"
 #include "errors/ErrorReport.h"
 #include "errors/ErrorWindow.h"
 #include "playback/PlayerControl.h"
+#include "support/RecordingMessages.h"
 
 #include <functional>
 #include <QList>
 #include <QStringList>
-
-// Records every message box.
-class RecordingMessages : public MessageService {
-public:
-    QStringList shown;
-    QList<Icon> icons;
-
-    void show(Icon icon, const QString& text, const QString&) override
-    {
-        icons << icon;
-        shown << text;
-    }
-    bool askYesNo(const QString&, Icon, const QString&) override { return false; }
-    void beep() override { }
-};
 
 // Stands for the operator at the error window: always "Prozedur verlassen".
 class RecordingErrorWindow : public ErrorWindow {

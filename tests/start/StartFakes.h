@@ -1,7 +1,6 @@
 #pragma once
 
 #include "common/FlexGrid.h"
-#include "common/MessageService.h"
 #include "common/ProgrammEnde.h"
 #include "errors/ErrorReport.h"
 #include "errors/ErrorWindow.h"
@@ -9,6 +8,7 @@
 #include "platform/AppPaths.h"
 #include "start/JukeboxScreen.h"
 #include "start/SettingsStore.h"
+#include "support/RecordingMessages.h"
 
 #include <QMap>
 #include <QStringList>
@@ -32,27 +32,6 @@ public:
     }
     bool sync() override { return writable; }
     QString location() const override { return QStringLiteral("memory"); }
-};
-
-class RecordingMessages : public MessageService {
-public:
-    QStringList shown;
-    QList<Icon> icons;
-    QStringList asked;
-    bool answer = true;
-    int beeps = 0;
-
-    void show(Icon icon, const QString& text, const QString&) override
-    {
-        icons << icon;
-        shown << text;
-    }
-    bool askYesNo(const QString& text, Icon, const QString&) override
-    {
-        asked << text;
-        return answer;
-    }
-    void beep() override { ++beeps; }
 };
 
 // Answers every fault with the given continuation and keeps the reports.

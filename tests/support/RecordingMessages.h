@@ -4,13 +4,14 @@
 
 #include <QStringList>
 
-// Records every message and answers questions with a preset answer.
+// Records every message, question and beep; answers questions with a preset answer.
 class RecordingMessages : public MessageService {
 public:
     bool answer = true;
     QStringList shown;
     QStringList asked;
     QList<Icon> icons;
+    int beeps = 0;
 
     void show(Icon icon, const QString& text, const QString&) override
     {
@@ -22,5 +23,5 @@ public:
         asked << text;
         return answer;
     }
-    void beep() override { }
+    void beep() override { ++beeps; }
 };
