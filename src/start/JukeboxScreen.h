@@ -12,7 +12,8 @@ class JukeboxScreen {
 public:
     virtual ~JukeboxScreen() = default;
 
-    // Builds the screen; only the first call does anything, so a second start keeps the playlist.
+    // Builds the screen, and on every later start applies the options as they are now;
+    // the playlist keeps its songs.
     virtual void laden() = 0;
     // Scans the music folder into the archive.
     virtual void Einlesen(const QString& Startordner) = 0;

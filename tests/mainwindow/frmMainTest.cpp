@@ -9,9 +9,12 @@
 #include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -49,7 +52,7 @@ public:
 
 struct KioskLog {
     int sperren = 0;
-    int freigeben = 0;
+    bool gesperrt = false;
 };
 
 class FakeKiosk : public Kiosk {
@@ -58,8 +61,12 @@ public:
         : m_log(log)
     {
     }
-    void sperren() override { ++m_log.sperren; }
-    void freigeben() override { ++m_log.freigeben; }
+    void sperren() override
+    {
+        ++m_log.sperren;
+        m_log.gesperrt = true;
+    }
+    void freigeben() override { m_log.gesperrt = false; }
     bool vollbild() const override { return false; }
 
 private:
@@ -123,7 +130,7 @@ protected:
         EXPECT_TRUE(ProgrammEnde);
         EXPECT_FALSE(main->isVisible());
         EXPECT_FALSE(start->isVisible());
-        EXPECT_EQ(kiosk.freigeben, 1);
+        EXPECT_FALSE(kiosk.gesperrt);
         for (int i = 0; i < 3; ++i)
             EXPECT_TRUE(player.log.contains(QStringLiteral("Open %1 ").arg(i))) << "player " << i << " not closed";
     }
@@ -151,7 +158,7 @@ TEST_F(frmMainTest, StartBuildsTheScreenAndReportsTheSongs)
     EXPECT_EQ(main->Playlist().TextMatrix(0, 3), "Start");
     EXPECT_EQ(main->Archiv().FontSize(), 18.0);
     EXPECT_EQ(main->Fadingzeit(), 10);
-    EXPECT_EQ(kiosk.sperren, 1) << "Windows blocking is on by default";
+    EXPECT_TRUE(kiosk.gesperrt) << "Windows blocking is on by default";
     EXPECT_TRUE(main->Frame1Sichtbar());
     EXPECT_EQ(main->lblStartmeldung(), "3 Lieder gefunden!");
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join('|').toStdString();
@@ -171,6 +178,7 @@ TEST_F(frmMainTest, WithoutWindowsBlockingNothingIsHidden)
     store.values.insert("Data/Windows", "0");
     startJukebox();
     EXPECT_EQ(kiosk.sperren, 0);
+    EXPECT_FALSE(kiosk.gesperrt);
 }
 
 TEST_F(frmMainTest, AnEmptyFolderShowsOnlyTheHeaderAndTheHint)
@@ -229,8 +237,31 @@ TEST_F(frmMainTest, ZurueckAndASecondStartKeepThePlaylistAndRescan)
     EXPECT_EQ(main->Archiv().Rows(), 5);
     EXPECT_EQ(main->lblStartmeldung(), "4 Lieder gefunden!");
     EXPECT_EQ(main->Playlist().Rows(), 2) << "the second start must not empty the playlist";
-    EXPECT_EQ(kiosk.sperren, 1);
+    EXPECT_EQ(main->Playlist().TextMatrix(1, 0), "Wartend");
+    EXPECT_TRUE(kiosk.gesperrt);
     EXPECT_FALSE(start->isVisible());
+}
+
+TEST_F(frmMainTest, ASecondStartAppliesTheChangedOptions)
+{
+    startJukebox();
+    main->Playlist().AddItem("Wartend");
+    start->kontextmenue().menuZurueck->trigger();
+    start->findChild<QSlider*>("Slider1")->setValue(4);
+    start->findChild<QComboBox*>("cmbSchriftgroesse")->setCurrentText("8");
+    start->findChild<QCheckBox*>("chkWindowsBlockieren")->click();
+
+    start->cmdOK_Click();
+    EXPECT_EQ(main->Fadingzeit(), 4);
+    EXPECT_EQ(main->Archiv().FontSize(), 8.0);
+    EXPECT_EQ(main->Playlist().FontSize(), 8.0);
+    EXPECT_FALSE(kiosk.gesperrt) << "unticked blocking gives the desktop back";
+    EXPECT_EQ(main->Playlist().TextMatrix(1, 0), "Wartend");
+
+    start->kontextmenue().menuZurueck->trigger();
+    start->findChild<QCheckBox*>("chkWindowsBlockieren")->click();
+    start->cmdOK_Click();
+    EXPECT_TRUE(kiosk.gesperrt) << "ticked again, the desktop is blocked again";
 }
 
 TEST_F(frmMainTest, LoeschenAnsweredNoChangesNothing)

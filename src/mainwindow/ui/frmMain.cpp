@@ -59,6 +59,8 @@ frmMain::frmMain(
     MSFlexGrid2.setObjectName(QStringLiteral("MSFlexGrid2"));
     MSFlexGrid1.setRows(2);
     MSFlexGrid1.setFixedRows(1);
+    // The playlist starts with its header only; later starts keep its songs.
+    MSFlexGrid2.setRows(1);
     resize(1024, 768);
     buildUi();
     verbinden();
@@ -128,9 +130,6 @@ void frmMain::verbinden()
 
 void frmMain::laden()
 {
-    if (m_geladen)
-        return;
-    m_geladen = true;
     Form_Load();
 }
 
@@ -139,14 +138,14 @@ void frmMain::Form_Load()
     Procedure proc("frmMain", "void frmMain::Form_Load()");
     const StartSettings optionen = m_start.werte();
     proc.run([&] {
+        // Every start applies the option as it is now: unticked after "Zurück", the desktop comes back.
         if (optionen.Windows)
             m_kiosk->sperren();
+        else
+            m_kiosk->freigeben();
     });
     proc.run([&] { m_lblStartmeldung->setText(QStringLiteral("Lieder werden eingelesen...")); });
-    proc.run([&] {
-        MSFlexGrid2.setRows(1);
-        m_archiv.TabellenBeschriften(false);
-    });
+    proc.run([&] { m_archiv.TabellenBeschriften(false); });
     proc.run([&] { m_Fadingzeit = optionen.Fading; });
     QCoreApplication::processEvents();
     proc.run([&] {

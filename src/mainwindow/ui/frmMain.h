@@ -83,7 +83,6 @@ private:
     Liedersuche m_liedersuche;
     std::unique_ptr<Kiosk> m_kiosk;
     QTimer m_TimerStartmeldung;
-    bool m_geladen = false;
     bool m_entladen = false;
     int m_Fadingzeit = 0;
     int m_AktiverPlayer = 0;
