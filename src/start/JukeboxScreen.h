@@ -13,8 +13,9 @@ public:
     virtual ~JukeboxScreen() = default;
 
     // Builds the screen, and on every later start applies the options as they are now;
-    // the playlist keeps its songs.
-    virtual void laden() = 0;
+    // the playlist keeps its songs. False when the operator left it at a fault:
+    // the screen is then not fit to be shown.
+    virtual bool laden() = 0;
     // Scans the music folder into the archive.
     virtual void Einlesen(const QString& Startordner) = 0;
     virtual FlexGrid& Archiv() = 0;

@@ -1,6 +1,7 @@
 #include "../start/StartFakes.h"
 
 #include "common/ProgrammEnde.h"
+#include "errors/FaultError.h"
 #include "mainwindow/ui/frmMain.h"
 #include "playback/PlayerControl.h"
 #include "start/ui/frmStart.h"
@@ -53,6 +54,7 @@ public:
 struct KioskLog {
     int sperren = 0;
     bool gesperrt = false;
+    bool sperrenWirft = false;
 };
 
 class FakeKiosk : public Kiosk {
@@ -63,6 +65,8 @@ public:
     }
     void sperren() override
     {
+        if (m_log.sperrenWirft)
+            throw FaultError(5, QStringLiteral("Ungültiger Prozeduraufruf oder ungültiges Argument"));
         ++m_log.sperren;
         m_log.gesperrt = true;
     }
@@ -340,6 +344,25 @@ TEST_F(frmMainTest, ClosingTheStartWindowDuringTheStartStopsIt)
     EXPECT_TRUE(ProgrammEnde);
     EXPECT_FALSE(main->isVisible());
     EXPECT_FALSE(start->isVisible());
+    main.reset();
+    EXPECT_FALSE(kiosk.gesperrt) << "the screen never came up, yet the desktop comes back";
+}
+
+TEST_F(frmMainTest, LeavingTheLoadAtAFaultShowsNoHalfStartedScreen)
+{
+    kiosk.sperrenWirft = true;
+    scope.errors.code = ErrPtnr::ProzedurVerlassen;
+    startJukebox();
+    ASSERT_EQ(scope.errors.reports.size(), 1);
+    EXPECT_FALSE(main->isVisible());
+    EXPECT_TRUE(start->isVisible());
+    EXPECT_EQ(main->Archiv().Rows(), 2) << "no scan after a load that was left";
+    EXPECT_TRUE(main->Archiv().TextMatrix(1, 0).isEmpty());
+
+    kiosk.sperrenWirft = false;
+    start->cmdOK_Click();
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(main->Archiv().Rows(), 4);
 }
 
 } // namespace

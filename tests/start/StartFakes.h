@@ -5,6 +5,7 @@
 #include "errors/ErrorReport.h"
 #include "errors/ErrorWindow.h"
 #include "errors/ErrPtnr.h"
+#include "errors/FaultError.h"
 #include "platform/AppPaths.h"
 #include "start/JukeboxScreen.h"
 #include "start/SettingsStore.h"
@@ -79,13 +80,20 @@ public:
     QStringList calls;
     StartReport report;
     bool maximiert = false;
+    bool ladenFehler = false; // laden() throws
 
     FakeScreen()
     {
         archiv.setRows(2);
         archiv.setFixedRows(1);
     }
-    void laden() override { calls << QStringLiteral("laden"); }
+    bool laden() override
+    {
+        calls << QStringLiteral("laden");
+        if (ladenFehler)
+            throw FaultError(5, QStringLiteral("Ungültiger Prozeduraufruf oder ungültiges Argument"));
+        return true;
+    }
     void Einlesen(const QString& Startordner) override
     {
         calls << QStringLiteral("Einlesen ") + Startordner;

@@ -239,6 +239,36 @@ TEST_F(frmStartTest, StartReportsOneSongOrNothingWithTheHint)
     EXPECT_EQ(screen.archiv.Rows(), 1) << "only the header stays";
 }
 
+TEST_F(frmStartTest, LeavingTheStartAtAFaultKeepsTheStartWindowReady)
+{
+    screen.titel = QStringList { "Eins" };
+    screen.ladenFehler = true;
+    scope.errors.code = ErrPtnr::ProzedurVerlassen;
+    open();
+    form->cmdOK_Click();
+    EXPECT_EQ(scope.errors.reports.size(), 1);
+    EXPECT_EQ(screen.calls, QStringList { "laden" }) << "no scan, no report, no half-built screen shown";
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(child<QPushButton>("cmdOK")->isEnabled()) << "the operator can start again";
+    EXPECT_TRUE(label2()->text().isEmpty());
+
+    screen.calls.clear();
+    form->cmdAbbrechen_Click();
+    EXPECT_EQ(screen.calls, QStringList { "laden" });
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(frmStartTest, GoingOnAfterAFaultInTheLoadStartsTheJukebox)
+{
+    screen.titel = QStringList { "Eins" };
+    screen.ladenFehler = true;
+    scope.errors.code = ErrPtnr::Fortsetzen;
+    open();
+    form->cmdOK_Click();
+    EXPECT_EQ(screen.calls, QStringList({ "laden", "Einlesen " + folder.path(), "Startmeldung", "zeigen" }));
+    EXPECT_FALSE(form->isVisible());
+}
+
 TEST_F(frmStartTest, StartWithTwentyFiveSongs)
 {
     for (int i = 1; i <= 25; ++i)

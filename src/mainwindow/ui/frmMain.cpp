@@ -68,6 +68,8 @@ frmMain::frmMain(
 
 frmMain::~frmMain()
 {
+    // Also when the screen was never shown or its close was left at a fault, the desktop comes back.
+    m_kiosk->freigeben();
     // The views go before the grids they show, which are members and die first otherwise.
     delete m_view1;
     delete m_view2;
@@ -128,27 +130,29 @@ void frmMain::verbinden()
 
 // ---------------------------------------------------------------- start
 
-void frmMain::laden()
+bool frmMain::laden()
 {
-    Form_Load();
+    return Form_Load();
 }
 
-void frmMain::Form_Load()
+bool frmMain::Form_Load()
 {
-    Procedure proc("frmMain", "void frmMain::Form_Load()");
+    Procedure proc("frmMain", "bool frmMain::Form_Load()");
     const StartSettings optionen = m_start.werte();
-    proc.run([&] {
-        // Every start applies the option as it is now: unticked after "Zurück", the desktop comes back.
-        if (optionen.Windows)
-            m_kiosk->sperren();
-        else
-            m_kiosk->freigeben();
-    });
-    proc.run([&] { m_lblStartmeldung->setText(QStringLiteral("Lieder werden eingelesen...")); });
-    proc.run([&] { m_archiv.TabellenBeschriften(false); });
-    proc.run([&] { m_Fadingzeit = optionen.Fading; });
+    if (!proc.run([&] {
+            // Every start applies the option as it is now: unticked after "Zurück", the desktop comes back.
+            if (optionen.Windows)
+                m_kiosk->sperren();
+            else
+                m_kiosk->freigeben();
+        }))
+        return false;
+    if (!proc.run([&] { m_lblStartmeldung->setText(QStringLiteral("Lieder werden eingelesen...")); })
+        || !proc.run([&] { m_archiv.TabellenBeschriften(false); })
+        || !proc.run([&] { m_Fadingzeit = optionen.Fading; }))
+        return false;
     QCoreApplication::processEvents();
-    proc.run([&] {
+    return proc.run([&] {
         MSFlexGrid1.setFontSize(optionen.schriftgroesse());
         MSFlexGrid2.setFontSize(optionen.schriftgroesse());
     });
@@ -295,8 +299,8 @@ void frmMain::menuBeenden_Click()
 {
     Procedure proc("frmMain", "void frmMain::menuBeenden_Click()");
     ProgrammEnde = true;
-    proc.run([&] { m_start.close(); });
-    proc.run([&] { playerSchliessen(); });
+    if (!proc.run([&] { m_start.close(); }) || !proc.run([&] { playerSchliessen(); }))
+        return;
     proc.run([&] { close(); });
 }
 
@@ -313,10 +317,10 @@ void frmMain::Form_QueryUnload()
         return;
     m_entladen = true;
     Procedure proc("frmMain", "void frmMain::Form_QueryUnload()");
-    proc.run([&] { m_kiosk->freigeben(); });
     ProgrammEnde = true;
-    proc.run([&] { m_start.close(); });
-    proc.run([&] { playerSchliessen(); });
+    if (!proc.run([&] { m_kiosk->freigeben(); }) || !proc.run([&] { m_start.close(); })
+        || !proc.run([&] { playerSchliessen(); }))
+        return;
     // Whatever else is still open (messages, the error window) goes with the main window.
     QCoreApplication::quit();
 }
@@ -349,13 +353,14 @@ void frmMain::menuDateiEntfernen_Click()
         || !loeschen)
         return;
     const QString datei = MSFlexGrid1.TextMatrix(MSFlexGrid1.Row(), ::Archiv::Pfad);
-    proc.run([&] {
-        // A song must not go on playing from a file that is gone.
-        if (!datei.isEmpty() && datei == m_player.GetFileName(m_AktiverPlayer)) {
-            m_player.StopMP3(m_AktiverPlayer);
-            QCoreApplication::processEvents();
-        }
-    });
+    if (!proc.run([&] {
+            // A song must not go on playing from a file that is gone.
+            if (!datei.isEmpty() && datei == m_player.GetFileName(m_AktiverPlayer)) {
+                m_player.StopMP3(m_AktiverPlayer);
+                QCoreApplication::processEvents();
+            }
+        }))
+        return;
     // A file in use, missing or read-only stays; the rescan shows what is there.
     QFile::remove(datei);
     menuNeuEinlesen_Click();

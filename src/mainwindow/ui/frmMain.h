@@ -34,7 +34,7 @@ public:
     ~frmMain() override;
 
     // JukeboxScreen
-    void laden() override;
+    bool laden() override;
     void Einlesen(const QString& Startordner) override;
     FlexGrid& Archiv() override { return MSFlexGrid1; }
     void Startmeldung(const StartReport& report) override;
@@ -68,7 +68,7 @@ protected:
 private:
     void buildUi();
     void verbinden();
-    void Form_Load();
+    bool Form_Load();
     void Form_Activate();
     void Form_Resize();
     void Form_QueryUnload();

@@ -25,6 +25,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSlider>
 #include <QVBoxLayout>
@@ -459,52 +460,68 @@ void frmStart::cmdOK_Click()
     bool gueltig = false;
     if (!proc.run([&] { gueltig = startPruefen(); }) || !gueltig)
         return;
-    proc.run([&] {
-        cmdOK->setEnabled(false);
-        m_TimerAutostart.stop();
-    });
-    proc.run([&] { speichern(true); });
-    proc.run([&] {
-        Label2->show();
-        Label2->setText(kOberflaeche);
-        Label2->repaint();
-    });
-    proc.run([&] {
-        m_screen->laden();
-        repaint();
-    });
-    if (ProgrammEnde)
+    if (!proc.run([&] {
+            cmdOK->setEnabled(false);
+            m_TimerAutostart.stop();
+        }))
         return;
-    proc.run([&] {
-        Label2->setText(kLiederSuchen);
-        m_screen->Einlesen(Text1->text());
+    // However the start ends, the operator can start again by hand, and no wait notice stays.
+    const auto wiederBereit = qScopeGuard([this] {
+        cmdOK->setEnabled(true);
+        Label2->clear();
     });
+    if (!proc.run([&] { speichern(true); }))
+        return;
+    if (!proc.run([&] {
+            Label2->show();
+            Label2->setText(kOberflaeche);
+            Label2->repaint();
+        }))
+        return;
+    // A fault the operator goes on from counts as loaded; leaving the load does not.
+    bool geladen = true;
+    if (!proc.run([&] {
+            geladen = m_screen->laden();
+            repaint();
+        })
+        || !geladen || ProgrammEnde)
+        return;
+    if (!proc.run([&] {
+            Label2->setText(kLiederSuchen);
+            m_screen->Einlesen(Text1->text());
+        }))
+        return;
     // The scan lets events through; a close requested meanwhile ends the start here.
     if (ProgrammEnde)
         return;
-    proc.run([&] {
-        FlexGrid& archiv = m_screen->Archiv();
-        const StartReport report
-            = StartReport::nachScan(archiv.Rows(), archiv.Rows() > 1 ? archiv.TextMatrix(1, 0) : QString());
-        if (report.nichtsGefunden)
-            archiv.setRows(1);
-        m_screen->Startmeldung(report);
-    });
-    proc.run([&] { hide(); });
+    if (!proc.run([&] {
+            FlexGrid& archiv = m_screen->Archiv();
+            const StartReport report
+                = StartReport::nachScan(archiv.Rows(), archiv.Rows() > 1 ? archiv.TextMatrix(1, 0) : QString());
+            if (report.nichtsGefunden)
+                archiv.setRows(1);
+            m_screen->Startmeldung(report);
+        }))
+        return;
+    if (!proc.run([&] { hide(); }))
+        return;
     proc.run([&] { m_screen->zeigen(chkFenster->isChecked()); });
-    proc.run([&] { cmdOK->setEnabled(true); });
 }
 
 void frmStart::cmdAbbrechen_Click()
 {
     Procedure proc("frmStart", "void frmStart::cmdAbbrechen_Click()");
-    proc.run([&] { speichern(false); });
+    if (!proc.run([&] { speichern(false); }))
+        return;
     // A started jukebox must not be started a second time by the countdown.
-    proc.run([&] {
-        m_TimerAutostart.stop();
-        resetCountdown();
-    });
-    proc.run([&] { m_screen->laden(); });
+    if (!proc.run([&] {
+            m_TimerAutostart.stop();
+            resetCountdown();
+        }))
+        return;
+    bool geladen = true;
+    if (!proc.run([&] { geladen = m_screen->laden(); }) || !geladen)
+        return;
     proc.run([&] {
         hide();
         m_screen->Frame1Verstecken();
@@ -515,12 +532,13 @@ void frmStart::cmdAbbrechen_Click()
 void frmStart::menuZurueck_Click()
 {
     Procedure proc("frmStart", "void frmStart::menuZurueck_Click()");
-    proc.run([&] {
-        FlexGrid& archiv = m_screen->Archiv();
-        archiv.Clear();
-        archiv.setRows(2);
-        archiv.setFixedRows(1);
-    });
+    if (!proc.run([&] {
+            FlexGrid& archiv = m_screen->Archiv();
+            archiv.Clear();
+            archiv.setRows(2);
+            archiv.setFixedRows(1);
+        }))
+        return;
     proc.run([&] {
         setWindowModality(Qt::ApplicationModal);
         if (m_fenster) {
