@@ -12,4 +12,8 @@ public:
     virtual void freigeben() = 0;
     // Whether the jukebox window must cover the whole screen while blocked.
     virtual bool vollbild() const = 0;
+    // Lets a window of another program (the file manager) come in front until
+    // the jukebox window is activated again. A jukebox window that does not
+    // cover the screen is no obstacle, so by default there is nothing to do.
+    virtual void zuruecktreten() { }
 };

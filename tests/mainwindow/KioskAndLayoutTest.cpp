@@ -38,6 +38,22 @@ TEST(QtKioskTest, AVisibleWindowGoesFullScreenAtOnce)
     EXPECT_TRUE(fenster.windowState().testFlag(Qt::WindowFullScreen));
 }
 
+TEST(QtKioskTest, StepsBackByMinimisingAndCoversTheScreenWhenRestored)
+{
+    QWidget fenster;
+    fenster.show();
+    QtKiosk kiosk(&fenster);
+    kiosk.zuruecktreten();
+    EXPECT_FALSE(fenster.windowState().testFlag(Qt::WindowMinimized)) << "an unblocked window stays as it is";
+
+    kiosk.sperren();
+    kiosk.zuruecktreten();
+    EXPECT_TRUE(fenster.windowState().testFlag(Qt::WindowMinimized));
+    EXPECT_TRUE(fenster.windowState().testFlag(Qt::WindowFullScreen)) << "restored, it covers the screen again";
+    EXPECT_TRUE(fenster.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(kiosk.vollbild());
+}
+
 TEST(HauptlayoutTest, ArchiveAbovePlaylistAndTheFrameCentred)
 {
     // 1024 x 768 pixels at 96 dpi.

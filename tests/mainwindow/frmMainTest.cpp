@@ -1,4 +1,5 @@
 #include "../start/StartFakes.h"
+#include "UrlRecorder.h"
 
 #include "common/ProgrammEnde.h"
 #include "errors/FaultError.h"
@@ -12,9 +13,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
@@ -55,6 +59,7 @@ struct KioskLog {
     int sperren = 0;
     bool gesperrt = false;
     bool sperrenWirft = false;
+    int zuruecktreten = 0;
 };
 
 class FakeKiosk : public Kiosk {
@@ -71,6 +76,7 @@ public:
         m_log.gesperrt = true;
     }
     void freigeben() override { m_log.gesperrt = false; }
+    void zuruecktreten() override { ++m_log.zuruecktreten; }
     bool vollbild() const override { return false; }
 
 private:
@@ -334,6 +340,33 @@ TEST_F(frmMainTest, NeuEinlesenFindsNewSongs)
     addSong("Delta");
     start->kontextmenue().menuNeuEinlesen->trigger();
     EXPECT_EQ(main->Archiv().Rows(), 5);
+}
+
+TEST_F(frmMainTest, ExplorerOpensTheMusicFolderAndTheBlockedScreenStepsBack)
+{
+    UrlRecorder dateimanager;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &dateimanager, "open");
+    const auto weg = qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); });
+    startJukebox();
+    start->kontextmenue().menuExplorerAnzeigen->trigger();
+    EXPECT_EQ(dateimanager.urls, QList<QUrl> { QUrl::fromLocalFile(musik) });
+    EXPECT_EQ(kiosk.zuruecktreten, 1);
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(frmMainTest, AFileManagerThatCannotBeOpenedIsReported)
+{
+    startJukebox();
+    // Back at the start window, the folder emptied, and started without a scan.
+    start->kontextmenue().menuZurueck->trigger();
+    start->findChild<QLineEdit*>("Text1")->clear();
+    start->cmdAbbrechen_Click();
+    messages.shown.clear();
+
+    start->kontextmenue().menuExplorerAnzeigen->trigger();
+    EXPECT_EQ(messages.shown, QStringList { "Der Dateimanager konnte nicht geöffnet werden." });
+    EXPECT_EQ(kiosk.zuruecktreten, 0) << "nothing opened that would need the room";
+    EXPECT_TRUE(main->isVisible());
 }
 
 TEST_F(frmMainTest, ClosingTheStartWindowDuringTheStartStopsIt)

@@ -342,7 +342,15 @@ void frmMain::menuNeuEinlesen_Click()
 void frmMain::menuExplorerAnzeigen_Click()
 {
     Procedure proc("frmMain", "void frmMain::menuExplorerAnzeigen_Click()");
-    proc.run([&] { QDesktopServices::openUrl(QUrl::fromLocalFile(m_start.werte().Pfad)); });
+    proc.run([&] {
+        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(m_start.werte().Pfad))) {
+            m_meldungen.show(
+                MessageService::Icon::Warning, QStringLiteral("Der Dateimanager konnte nicht geöffnet werden."));
+            return;
+        }
+        // The file manager opens in a window of its own, which the blocked screen would cover.
+        m_kiosk->zuruecktreten();
+    });
 }
 
 void frmMain::menuDateiEntfernen_Click()

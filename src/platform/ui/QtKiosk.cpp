@@ -39,6 +39,14 @@ void QtKiosk::freigeben()
     m_fenster->setWindowState(m_fenster->windowState() & ~Qt::WindowFullScreen);
 }
 
+void QtKiosk::zuruecktreten()
+{
+    if (!m_gesperrt || !m_fenster || !m_fenster->isVisible())
+        return;
+    tastaturHalten(false);
+    m_fenster->showMinimized();
+}
+
 void QtKiosk::setFlags(Qt::WindowFlags flags)
 {
     // Changing the flags of a shown window hides it; show it again as it was.

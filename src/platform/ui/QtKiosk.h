@@ -17,6 +17,8 @@ public:
     void sperren() override;
     void freigeben() override;
     bool vollbild() const override { return m_gesperrt; }
+    // Minimises the window; activated again, it covers the screen and holds the keyboard as before.
+    void zuruecktreten() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
