@@ -16,6 +16,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScopeGuard>
@@ -24,6 +25,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -314,6 +316,61 @@ TEST_F(frmMainTest, DeletingAnotherSongLeavesPlaybackAlone)
     EXPECT_TRUE(player.log.isEmpty()) << player.log.join('|').toStdString();
     EXPECT_EQ(main->Archiv().Rows(), 3);
     EXPECT_TRUE(QFile::exists(player.dateien[0]));
+}
+
+TEST_F(frmMainTest, LoeschenAsksNothingWithoutASongRow)
+{
+    const std::pair<const char*, std::function<void()>> ohneLied[] = {
+        { "header row", [&] { main->Archiv().setRow(0); } },
+        { "empty row after Zurück and no scan",
+            [&] {
+                start->kontextmenue().menuZurueck->trigger();
+                start->cmdAbbrechen_Click();
+            } },
+        { "empty archive",
+            [&] {
+                start->kontextmenue().menuZurueck->trigger();
+                start->findChild<QLineEdit*>("Text1")->setText(folder.filePath("leer"));
+                start->cmdOK_Click();
+            } },
+    };
+    QDir().mkpath(folder.filePath("leer"));
+    startJukebox();
+    for (const auto& [fall, vorbereiten] : ohneLied) {
+        vorbereiten();
+        messages.asked.clear();
+        start->kontextmenue().menuLoeschen->trigger();
+        EXPECT_TRUE(messages.asked.isEmpty()) << fall;
+    }
+    EXPECT_EQ(QDir(musik).entryList(QDir::Files).size(), 3);
+}
+
+TEST_F(frmMainTest, ASongThatCannotBeDeletedIsReported)
+{
+    startJukebox();
+    // A folder in the song's place: removing it as a file fails, as for a file in use.
+    const QString ordner = QDir(musik).filePath("Ordner");
+    QDir().mkpath(ordner);
+    ASSERT_TRUE(Mp3Frames::writeFile(QDir(ordner).filePath("Innen.mp3"), Mp3Frames::silentFrames(1)));
+    const int row = rowOf("Beta");
+    main->Archiv().setTextMatrix(row, 4, ordner);
+    main->Archiv().selectRow(row);
+    start->kontextmenue().menuLoeschen->trigger();
+    EXPECT_EQ(messages.shown, QStringList { "Das Lied konnte nicht gelöscht werden." });
+    EXPECT_TRUE(QFileInfo::exists(ordner));
+    EXPECT_EQ(main->Archiv().TextMatrix(row, 4), ordner) << "no rescan behind the message";
+}
+
+TEST_F(frmMainTest, ASongWhoseFileIsGoneAlreadyLeavesTheArchive)
+{
+    startJukebox();
+    const int row = rowOf("Beta");
+    ASSERT_TRUE(QFile::remove(main->Archiv().TextMatrix(row, 4)));
+    main->Archiv().selectRow(row);
+    start->kontextmenue().menuLoeschen->trigger();
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join('|').toStdString();
+    EXPECT_EQ(main->Archiv().Rows(), 3);
+    EXPECT_FALSE(archivTitel().contains("Beta"));
 }
 
 TEST_F(frmMainTest, RightClickOnTheFormOpensTheMenuUnlessSwitchedOff)

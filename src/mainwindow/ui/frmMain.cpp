@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -356,20 +357,27 @@ void frmMain::menuExplorerAnzeigen_Click()
 void frmMain::menuDateiEntfernen_Click()
 {
     Procedure proc("frmMain", "void frmMain::menuDateiEntfernen_Click()");
+    // Only a song row names a file; the header and the empty row of an empty archive do not.
+    const int zeile = MSFlexGrid1.Row();
+    const QString datei = zeile >= MSFlexGrid1.FixedRows() ? MSFlexGrid1.TextMatrix(zeile, ::Archiv::Pfad) : QString();
+    if (datei.isEmpty())
+        return;
     bool loeschen = false;
     if (!proc.run([&] { loeschen = m_meldungen.askYesNo(QStringLiteral("Dieses Lied wirklich löschen?")); })
         || !loeschen)
         return;
-    const QString datei = MSFlexGrid1.TextMatrix(MSFlexGrid1.Row(), ::Archiv::Pfad);
     if (!proc.run([&] {
             // A song must not go on playing from a file that is gone.
-            if (!datei.isEmpty() && datei == m_player.GetFileName(m_AktiverPlayer)) {
+            if (datei == m_player.GetFileName(m_AktiverPlayer)) {
                 m_player.StopMP3(m_AktiverPlayer);
                 QCoreApplication::processEvents();
             }
         }))
         return;
-    // A file in use, missing or read-only stays; the rescan shows what is there.
-    QFile::remove(datei);
+    // A file that is gone already counts as deleted: the rescan drops its row.
+    if (!QFile::remove(datei) && QFileInfo::exists(datei)) {
+        m_meldungen.show(MessageService::Icon::Warning, QStringLiteral("Das Lied konnte nicht gelöscht werden."));
+        return;
+    }
     menuNeuEinlesen_Click();
 }
