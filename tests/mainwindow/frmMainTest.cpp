@@ -2,6 +2,8 @@
 #include "UrlRecorder.h"
 
 #include "common/ProgrammEnde.h"
+#include "common/Twips.h"
+#include "errors/ErrPtnr.h"
 #include "errors/FaultError.h"
 #include "mainwindow/ui/frmMain.h"
 #include "playback/PlayerControl.h"
@@ -25,6 +27,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -136,6 +139,18 @@ protected:
         for (int row = 1; row < main->Archiv().Rows(); ++row)
             titel << main->Archiv().TextMatrix(row, 0);
         return titel.join(", ");
+    }
+    // The parameter lines the newest call of the procedure registered in the call history.
+    static QStringList parameterOf(const QString& procedure)
+    {
+        const QStringList history = ErrPtnr::instance().history();
+        const auto call = std::find_if(
+            history.begin(), history.end(), [&](const QString& entry) { return entry.contains(procedure); });
+        QStringList params;
+        for (auto line = call == history.end() ? call : call + 1; line != history.end() && line->startsWith('\t');
+             ++line)
+            params << line->trimmed().replace(":\t", "=");
+        return params;
     }
     void expectProgramEnded()
     {
@@ -389,6 +404,20 @@ TEST_F(frmMainTest, RightClickDoesNothingWithTheRightButtonSwitchedOff)
     startJukebox();
     QTest::mouseClick(main.get(), Qt::RightButton, {}, QPoint(3, main->height() - 3));
     EXPECT_FALSE(start->kontextmenue().menu->isVisible());
+}
+
+TEST_F(frmMainTest, KeysAndClicksOnTheFormRegisterTheirModifiers)
+{
+    startJukebox();
+    QTest::keyClick(main.get(), Qt::Key_F5, Qt::ShiftModifier | Qt::AltModifier);
+    EXPECT_EQ(parameterOf("Form_KeyDown"), QStringList({ "KeyCode=116", "Shift=5" }));
+
+    const QPoint punkt(3, main->height() - 3);
+    QTest::mouseClick(main.get(), Qt::LeftButton, Qt::ControlModifier, punkt);
+    EXPECT_EQ(parameterOf("Form_MouseDown"),
+        QStringList({ "Button=1", "Shift=2", QStringLiteral("X=%1").arg(pixelsToTwips(punkt.x(), main->logicalDpiX())),
+            QStringLiteral("Y=%1").arg(pixelsToTwips(punkt.y(), main->logicalDpiY())) }));
+    EXPECT_FALSE(start->kontextmenue().menu->isVisible()) << "only the right button opens the menu";
 }
 
 TEST_F(frmMainTest, NeuEinlesenFindsNewSongs)

@@ -26,20 +26,42 @@
 
 namespace {
 
-constexpr int kVbKeyDelete = 46;
-constexpr int kVbKeyF11 = 122;
-constexpr int kVbKeyF12 = 123;
-constexpr int kVbRightButton = 2;
+constexpr int kKeyDelete = 46;
+constexpr int kKeyF11 = 122;
+constexpr int kKeyF12 = 123;
+constexpr int kRightButton = 2;
 // The players the program opens: two for crossfading, one for measuring.
 constexpr int kPlayerAnzahl = 3;
 // Design size of the message frame, in twips.
 constexpr QSize kFrame1Groesse(7800, 2400);
 
-int classicKeyCode(const QKeyEvent& e)
+int virtualKeyCode(const QKeyEvent& e)
 {
     if (e.key() >= Qt::Key_F1 && e.key() <= Qt::Key_F24)
         return 112 + (e.key() - Qt::Key_F1);
-    return e.key() == Qt::Key_Delete ? kVbKeyDelete : 0;
+    return e.key() == Qt::Key_Delete ? kKeyDelete : 0;
+}
+
+// The Shift bits of key and mouse events: 1 Shift, 2 Ctrl, 4 Alt.
+int shiftBits(Qt::KeyboardModifiers modifiers)
+{
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
+        | (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+// 1 left, 2 right, 4 middle.
+int buttonNumber(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton:
+        return 1;
+    case Qt::RightButton:
+        return kRightButton;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
+    }
 }
 
 } // namespace
@@ -266,10 +288,10 @@ bool frmMain::Form_KeyDown(int KeyCode, int Shift)
     Procedure proc("frmMain", "bool frmMain::Form_KeyDown(int KeyCode, int Shift)",
         { { "KeyCode", KeyCode }, { "Shift", Shift } });
     switch (KeyCode) {
-    case kVbKeyF12:
+    case kKeyF12:
         proc.run([&] { menuBeenden_Click(); });
         return true;
-    case kVbKeyF11:
+    case kKeyF11:
         proc.run([&] { m_start.menuZurueck_Click(); });
         return true;
     default:
@@ -279,18 +301,25 @@ bool frmMain::Form_KeyDown(int KeyCode, int Shift)
 
 void frmMain::keyPressEvent(QKeyEvent* e)
 {
-    if (!Form_KeyDown(classicKeyCode(*e), 0))
+    if (!Form_KeyDown(virtualKeyCode(*e), shiftBits(e->modifiers())))
         QWidget::keyPressEvent(e);
 }
 
 void frmMain::mousePressEvent(QMouseEvent* e)
 {
-    const bool rechts = e->button() == Qt::RightButton;
+    const QPoint punkt = e->position().toPoint();
+    Form_MouseDown(buttonNumber(e->button()), shiftBits(e->modifiers()), pixelsToTwips(punkt.x(), logicalDpiX()),
+        pixelsToTwips(punkt.y(), logicalDpiY()));
+}
+
+void frmMain::Form_MouseDown(int Button, int Shift, int X, int Y)
+{
     Procedure proc("frmMain", "void frmMain::Form_MouseDown(int Button, int Shift, int X, int Y)",
-        { { "Button", rechts ? kVbRightButton : 1 } });
+        { { "Button", Button }, { "Shift", Shift }, { "X", X }, { "Y", Y } });
     proc.run([&] {
-        if (rechts && !m_start.werte().RechteMaus)
-            m_start.kontextmenue().menu->popup(e->globalPosition().toPoint());
+        if (Button == kRightButton && !m_start.werte().RechteMaus)
+            m_start.kontextmenue().menu->popup(
+                mapToGlobal(QPoint(twipsToPixels(X, logicalDpiX()), twipsToPixels(Y, logicalDpiY()))));
     });
 }
 

@@ -50,7 +50,7 @@ public:
     QString lblStartmeldung() const;
     QString lblStartmeldung2() const;
 
-    // Classic key codes: 122 F11, 123 F12. True when the key was used.
+    // Windows virtual-key codes (122 F11, 123 F12); Shift: 1 Shift, 2 Ctrl, 4 Alt. True when the key was used.
     bool Form_KeyDown(int KeyCode, int Shift);
     void menuBeenden_Click();
     void menuNeuEinlesen_Click();
@@ -70,6 +70,8 @@ private:
     void verbinden();
     bool Form_Load();
     void Form_Activate();
+    // Button: 1 left, 2 right, 4 middle; X and Y in twips from the window's top left.
+    void Form_MouseDown(int Button, int Shift, int X, int Y);
     void Form_Resize();
     void Form_QueryUnload();
     void playerSchliessen();
