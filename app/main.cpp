@@ -36,6 +36,8 @@ int main(int argc, char** argv)
     frmStart start(einstellungen, meldungen);
     frmMain hauptfenster(start, meldungen, modPlayer(), &KioskFactory::create);
     start.setScreen(&hauptfenster, &hauptfenster);
+    // A box without an owner could open behind the full-screen jukebox; the start window, when shown, is in front.
+    meldungen.setOwners({ &start, &hauptfenster });
     // Sound output notices (no device, device lost or back) go to the window in front.
     QObject::connect(&modPlayer(), &ModPlayer::notice, &hauptfenster, [&](const QString& text) {
         if (hauptfenster.isVisible())

@@ -9,11 +9,16 @@ namespace {
 QMessageBox::Icon toQt(MessageService::Icon icon)
 {
     switch (icon) {
-    case MessageService::Icon::Information: return QMessageBox::Information;
-    case MessageService::Icon::Warning: return QMessageBox::Warning;
-    case MessageService::Icon::Critical: return QMessageBox::Critical;
-    case MessageService::Icon::Question: return QMessageBox::Question;
-    case MessageService::Icon::None: break;
+    case MessageService::Icon::Information:
+        return QMessageBox::Information;
+    case MessageService::Icon::Warning:
+        return QMessageBox::Warning;
+    case MessageService::Icon::Critical:
+        return QMessageBox::Critical;
+    case MessageService::Icon::Question:
+        return QMessageBox::Question;
+    case MessageService::Icon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
@@ -26,24 +31,38 @@ QString captionOrProgram(const QString& title)
 } // namespace
 
 MessageBoxService::MessageBoxService(QWidget* owner)
-    : m_owner(owner)
 {
+    if (owner)
+        m_owners << owner;
 }
 
-void MessageBoxService::setOwner(QWidget* owner)
+void MessageBoxService::setOwners(const QList<QWidget*>& owners)
 {
-    m_owner = owner;
+    m_owners.clear();
+    for (QWidget* owner : owners)
+        m_owners << owner;
+}
+
+QWidget* MessageBoxService::owner() const
+{
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    for (const QPointer<QWidget>& owner : m_owners) {
+        if (owner && owner->isVisible())
+            return owner;
+    }
+    return nullptr;
 }
 
 void MessageBoxService::show(Icon icon, const QString& text, const QString& title)
 {
-    QMessageBox box(toQt(icon), captionOrProgram(title), text, QMessageBox::Ok, m_owner);
+    QMessageBox box(toQt(icon), captionOrProgram(title), text, QMessageBox::Ok, owner());
     box.exec();
 }
 
 bool MessageBoxService::askYesNo(const QString& text, Icon icon, const QString& title)
 {
-    QMessageBox box(toQt(icon), captionOrProgram(title), text, QMessageBox::Yes | QMessageBox::No, m_owner);
+    QMessageBox box(toQt(icon), captionOrProgram(title), text, QMessageBox::Yes | QMessageBox::No, owner());
     box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
     box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
     return box.exec() == QMessageBox::Yes;

@@ -2,18 +2,26 @@
 
 #include "common/MessageService.h"
 
+#include <QList>
+#include <QPointer>
+
 class QWidget;
 
-// Message boxes owned by a window of the program.
+// Message boxes in front of the program's windows, which may be full screen
+// and on top: each box is owned by the active window of the program, or,
+// when none is active, by the first visible of the given windows.
 class MessageBoxService : public MessageService {
 public:
     explicit MessageBoxService(QWidget* owner = nullptr);
-    void setOwner(QWidget* owner);
+    // The windows to own a box when no window is active, the one in front first.
+    void setOwners(const QList<QWidget*>& owners);
 
     void show(Icon icon, const QString& text, const QString& title = {}) override;
     bool askYesNo(const QString& text, Icon icon = Icon::Question, const QString& title = {}) override;
     void beep() override;
 
 private:
-    QWidget* m_owner;
+    QWidget* owner() const;
+
+    QList<QPointer<QWidget>> m_owners;
 };
