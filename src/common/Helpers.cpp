@@ -10,9 +10,14 @@ int CChk(bool value)
 
 QString Backslash(const QString& pfad)
 {
-    if (pfad.endsWith(QLatin1Char('\\')) || pfad.endsWith(QLatin1Char('/')))
-        return pfad.chopped(1);
-    return pfad;
+    // Outside Windows "\" is an ordinary character of a file name: a folder
+    // named "a\" must keep it, or its paths would lead into the folder "a".
+#ifdef Q_OS_WIN
+    const bool separator = pfad.endsWith(QLatin1Char('\\')) || pfad.endsWith(QLatin1Char('/'));
+#else
+    const bool separator = pfad.endsWith(QLatin1Char('/'));
+#endif
+    return separator ? pfad.chopped(1) : pfad;
 }
 
 QString OhneSemikolon(const QString& text)

@@ -7,7 +7,8 @@
 // Boolean to check-box state: true gives 1, false 0.
 int CChk(bool value);
 
-// The path without one trailing backslash (or slash); an empty path stays empty.
+// The path without one trailing path separator: "\" or "/" on Windows, only
+// "/" elsewhere. An empty path stays empty.
 QString Backslash(const QString& pfad);
 
 template <typename T>

@@ -7,17 +7,28 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-TEST(Helpers, CheckStateAndPathAndMinMax)
+TEST(Helpers, CheckStateAndMinMax)
 {
     EXPECT_EQ(CChk(true), 1);
     EXPECT_EQ(CChk(false), 0);
-    EXPECT_EQ(Backslash(QStringLiteral("C:\\Musik\\")), QStringLiteral("C:\\Musik"));
-    EXPECT_EQ(Backslash(QStringLiteral("/home/musik/")), QStringLiteral("/home/musik"));
-    EXPECT_EQ(Backslash(QStringLiteral("/home/musik")), QStringLiteral("/home/musik"));
-    EXPECT_EQ(Backslash(QString()), QString());
     EXPECT_EQ(Min(3, 7), 3);
     EXPECT_EQ(Max(3, 7), 7);
     EXPECT_EQ(Max(QStringLiteral("a"), QStringLiteral("b")), QStringLiteral("b"));
+}
+
+TEST(Helpers, BackslashRemovesOneTrailingSeparatorOfThePlatform)
+{
+    EXPECT_EQ(Backslash(QStringLiteral("/home/musik/")), QStringLiteral("/home/musik"));
+    EXPECT_EQ(Backslash(QStringLiteral("/home/musik//")), QStringLiteral("/home/musik/"));
+    EXPECT_EQ(Backslash(QStringLiteral("/home/musik")), QStringLiteral("/home/musik"));
+    EXPECT_EQ(Backslash(QString()), QString());
+#ifdef Q_OS_WIN
+    EXPECT_EQ(Backslash(QStringLiteral("C:\\Musik\\")), QStringLiteral("C:\\Musik"));
+    EXPECT_EQ(Backslash(QStringLiteral("C:/Musik/")), QStringLiteral("C:/Musik"));
+#else
+    // A legal last character of a folder name, not a separator.
+    EXPECT_EQ(Backslash(QStringLiteral("/home/musik\\")), QStringLiteral("/home/musik\\"));
+#endif
 }
 
 TEST(Helpers, OhneSemikolonReplacesEverySemicolon)

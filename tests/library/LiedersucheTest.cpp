@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QTimer>
 
 #include <filesystem>
@@ -38,6 +39,15 @@ protected:
         QStringList result;
         for (int row = 1; row < MSFlexGrid1.Rows(); ++row)
             result << MSFlexGrid1.TextMatrix(row, Archiv::Pfad);
+        return result;
+    }
+
+    // Column 0 of every row by its path in column 4.
+    QMap<QString, QString> titelJePfad() const
+    {
+        QMap<QString, QString> result;
+        for (int row = 1; row < MSFlexGrid1.Rows(); ++row)
+            result.insert(MSFlexGrid1.TextMatrix(row, Archiv::Pfad), MSFlexGrid1.TextMatrix(row, Archiv::Titel));
         return result;
     }
 
@@ -200,6 +210,20 @@ TEST_F(LiedersucheTest, SymbolicLinksNeitherLoopNorListASongTwice)
         QFileInfo(nachbar).canonicalFilePath() };
     erwartet.sort();
     EXPECT_EQ(echteZiele, erwartet);
+}
+
+TEST_F(LiedersucheTest, BackslashEndingAFolderNameStaysInThePaths)
+{
+    // Beside "a\" a folder "a" whose song a wrong path would list twice.
+    const QString schraeg = Songs::write(music(), "a\\/x.mp3", Songs::tag("Schraeg", "B", 0));
+    const QString tiefer = Songs::write(music(), "a\\/b/y.mp3", Songs::tag("Tiefer", "B", 0));
+    const QString gerade = Songs::write(music(), "a/x.mp3", Songs::tag("Gerade", "B", 0));
+
+    suche.Einlesen(music());
+
+    EXPECT_EQ(MSFlexGrid1.Rows(), 4);
+    EXPECT_EQ(
+        titelJePfad(), (QMap<QString, QString> { { schraeg, "Schraeg" }, { tiefer, "Tiefer" }, { gerade, "Gerade" } }));
 }
 
 TEST_F(LiedersucheTest, UnreadableFolderIsSkippedAndTheScanGoesOn)
