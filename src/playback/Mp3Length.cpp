@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -187,14 +188,25 @@ std::optional<FirstFrame> findFirstFrame(FileEnds& file, qint64 start, qint64 en
     return std::nullopt;
 }
 
-struct InfoHeader {
+// What a Xing/Info or VBRI header in the first frame announces. The counts
+// are only trusted when they fit the file (see fitsInto).
+struct StreamHeader {
     std::optional<qint64> frames;
+    std::optional<qint64> bytes;
     int encoderDelay = 0;
     int padding = 0;
+
+    // A cut or patched file announces more than it holds: more bytes than
+    // there are, or more frames than would fit even at the lowest bitrate.
+    bool fitsInto(qint64 audioBytes, const MpegFrameHeader& stream) const
+    {
+        return frames && *frames > 0 && *frames * stream.smallestFrameBytes() <= audioBytes
+            && (!bytes || *bytes <= audioBytes);
+    }
 };
 
 // A Xing/Info header (written by LAME and others) in the first frame.
-std::optional<InfoHeader> xingHeader(const FirstFrame& first)
+std::optional<StreamHeader> xingHeader(const FirstFrame& first)
 {
     const auto* f = reinterpret_cast<const uchar*>(first.bytes.constData());
     const qint64 size = first.bytes.size();
@@ -209,7 +221,7 @@ std::optional<InfoHeader> xingHeader(const FirstFrame& first)
     if (std::memcmp(f + tag, "Xing", 4) != 0 && std::memcmp(f + tag, "Info", 4) != 0)
         return std::nullopt;
 
-    InfoHeader info;
+    StreamHeader info;
     const quint32 flags = bigEndian32(f + tag + 4);
     qint64 p = tag + 8;
     if (flags & 0x1) {
@@ -218,7 +230,13 @@ std::optional<InfoHeader> xingHeader(const FirstFrame& first)
         info.frames = bigEndian32(f + p);
         p += 4;
     }
-    p += (flags & 0x2 ? 4 : 0) + (flags & 0x4 ? 100 : 0) + (flags & 0x8 ? 4 : 0);
+    if (flags & 0x2) {
+        if (size < p + 4)
+            return info;
+        info.bytes = bigEndian32(f + p);
+        p += 4;
+    }
+    p += (flags & 0x4 ? 100 : 0) + (flags & 0x8 ? 4 : 0);
     // The LAME extension: encoder name, ..., then delay and padding as two 12-bit numbers.
     if (size >= p + 24 && f[p] != 0) {
         info.encoderDelay = f[p + 21] << 4 | f[p + 22] >> 4;
@@ -228,12 +246,13 @@ std::optional<InfoHeader> xingHeader(const FirstFrame& first)
 }
 
 // A VBRI header (Fraunhofer encoders): always 32 bytes behind the header.
-std::optional<qint64> vbriFrames(const FirstFrame& first)
+std::optional<StreamHeader> vbriHeader(const FirstFrame& first)
 {
     constexpr int kTag = 4 + 32;
     if (first.bytes.size() < kTag + 18 || !first.bytes.mid(kTag, 4).startsWith("VBRI"))
         return std::nullopt;
-    return bigEndian32(reinterpret_cast<const uchar*>(first.bytes.constData()) + kTag + 14);
+    const auto* f = reinterpret_cast<const uchar*>(first.bytes.constData()) + kTag;
+    return StreamHeader { bigEndian32(f + 14), bigEndian32(f + 10) };
 }
 
 // Forward-only view of a file through large reads.
@@ -299,19 +318,28 @@ std::optional<Mp3Length::Duration> Mp3Length::of(const QString& path)
     if (!first)
         return std::nullopt;
 
-    const int perFrame = first->header.samplesPerFrame();
-    Duration duration { 0, first->header.sampleRate };
-    const auto info = xingHeader(*first);
-    if (info && info->frames) {
-        const int cut = info->encoderDelay + qMax(info->padding, kDecoderDelay);
-        duration.samples = qMax<qint64>(0, *info->frames * perFrame - cut);
-    } else if (const auto frames = vbriFrames(*first)) {
+    const MpegFrameHeader& stream = first->header;
+    const int perFrame = stream.samplesPerFrame();
+    const qint64 audioBytes = end - first->offset;
+    const qint64 behindFirst = first->offset + first->bytes.size();
+    Duration duration { 0, stream.sampleRate };
+    if (const auto info = xingHeader(*first)) {
+        // Knowing the frame count, a gapless decoder cuts the encoder delay
+        // and its own delay at the start, and what padding exceeds its delay
+        // at the end; without a count it plays every frame.
+        const qint64 frames = info->frames.value_or(0);
+        const qint64 startCut = frames > 0 ? info->encoderDelay + kDecoderDelay : 0;
+        const qint64 announced = frames > 0 ? frames * perFrame - qMax(0, info->padding - kDecoderDelay)
+                                            : std::numeric_limits<qint64>::max();
+        // The info frame itself is no audio.
+        const qint64 held = info->fitsInto(audioBytes, stream) ? announced : walkFrames(file, behindFirst, end, stream);
+        duration.samples = qMax<qint64>(0, qMin(held, announced) - startCut);
+    } else if (const auto vbri = vbriHeader(*first)) {
         // The decoder knows no VBRI header and plays its frame as silence.
-        duration.samples = (*frames + 1) * perFrame;
+        duration.samples = vbri->fitsInto(audioBytes, stream) ? (*vbri->frames + 1) * perFrame
+                                                              : walkFrames(file, first->offset, end, stream);
     } else {
-        // An info frame without a frame count is still no audio.
-        const qint64 audio = first->offset + (info ? first->bytes.size() : 0);
-        duration.samples = walkFrames(file, audio, end, first->header);
+        duration.samples = walkFrames(file, first->offset, end, stream);
     }
     return duration;
 }

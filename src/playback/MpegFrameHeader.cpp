@@ -48,6 +48,14 @@ int MpegFrameHeader::frameBytes() const
     return factor * bitsPerSecond / sampleRate + (padding ? 1 : 0);
 }
 
+int MpegFrameHeader::smallestFrameBytes() const
+{
+    MpegFrameHeader smallest = *this;
+    smallest.bitrateKbps = kBitrates[version == Version::Mpeg1 ? 0 : 1][layer - 1][1];
+    smallest.padding = false;
+    return smallest.frameBytes();
+}
+
 int MpegFrameHeader::samplesPerFrame() const
 {
     if (layer == 1)

@@ -21,6 +21,9 @@ struct MpegFrameHeader {
     static std::optional<MpegFrameHeader> parse(const uchar* bytes);
 
     int frameBytes() const;
+    // The size of a frame of this stream at its lowest bitrate: no frame of
+    // the stream is smaller.
+    int smallestFrameBytes() const;
     int samplesPerFrame() const;
     // Bytes of Layer III side information after the header; a Xing or VBRI
     // header sits right behind it.
