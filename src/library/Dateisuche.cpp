@@ -164,39 +164,48 @@ bool Dateisuche::dateienDurchsuchen(
     QDirIterator it(ordner, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
     while (it.hasNext()) {
         it.next();
-        const QString name = it.fileName();
-        const QFileInfo info = it.fileInfo();
-        if (info.isDir()) {
-            if (lauf.mitUnterordnern)
-                unterordner.append(name);
-            continue;
-        }
-        // isFile() is false for broken links, devices and pipes, and for
-        // names that are not valid in the file-name encoding: Qt shows their
-        // bytes as U+FFFD, and that name leads nowhere.
-        if (!info.isFile() || !lauf.muster.match(name).hasMatch())
-            continue;
-        // The open file's size costs no second lookup of the path; a file
-        // that cannot be opened is still listed. Size 0 also means the file
-        // vanished since it was listed.
-        QFile datei(praefix + name);
-        const qint64 groesse = datei.open(QIODevice::ReadOnly | QIODevice::Unbuffered) ? datei.size() : info.size();
-        if (groesse <= 0)
-            continue;
-        if (info.isSymLink() ? !verknuepfungZaehlt(info, lauf) : verknuepftGezaehlt(kanonisch, name, lauf))
-            continue;
-        if (ProgrammEnde)
+        if (!eintragDurchsuchen(it.fileInfo(), praefix, kanonisch, lauf, summe, unterordner))
             return false;
-
-        summe = qint64(std::nearbyint(double(summe) + double(groesse) / 1024.0));
-        ++lauf.nFiles;
-        if (m_anzeige)
-            m_anzeige(QStringLiteral("Gefundene Lieder: ") + QString::number(lauf.nFiles));
-        lauf.files.append(datei.fileName());
-        if (m_gefunden)
-            m_gefunden(datei);
-        datei.close();
+        // After skipped entries too: a folder of many other files must not
+        // keep the screen waiting.
         lauf.ereignisseVerarbeiten();
     }
+    return true;
+}
+
+bool Dateisuche::eintragDurchsuchen(const QFileInfo& info, const QString& praefix, const QString& kanonisch, Lauf& lauf,
+    qint64& summe, QStringList& unterordner)
+{
+    const QString name = info.fileName();
+    if (info.isDir()) {
+        if (lauf.mitUnterordnern)
+            unterordner.append(name);
+        return true;
+    }
+    // isFile() is false for broken links, devices and pipes, and for names
+    // that are not valid in the file-name encoding: Qt shows their bytes as
+    // U+FFFD, and that name leads nowhere.
+    if (!info.isFile() || !lauf.muster.match(name).hasMatch())
+        return true;
+    const QString pfad = praefix + name;
+    // The open file's size costs no second lookup of the path; a file that
+    // cannot be opened is still listed. Size 0 also means the file vanished
+    // since it was listed.
+    QFile datei(pfad);
+    const qint64 groesse = datei.open(QIODevice::ReadOnly | QIODevice::Unbuffered) ? datei.size() : info.size();
+    if (groesse <= 0)
+        return true;
+    if (info.isSymLink() ? !verknuepfungZaehlt(info, lauf) : verknuepftGezaehlt(kanonisch, name, lauf))
+        return true;
+    if (ProgrammEnde)
+        return false;
+
+    summe = qint64(std::nearbyint(double(summe) + double(groesse) / 1024.0));
+    ++lauf.nFiles;
+    if (m_anzeige)
+        m_anzeige(QStringLiteral("Gefundene Lieder: ") + QString::number(lauf.nFiles));
+    lauf.files.append(pfad);
+    if (m_gefunden)
+        m_gefunden(datei);
     return true;
 }

@@ -11,10 +11,10 @@ class QFileInfo;
 
 // The recursive file search: every file of a folder that matches a pattern,
 // a folder's own files first, then each subfolder depth-first, in the order
-// the file system lists them. Pending events run after the first file and
-// then at most every 10 ms between files and folders, so the screen stays
-// alive during a long scan, and the scan stops at the next file when
-// ProgrammEnde is set.
+// the file system lists them. Pending events run after the first entry of
+// the listing and then at most every 10 ms between entries and folders, so
+// the screen stays alive during a long scan, and the scan stops at the next
+// accepted file when ProgrammEnde is set.
 //
 // Only regular files with at least one byte count. Skipped without a message:
 // "System Volume Information" folders (any case), names that the program
@@ -49,6 +49,10 @@ private:
     // afterwards; false when ProgrammEnde stopped the scan.
     bool dateienDurchsuchen(
         const QString& ordner, const QString& kanonisch, Lauf& lauf, qint64& summe, QStringList& unterordner);
+    // One entry of the listing: a subfolder is noted, an accepted file
+    // counted and handed on; false when ProgrammEnde stopped the scan.
+    bool eintragDurchsuchen(const QFileInfo& info, const QString& praefix, const QString& kanonisch, Lauf& lauf,
+        qint64& summe, QStringList& unterordner);
     static bool verknuepftGezaehlt(const QString& kanonisch, const QString& name, const Lauf& lauf);
     static bool verknuepfungZaehlt(const QFileInfo& info, Lauf& lauf);
     void meldeFehlendenOrdner(const QString& ordner);

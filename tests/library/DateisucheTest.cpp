@@ -4,6 +4,9 @@
 #include "library/Dateisuche.h"
 #include "support/Mp3Frames.h"
 
+#include <QFile>
+#include <QTimer>
+
 namespace {
 
 class DateisucheTest : public LibraryTest {
@@ -83,6 +86,20 @@ TEST_F(DateisucheTest, ProgrammEndeStopsAtTheNextFoundFileInEveryLevel)
     EXPECT_EQ(nFiles, 3);
     EXPECT_EQ(files.size(), 4);
     EXPECT_EQ(anzeigen.size(), 3);
+}
+
+TEST_F(DateisucheTest, EventsRunWhileOnlySkippedEntriesAreListed)
+{
+    for (int i = 0; i < 50; ++i)
+        Songs::write(music(), QString("notiz%1.txt").arg(i));
+    Songs::write(music(), "leer.mp3");
+    QFile(music() + "/leer.mp3").resize(0);
+    bool timerLief = false;
+    QTimer::singleShot(0, [&] { timerLief = true; });
+
+    findMp3(music());
+    EXPECT_EQ(nFiles, 0);
+    EXPECT_TRUE(timerLief);
 }
 
 TEST_F(DateisucheTest, CountsPastTheOld16BitLimit)

@@ -250,20 +250,24 @@ TEST_F(LiedersucheTest, FilesVanishingDuringTheScanAreSkipped)
     for (int i = 0; i < 20; ++i)
         song(QString("lied%1.mp3").arg(i));
     const QString spaeter = song("Unter/spaeter.mp3");
-    // Runs while the scan processes events after its first song: the folder
-    // listing is under way, its remaining songs vanish.
+    // Runs while the scan processes events after the first entry of the
+    // listing (a song or the subfolder): the listing is under way, the songs
+    // not listed yet vanish.
+    QStringList vorher;
     QTimer::singleShot(0, [&] {
+        vorher = pfade();
+        vorher.removeAll(QString()); // the empty row of the emptied grid
         for (int i = 0; i < 20; ++i) {
             const QString pfad = music() + QString("/lied%1.mp3").arg(i);
-            if (!pfade().contains(pfad))
+            if (!vorher.contains(pfad))
                 QFile::remove(pfad);
         }
     });
 
     suche.Einlesen(music());
-    ASSERT_EQ(pfade().size(), 2);
-    EXPECT_EQ(pfade().last(), spaeter);
-    EXPECT_EQ(lblGefunden, "Gefundene Lieder: 2");
+    ASSERT_LE(vorher.size(), 1);
+    EXPECT_EQ(pfade(), vorher + QStringList({ spaeter }));
+    EXPECT_EQ(lblGefunden, QString("Gefundene Lieder: %1").arg(vorher.size() + 1));
     EXPECT_TRUE(meldungen.shown.isEmpty());
     EXPECT_TRUE(errors.reports.isEmpty());
 }
