@@ -455,6 +455,27 @@ TEST_F(frmMainTest, AFileManagerThatCannotBeOpenedIsReported)
     EXPECT_TRUE(main->isVisible());
 }
 
+TEST_F(frmMainTest, F12DuringARescanEndsTheProgramAndStopsTheScan)
+{
+    startJukebox();
+    for (const char* titel : { "Delta", "Epsilon", "Zeta" })
+        addSong(titel);
+    // The scan lets events through after its first file.
+    QTimer::singleShot(0, main.get(), [this] { QTest::keyClick(main.get(), Qt::Key_F12); });
+    start->kontextmenue().menuNeuEinlesen->trigger();
+    expectProgramEnded();
+    EXPECT_LT(main->Archiv().Rows(), 7) << "the scan went on after the end: " << archivTitel().toStdString();
+}
+
+TEST_F(frmMainTest, ActivationAfterTheEndWasSetClosesTheWindow)
+{
+    startJukebox();
+    ProgrammEnde = true;
+    QEvent aktiviert(QEvent::WindowActivate);
+    QApplication::sendEvent(main.get(), &aktiviert);
+    expectProgramEnded();
+}
+
 TEST_F(frmMainTest, ClosingTheStartWindowDuringTheStartStopsIt)
 {
     open();
