@@ -9,7 +9,7 @@
 
 namespace {
 
-// The text of run-time error 9, which operators know from support calls.
+// The description of fault number 9 (index out of range) in the error window.
 constexpr const char* kOutOfRange = "Index außerhalb des gültigen Bereichs";
 
 } // namespace

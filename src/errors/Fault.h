@@ -4,8 +4,8 @@
 
 #include <QString>
 
-// A fault that a procedure reports to the error reporter. Numbers follow the
-// classic run-time error numbers operators know from support calls
+// A fault that a procedure reports to the error reporter. Each kind of fault
+// has a fixed number, shown in the error window and the protocol
 // (5 invalid call, 6 overflow, 7 out of memory, 9 index out of range,
 // 13 type mismatch, 53 file not found, 75 path/file access error).
 struct Fault {

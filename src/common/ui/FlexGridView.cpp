@@ -15,8 +15,8 @@
 
 namespace {
 
-// The key codes the window code was written against; 0 for keys it never asks about.
-int classicKeyCode(const QKeyEvent& event)
+// The Windows virtual-key code of the key; 0 for keys no window of the program asks about.
+int virtualKeyCode(const QKeyEvent& event)
 {
     const int key = event.key();
     if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
@@ -60,13 +60,13 @@ int classicKeyCode(const QKeyEvent& event)
     }
 }
 
-int classicShift(Qt::KeyboardModifiers modifiers)
+int shiftBits(Qt::KeyboardModifiers modifiers)
 {
     return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
         | (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
-int classicButton(Qt::MouseButton button)
+int buttonNumber(Qt::MouseButton button)
 {
     switch (button) {
     case Qt::LeftButton:
@@ -281,9 +281,9 @@ void FlexGridView::keyPressEvent(QKeyEvent* event)
         QTableView::keyPressEvent(event);
         return;
     }
-    int keyCode = classicKeyCode(*event);
+    int keyCode = virtualKeyCode(*event);
     if (keyCode != 0) {
-        emit keyDown(keyCode, classicShift(event->modifiers()));
+        emit keyDown(keyCode, shiftBits(event->modifiers()));
         if (keyCode == 0) {
             event->accept();
             return;
@@ -312,7 +312,7 @@ void FlexGridView::noteMouseCell(const QPoint& viewportPos)
 
 void FlexGridView::emitMouseDown(QMouseEvent* event, const QPoint& viewPos)
 {
-    emit mouseDown(classicButton(event->button()), classicShift(event->modifiers()),
+    emit mouseDown(buttonNumber(event->button()), shiftBits(event->modifiers()),
         pixelsToTwips(viewPos.x(), logicalDpiX()), pixelsToTwips(viewPos.y(), logicalDpiY()));
 }
 

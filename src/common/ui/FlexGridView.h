@@ -12,8 +12,8 @@ class FlexGrid;
 // update the grid, and changes made to the grid move the view. The view tells
 // the grid how many data rows fit and, on every resize, how wide it is.
 //
-// Events for the window code, in the units the callers use (twips, the
-// classic key codes and button numbers):
+// Events for the program's windows, in the units they use (twips, Windows
+// virtual-key codes and button numbers):
 // - keyDown comes before the view's own key handling; setting keyCode to 0
 //   swallows the key.
 // - mouseDown comes after the press has moved the selection; MouseRow and
