@@ -3,9 +3,7 @@
 #include "common/MessageService.h"
 
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QGuiApplication>
-#include <QUrl>
 
 QString ErrorMail::supportAddress()
 {
@@ -19,17 +17,17 @@ QString ErrorMail::notice()
         "wurden zu Ihrer Bequemlichkeit in die Zwischenablage kopiert.\n"
         "\n"
         "Bitte fügen Sie den Inhalt der Zwischenablage in Ihre Email ein, indem Sie in Ihrem Email-Programm\n"
-        "die Tasten [Strg] und [Einfg] gleichzeitig betätigen. Alternativ können Sie den Inhalt in die EMail\n"
+        "die Tasten [Strg] und [V] gleichzeitig betätigen. Alternativ können Sie den Inhalt in die EMail\n"
         "einfügen, indem Sie den Befehl 'Einfügen' aus dem Menü 'Bearbeiten' ausführen.");
 }
 
-void ErrorMail::send(const QString& protocol, MessageService& messages)
+void ErrorMail::send(const QString& protocol, MessageService& messages, const std::function<bool(const QUrl&)>& open)
 {
     messages.show(MessageService::Icon::Information, notice());
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(protocol);
-    if (QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + supportAddress())))
+    if (open(QUrl(QStringLiteral("mailto:") + supportAddress())))
         return;
     messages.show(MessageService::Icon::Warning,
         QStringLiteral("Das Email-Programm konnte nicht gestartet werden. Bitte senden Sie das Fehlerprotokoll aus "

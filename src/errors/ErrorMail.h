@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QDesktopServices>
 #include <QString>
+#include <QUrl>
+
+#include <functional>
 
 class MessageService;
 
@@ -11,5 +15,7 @@ class ErrorMail {
 public:
     static QString supportAddress();
     static QString notice();
-    static void send(const QString& protocol, MessageService& messages);
+    // open hands the address to the desktop; tests pass their own.
+    static void send(const QString& protocol, MessageService& messages,
+        const std::function<bool(const QUrl&)>& open = &QDesktopServices::openUrl);
 };

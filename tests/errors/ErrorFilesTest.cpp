@@ -1,5 +1,5 @@
-#include "support/RecordingMessages.h"
 #include "ReporterTest.h"
+#include "support/RecordingMessages.h"
 
 #include "errors/ErrorFiles.h"
 #include "errors/ErrorMail.h"
@@ -97,10 +97,37 @@ TEST(ErrorMail, NoticeThenClipboardThenSupportAddress)
     QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
 
     ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown.first().split(QLatin1Char('\n')).size(), 6);
-    EXPECT_EQ(messages.shown.first(), ErrorMail::notice());
+    EXPECT_EQ(messages.shown.first().split(QLatin1Char('\n')),
+        QStringList({ QStringLiteral("Es wird jetzt Ihr Standard-Email-Programm aufgerufen. Die Fehlerbeschreibung "
+                                     "sowie das Fehlerprotokoll"),
+            QStringLiteral("wurden zu Ihrer Bequemlichkeit in die Zwischenablage kopiert."), QString(),
+            QStringLiteral("Bitte fügen Sie den Inhalt der Zwischenablage in Ihre Email ein, indem Sie in Ihrem "
+                           "Email-Programm"),
+            QStringLiteral("die Tasten [Strg] und [V] gleichzeitig betätigen. Alternativ können Sie den Inhalt in die "
+                           "EMail"),
+            QStringLiteral("einfügen, indem Sie den Befehl 'Einfügen' aus dem Menü 'Bearbeiten' ausführen.") }));
+    EXPECT_EQ(messages.icons.first(), MessageService::Icon::Information);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), kProtocol);
     EXPECT_EQ(mail.opened, QList<QUrl>({ QUrl(QStringLiteral("mailto:support@quorvane.de")) }));
+}
+
+TEST(ErrorMail, MailProgramThatDoesNotStartIsReported)
+{
+    RecordingMessages messages;
+    QList<QUrl> tried;
+
+    ErrorMail::send(kProtocol, messages, [&](const QUrl& url) {
+        tried << url;
+        return false;
+    });
+
+    EXPECT_EQ(tried.size(), 1);
+    ASSERT_EQ(messages.shown.size(), 2);
+    EXPECT_EQ(messages.icons[1], MessageService::Icon::Warning);
+    EXPECT_EQ(messages.shown[1],
+        QStringLiteral("Das Email-Programm konnte nicht gestartet werden. Bitte senden Sie das Fehlerprotokoll aus der "
+                       "Zwischenablage an support@quorvane.de."));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), kProtocol) << "the protocol waits on the clipboard";
 }
 
 #include "ErrorFilesTest.moc"
