@@ -1,5 +1,5 @@
-#include "support/RecordingMessages.h"
 #include "ReporterTest.h"
+#include "support/RecordingMessages.h"
 
 #include "errors/ErrorFiles.h"
 #include "errors/ErrorProtocol.h"
@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -110,6 +111,22 @@ TEST_F(frmErrPtnrWindow, SaveButtonWritesTheProtocolFile)
     EXPECT_EQ(messages.shown.size(), 1);
 }
 
+TEST_F(frmErrPtnrWindow, PrintWithoutPrinterIsReported)
+{
+    // Only where nothing would really be printed.
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "this system has a default printer";
+    RecordingMessages messages;
+    frmErrPtnr window(&messages);
+    window.prepare(sampleReport());
+
+    window.cmdProtocol(0)->click();
+
+    EXPECT_EQ(messages.shown,
+        QStringList(
+            QStringLiteral("Das Fehlerprotokoll konnte nicht gedruckt werden, weil kein Drucker eingerichtet ist.")));
+}
+
 TEST(ProtocolPrinter, PrintsEveryLineIntoTheDocument)
 {
     QTemporaryDir folder;
@@ -128,4 +145,24 @@ TEST(ProtocolPrinter, PrintsEveryLineIntoTheDocument)
     EXPECT_TRUE(bytes.startsWith("%PDF"));
     // 200 lines do not fit on one page.
     EXPECT_GE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 2);
+}
+
+TEST(ProtocolPrinter, PrinterThatCannotBeOpenedIsReported)
+{
+    QTemporaryDir folder;
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(folder.filePath(QStringLiteral("fehlt/protokoll.pdf")));
+    RecordingMessages messages;
+
+    ProtocolPrinter::printOn(printer, QStringLiteral("Zeile\r\n"), messages);
+
+    EXPECT_EQ(messages.shown, QStringList(QStringLiteral("Das Fehlerprotokoll konnte nicht gedruckt werden.")));
+    EXPECT_EQ(messages.icons, QList<MessageService::Icon>({ MessageService::Icon::Warning }));
+
+    messages.shown.clear();
+    printer.setOutputFileName(folder.filePath(QStringLiteral("protokoll.pdf")));
+    ProtocolPrinter::printOn(printer, QStringLiteral("Zeile\r\n"), messages);
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_TRUE(QFile::exists(printer.outputFileName()));
 }

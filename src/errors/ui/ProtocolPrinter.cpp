@@ -1,5 +1,6 @@
 #include "errors/ui/ProtocolPrinter.h"
 
+#include "common/MessageService.h"
 #include "errors/ErrorProtocol.h"
 
 #include <QFontDatabase>
@@ -7,13 +8,23 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-void ProtocolPrinter::printOnDefaultPrinter(const QString& protocol)
+void ProtocolPrinter::printOnDefaultPrinter(const QString& protocol, MessageService& messages)
 {
     const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
-    if (defaultPrinter.isNull())
+    if (defaultPrinter.isNull()) {
+        messages.show(MessageService::Icon::Warning,
+            QStringLiteral("Das Fehlerprotokoll konnte nicht gedruckt werden, weil kein Drucker eingerichtet ist."));
         return;
+    }
     QPrinter printer(defaultPrinter);
-    print(ErrorProtocol::printLines(protocol), printer);
+    printOn(printer, protocol, messages);
+}
+
+void ProtocolPrinter::printOn(QPrinter& printer, const QString& protocol, MessageService& messages)
+{
+    if (!print(ErrorProtocol::printLines(protocol), printer))
+        messages.show(
+            MessageService::Icon::Warning, QStringLiteral("Das Fehlerprotokoll konnte nicht gedruckt werden."));
 }
 
 bool ProtocolPrinter::print(const QStringList& lines, QPrinter& printer)

@@ -170,7 +170,7 @@ void frmErrPtnr::cmdProtocol_Click(int index)
 {
     switch (index) {
     case 0:
-        ProtocolPrinter::printOnDefaultPrinter(m_report.protocol);
+        ProtocolPrinter::printOnDefaultPrinter(m_report.protocol, *m_messages);
         break;
     case 1:
         ErrorFiles::saveProtocol(m_report.protocol, *m_messages);
