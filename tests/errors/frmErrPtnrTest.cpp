@@ -7,6 +7,8 @@
 #include "errors/ui/ProtocolPrinter.h"
 
 #include <QApplication>
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPrinter>
@@ -56,6 +58,68 @@ TEST_F(frmErrPtnrWindow, ShowsTheReport)
     ASSERT_EQ(window.lstCallStack()->count(), 2);
     EXPECT_EQ(window.lstCallStack()->item(0)->text(), sampleReport().history[0]);
     EXPECT_EQ(window.cmdProtocol(2)->text(), QStringLiteral("&EMail"));
+}
+
+TEST_F(frmErrPtnrWindow, CaptionsAreTheGermanTexts)
+{
+    RecordingMessages messages;
+    frmErrPtnr window(&messages);
+    window.prepare(sampleReport());
+    const auto caption = [&](const char* frame) {
+        auto* box = window.findChild<QGroupBox*>(QLatin1String(frame));
+        return box ? box->title() : QStringLiteral("<fehlt>");
+    };
+
+    EXPECT_EQ(caption("framComment"), QString());
+    EXPECT_EQ(caption("framFehler"), QStringLiteral("Fehlerbeschreibung:"));
+    EXPECT_EQ(caption("framProtocol"), QStringLiteral("Fehlerprotokoll ..."));
+    EXPECT_EQ(caption("framCallStack"), QStringLiteral("CallStack:"));
+    EXPECT_EQ(caption("framContinue"), QStringLiteral("Weiterer Programmablauf..."));
+    auto* comment = window.findChild<QLabel*>(QStringLiteral("lblComment"));
+    ASSERT_NE(comment, nullptr);
+    EXPECT_EQ(comment->text(),
+        QStringLiteral("Es liegt ein Problem vor, mit dem Sie sich an den technischen Support von Quorvane wenden "
+                       "sollten. Bitte nutzen Sie zum Versenden des Fehlerreports die EMail-Funktion."));
+
+    // Each title stands on the line of its value.
+    auto* rows = qobject_cast<QGridLayout*>(window.findChild<QGroupBox*>(QStringLiteral("framFehler"))->layout());
+    ASSERT_NE(rows, nullptr);
+    const QStringList titles { QStringLiteral("Fehler-Nr:"), QStringLiteral("Modul:"), QStringLiteral("Prozedur:"),
+        QStringLiteral("Zeilen-Nr.:") };
+    for (int row = 0; row < ErrorReport::kRowCount; ++row) {
+        auto* title = qobject_cast<QLabel*>(rows->itemAtPosition(row, 0)->widget());
+        ASSERT_NE(title, nullptr);
+        EXPECT_EQ(title->text(), titles[row]);
+        EXPECT_EQ(rows->itemAtPosition(row, 1)->widget(), window.lblError(row));
+    }
+
+    const QStringList protocolButtons { QStringLiteral("&Drucken"), QStringLiteral("&Speichern"),
+        QStringLiteral("&EMail") };
+    for (int index = 0; index < 3; ++index)
+        EXPECT_EQ(window.cmdProtocol(index)->text(), protocolButtons[index]);
+    const QStringList continueButtons { QStringLiteral("Befehl wieder&holen"),
+        QStringLiteral("Fortsetzen mit &nächsten Befehl"), QStringLiteral("&Prozedur verlassen"),
+        QStringLiteral("Programm &beenden") };
+    for (int code = 0; code < 4; ++code)
+        EXPECT_EQ(window.cmdContinue(code)->text(), continueButtons[code]);
+}
+
+TEST_F(frmErrPtnrWindow, TitleIsTheProgramLineWithFehlermeldung)
+{
+    RecordingMessages messages;
+    frmErrPtnr shown(&messages);
+    reporter().setWindow(&shown);
+    reporter().SetProgInfo(QStringLiteral("tonvaro  V1.0.0"));
+    QString title;
+    QTimer::singleShot(0, [&] {
+        title = QApplication::activeModalWidget()->windowTitle();
+        shown.cmdContinue(ErrPtnr::Fortsetzen)->click();
+    });
+
+    EXPECT_EQ(reporter().OnError(
+                  Fault { QStringLiteral("Überlauf"), 6 }, QStringLiteral("frmMain"), QStringLiteral("Naechstes")),
+        ErrPtnr::Fortsetzen);
+    EXPECT_EQ(title, QStringLiteral("tonvaro  V1.0.0 - Fehlermeldung"));
 }
 
 TEST_F(frmErrPtnrWindow, ContBitsThreeShowsOnlyRepeatAndContinue)
