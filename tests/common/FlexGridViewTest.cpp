@@ -196,6 +196,49 @@ TEST_F(FlexGridViewTest, LookFollowsTheGrid)
     EXPECT_EQ(view->palette().color(QPalette::Base), QColor(4, 5, 6));
 }
 
+// The colours as they reach the screen: header, selected row, other rows and
+// the area below the rows are each painted in exactly their grid colour.
+TEST_F(FlexGridViewTest, PaintsTheGridColoursExactly)
+{
+    FlexGrid::Colours colours;
+    colours.back = QColor(250, 250, 200);
+    colours.fore = QColor(0, 0, 0);
+    colours.backFixed = QColor(200, 0, 0);
+    colours.foreFixed = QColor(0, 0, 255);
+    colours.backSel = QColor(0, 120, 0);
+    colours.foreSel = QColor(255, 255, 0);
+    colours.backBkg = QColor(10, 20, 30);
+    grid.setColours(colours);
+    grid.setFontSize(20);
+    grid.setRows(4);
+    grid.selectRow(2);
+    QCoreApplication::processEvents();
+
+    const QImage shot = view->grab().toImage();
+    // Colour names ("#c80000") make a failure readable.
+    const auto name = [](const QColor& colour) { return colour.name().toStdString(); };
+    const auto pixel
+        = [&](const QWidget* widget, const QPoint& pos) { return name(shot.pixel(widget->mapTo(view, pos))); };
+    // Right inside a cell, clear of its text and of the grid lines.
+    const auto besideText = [&](int row) {
+        const QRect cell = view->visualRect(grid.index(row - 1, 1));
+        return QPoint(cell.right() - 4, cell.center().y());
+    };
+    QHeaderView* header = view->horizontalHeader();
+    const QRect section(header->sectionViewportPosition(0), 0, header->sectionSize(0), header->height());
+
+    EXPECT_EQ(pixel(header->viewport(), QPoint(section.right() - 4, 3)), name(colours.backFixed));
+    EXPECT_EQ(pixel(header->viewport(), QPoint(section.right() - 4, section.bottom() - 3)), name(colours.backFixed));
+    bool headerTextShown = false;
+    for (int x = section.left(); x < section.right() && !headerTextShown; ++x)
+        for (int y = section.top(); y < section.bottom() && !headerTextShown; ++y)
+            headerTextShown = pixel(header->viewport(), QPoint(x, y)) == name(colours.foreFixed);
+    EXPECT_TRUE(headerTextShown) << "header text in its colour";
+    EXPECT_EQ(pixel(view->viewport(), besideText(2)), name(colours.backSel));
+    EXPECT_EQ(pixel(view->viewport(), besideText(1)), name(colours.back));
+    EXPECT_EQ(pixel(view->viewport(), QPoint(20, view->viewport()->height() - 3)), name(colours.backBkg));
+}
+
 TEST_F(FlexGridViewTest, RedrawOffStopsPaintingUntilSwitchedOn)
 {
     grid.setRedraw(false);

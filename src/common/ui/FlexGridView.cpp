@@ -169,12 +169,14 @@ void FlexGridView::applyLook()
     cells.setColor(QPalette::Highlight, colours.backSel);
     cells.setColor(QPalette::HighlightedText, colours.foreSel);
     setPalette(cells);
-    QPalette fixed = horizontalHeader()->palette();
-    fixed.setColor(QPalette::Button, colours.backFixed);
-    fixed.setColor(QPalette::Window, colours.backFixed);
-    fixed.setColor(QPalette::ButtonText, colours.foreFixed);
-    fixed.setColor(QPalette::WindowText, colours.foreFixed);
-    horizontalHeader()->setPalette(fixed);
+    // A palette only tints the style's own header look (a gradient); the
+    // style sheet makes the header exactly the chosen colours. The padding is
+    // the cells' text margin, so header and cell texts line up.
+    const int textMargin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    horizontalHeader()->setStyleSheet(
+        QStringLiteral("QHeaderView::section { background-color: %1; color: %2; border: none; padding: 0 %3px; }")
+            .arg(colours.backFixed.name(), colours.foreFixed.name())
+            .arg(textMargin));
 
     updateGeometries();
     viewport()->update();
