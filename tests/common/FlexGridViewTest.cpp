@@ -85,6 +85,30 @@ TEST_F(FlexGridViewTest, HeaderClickReportsRowZeroAndKeepsTheSelection)
     EXPECT_TRUE(view->selectionModel()->isRowSelected(2, {}));
 }
 
+TEST_F(FlexGridViewTest, ClickBesideEveryRowAndColumnReportsMinusOne)
+{
+    grid.setRows(4);
+    for (int col = 0; col < 6; ++col)
+        grid.setColWidth(col, 500);
+    grid.selectRow(2);
+    QCoreApplication::processEvents();
+    const QPoint belowRows(cellCentre(1, 1).x(), view->viewport()->height() - 3);
+    const QPoint rightOfColumns(view->viewport()->width() - 3, cellCentre(1, 1).y());
+    ASSERT_LT(view->columnViewportPosition(5) + view->columnWidth(5), rightOfColumns.x());
+
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, belowRows);
+    EXPECT_EQ(std::pair(grid.MouseRow(), grid.MouseCol()), std::pair(-1, 1));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rightOfColumns);
+    EXPECT_EQ(std::pair(grid.MouseRow(), grid.MouseCol()), std::pair(1, -1));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(rightOfColumns.x(), belowRows.y()));
+    EXPECT_EQ(std::pair(grid.MouseRow(), grid.MouseCol()), std::pair(-1, -1));
+    QHeaderView* header = view->horizontalHeader();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(rightOfColumns.x(), 5));
+    EXPECT_EQ(std::pair(grid.MouseRow(), grid.MouseCol()), std::pair(0, -1));
+    EXPECT_EQ(grid.Row(), 2) << "a click beside the rows keeps the selection";
+    EXPECT_TRUE(view->selectionModel()->isRowSelected(1, {}));
+}
+
 TEST_F(FlexGridViewTest, DoubleClickReportsTheRow)
 {
     QSignalSpy dblClick(view, &FlexGridView::dblClick);

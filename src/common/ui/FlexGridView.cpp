@@ -337,6 +337,13 @@ void FlexGridView::mouseMoveEvent(QMouseEvent* event)
         pushCurrentRowToGrid();
 }
 
+void FlexGridView::mouseReleaseEvent(QMouseEvent* event)
+{
+    QTableView::mouseReleaseEvent(event);
+    // Qt clears its selection on a release beside every row; the grid's selection stays.
+    showGridSelection();
+}
+
 void FlexGridView::mouseDoubleClickEvent(QMouseEvent* event)
 {
     // The first press of the double-click has selected the row already.
