@@ -31,9 +31,13 @@ QString AppPaths::programFolder()
 {
     if (!overrideFolder().isEmpty())
         return overrideFolder();
-    const QString own = QCoreApplication::applicationDirPath();
-    if (isWritableFolder(own))
-        return own;
+    return writableFolder(QCoreApplication::applicationDirPath());
+}
+
+QString AppPaths::writableFolder(const QString& preferred)
+{
+    if (isWritableFolder(preferred))
+        return preferred;
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(data);
     return data;

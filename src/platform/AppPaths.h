@@ -16,6 +16,9 @@ public:
     // For tests and the demo run: use this folder instead.
     static void setProgramFolder(const QString& folder);
 
+    // preferred when a file can be created there, else the per-user data folder (created if missing).
+    static QString writableFolder(const QString& preferred);
+
 private:
     static QString& overrideFolder();
 };
