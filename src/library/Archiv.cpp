@@ -49,16 +49,22 @@ void Archiv::EineZeileInsArchiv(QFile& Datei)
     zeileSchreiben(Datei.fileName(), modMP3Tags::GetSongTags(Datei), 0);
 }
 
+bool Archiv::PfadDarstellbar(const QString& Datei)
+{
+    return !Datei.contains(QLatin1Char(';'));
+}
+
 void Archiv::zeileSchreiben(const QString& Datei, const SongTags& tags, int optYRow)
 {
+    if (!PfadDarstellbar(Datei))
+        return;
     const QString titel = OhneSemikolon(tags.titel.isEmpty() ? QStringLiteral("Unbekannt") : tags.titel);
     const QString interpret = OhneSemikolon(tags.interpret);
     const int zeile = optYRow != 0 ? optYRow : neueZeile(titel);
     m_archiv.setRow(zeile);
     // One write for the whole row: a scan adds a row per song.
     m_archiv.setRowTexts(zeile,
-        { titel, interpret, OhneSemikolon(tags.genre), m_archiv.TextMatrix(zeile, Dauer), OhneSemikolon(Datei),
-            interpret + titel });
+        { titel, interpret, OhneSemikolon(tags.genre), m_archiv.TextMatrix(zeile, Dauer), Datei, interpret + titel });
 }
 
 int Archiv::neueZeile(const QString& titel)

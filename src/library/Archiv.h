@@ -27,8 +27,14 @@ public:
 
     Archiv(FlexGrid& MSFlexGrid1, FlexGrid& MSFlexGrid2);
 
+    // Whether a path can stand in column 4 exactly as it is. A path holding
+    // ";" cannot: no cell holds one, and a changed path would play or delete
+    // another file.
+    static bool PfadDarstellbar(const QString& Datei);
+
     // optYRow 0 appends a row for Datei; a row number rewrites that row in
-    // place (column 3 and the row count stay). The file is read once.
+    // place (column 3 and the row count stay). The file is read once. A path
+    // that is not PfadDarstellbar gets no row and changes none.
     void EineZeileInsArchiv(const QString& Datei, int optYRow);
     // Appends a row for a file the scan has open for reading already.
     void EineZeileInsArchiv(QFile& Datei);

@@ -79,6 +79,11 @@ void Dateisuche::setGefundenAnzeige(std::function<void(const QString&)> anzeige)
     m_anzeige = std::move(anzeige);
 }
 
+void Dateisuche::setPfadZulaessig(std::function<bool(const QString&)> zulaessig)
+{
+    m_pfadZulaessig = std::move(zulaessig);
+}
+
 qint64 Dateisuche::FindFile(
     const QString& sFol, const QString& sFile, qint64& nDirs, qint64& nFiles, QStringList& files, bool WithSubfolders)
 {
@@ -188,6 +193,8 @@ bool Dateisuche::eintragDurchsuchen(const QFileInfo& info, const QString& praefi
     if (!info.isFile() || !lauf.muster.match(name).hasMatch())
         return true;
     const QString pfad = praefix + name;
+    if (m_pfadZulaessig && !m_pfadZulaessig(pfad))
+        return true;
     // The open file's size costs no second lookup of the path; a file that
     // cannot be opened is still listed. Size 0 also means the file vanished
     // since it was listed.

@@ -32,6 +32,9 @@ public:
     void setDateiGefunden(std::function<void(QFile& datei)> gefunden);
     // Gets the running count as the start window shows it ("Gefundene Lieder: 3").
     void setGefundenAnzeige(std::function<void(const QString& text)> anzeige);
+    // A file whose full path fails this rule is skipped like a name the
+    // program cannot represent: no message, counted nowhere.
+    void setPfadZulaessig(std::function<bool(const QString& pfad)> zulaessig);
 
     // Searches sFol for sFile (wildcards * and ?, any case). nDirs counts the
     // folders searched, nFiles the files found; files gets the found paths at
@@ -60,4 +63,5 @@ private:
     MessageService& m_meldungen;
     std::function<void(QFile&)> m_gefunden;
     std::function<void(const QString&)> m_anzeige;
+    std::function<bool(const QString&)> m_pfadZulaessig;
 };

@@ -10,6 +10,8 @@ Liedersuche::Liedersuche(Archiv& archiv, MessageService& meldungen)
     : m_archiv(archiv)
     , m_suche(meldungen)
 {
+    // Songs the archive cannot hold are not counted as found either.
+    m_suche.setPfadZulaessig(&Archiv::PfadDarstellbar);
     m_suche.setDateiGefunden([this](QFile& datei) { m_archiv.EineZeileInsArchiv(datei); });
 }
 

@@ -10,7 +10,8 @@ class Archiv;
 class MessageService;
 
 // Fills the song archive from the music folder: every MP3 file of the folder
-// and its subfolders becomes an archive row the moment it is found.
+// and its subfolders becomes an archive row the moment it is found, unless
+// its path cannot stand in the archive (Archiv::PfadDarstellbar).
 class Liedersuche {
 public:
     Liedersuche(Archiv& archiv, MessageService& meldungen);

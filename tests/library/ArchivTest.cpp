@@ -58,13 +58,30 @@ TEST_F(ArchivTest, FirstSongReplacesTheEmptyRow)
     EXPECT_EQ(zeile(2), QStringList({ "Zweites Lied", "Bernd", "Rock", "", b, "BerndZweites Lied" }));
 }
 
-TEST_F(ArchivTest, NoCellHoldsASemicolon)
+TEST_F(ArchivTest, SemicolonsOfTheTagBecomeUnderscores)
 {
-    const QString datei = Songs::write(music(), "Rock;Pop/Lied;1.mp3", Songs::tag("Liebe; Lust", "Bernd;Anna", 13));
+    const QString datei = Songs::write(music(), "Lied.mp3", Songs::tag("Liebe; Lust", "Bernd;Anna", 13));
     archiv.EineZeileInsArchiv(datei, 0);
-    EXPECT_EQ(zeile(1),
-        QStringList(
-            { "Liebe_ Lust", "Bernd_Anna", "Pop", "", music() + "/Rock_Pop/Lied_1.mp3", "Bernd_AnnaLiebe_ Lust" }));
+    EXPECT_EQ(zeile(1), QStringList({ "Liebe_ Lust", "Bernd_Anna", "Pop", "", datei, "Bernd_AnnaLiebe_ Lust" }));
+}
+
+TEST_F(ArchivTest, PathWithSemicolonGetsNoRowAndChangesNone)
+{
+    // Changed to "Rock_Pop/Lied_1.mp3" it would name another file, which
+    // playing or deleting would then hit.
+    const QString datei = Songs::write(music(), "Rock;Pop/Lied;1.mp3", Songs::tag("Lied", "Bernd", 13));
+    Songs::write(music(), "Rock_Pop/Lied_1.mp3", Songs::tag("Anderes", "Anna", 17));
+    EXPECT_FALSE(Archiv::PfadDarstellbar(datei));
+
+    archiv.EineZeileInsArchiv(datei, 0);
+    EXPECT_EQ(MSFlexGrid1.Rows(), 2);
+    EXPECT_EQ(zeile(1), QStringList({ "", "", "", "", "", "" }));
+
+    const QString gut = Songs::write(music(), "gut.mp3", Songs::tag("Gut", "Anna", 0));
+    archiv.EineZeileInsArchiv(gut, 0);
+    archiv.EineZeileInsArchiv(datei, 1);
+    EXPECT_EQ(MSFlexGrid1.Rows(), 2);
+    EXPECT_EQ(zeile(1), QStringList({ "Gut", "Anna", "Blues", "", gut, "AnnaGut" }));
 }
 
 TEST_F(ArchivTest, FallbacksForEmptyTitleMissingTagAndMissingFile)

@@ -138,6 +138,19 @@ TEST_F(LiedersucheTest, SystemVolumeInformationIsSkippedInAnyCase)
     EXPECT_TRUE(meldungen.shown.isEmpty());
 }
 
+TEST_F(LiedersucheTest, SongsWhosePathHoldsASemicolonAreNeitherListedNorCounted)
+{
+    const QString gut = song("gut.mp3");
+    song("Lied;1.mp3");
+    song("Rock;Pop/a.mp3");
+    song("Rock;Pop/Tiefer/b.mp3");
+
+    suche.Einlesen(music());
+    EXPECT_EQ(pfade(), QStringList({ gut }));
+    EXPECT_EQ(lblGefunden, "Gefundene Lieder: 1");
+    EXPECT_TRUE(meldungen.shown.isEmpty());
+}
+
 TEST_F(LiedersucheTest, HiddenFilesAndAnyCaseOfTheExtensionAreFound)
 {
     const QStringList erwartet = { song(".versteckt.mp3"), song("LAUT.MP3"), song(".Versteckter Ordner/a.Mp3") };
