@@ -6,6 +6,7 @@
 #include "library/TagFileWriter.h"
 #include "playback/PlayerControl.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <array>
@@ -64,6 +65,20 @@ int genreByteFor(const QString& name)
             return index - 1;
     }
     return -1;
+}
+
+// QFileInfo's == holds for any two paths that do not exist, so a vanished
+// file would pass for the player's: only existing files are compared as the
+// file system sees them, others by their cleaned absolute paths.
+bool gleicheDatei(const QString& pfad1, const QString& pfad2)
+{
+    if (pfad1.isEmpty() || pfad2.isEmpty())
+        return false;
+    const QFileInfo info1(pfad1);
+    const QFileInfo info2(pfad2);
+    if (info1.exists() && info2.exists())
+        return info1 == info2;
+    return QDir::cleanPath(info1.absoluteFilePath()) == QDir::cleanPath(info2.absoluteFilePath());
 }
 
 } // namespace
@@ -140,7 +155,7 @@ void modMP3Tags::schreiben(const QString& MP3Datei, const std::function<void()>&
 {
     const int player = m_aktiverPlayer ? m_aktiverPlayer() : 0;
     qint64 position = 0;
-    const bool geladen = m_player && QFileInfo(m_player->GetFileName(player)) == QFileInfo(MP3Datei);
+    const bool geladen = m_player && gleicheDatei(m_player->GetFileName(player), MP3Datei);
     if (geladen) {
         position = m_player->GetPosition(player);
         m_player->StopMP3(player);

@@ -189,6 +189,20 @@ TEST_F(Mp3TagsWriteTest, SongLoadedAtPositionZeroIsClosedButNotRestarted)
     EXPECT_EQ(player.calls, QStringList({ "GetPosition(0)", "StopMP3(0)", "OpenMP3(0,)" }));
 }
 
+TEST_F(Mp3TagsWriteTest, AnotherVanishedFileIsNotThePlayersFile)
+{
+    // Both missing: the player's song vanished, and so did the one being written.
+    player.loaded[0] = music() + "/weg1.mp3";
+    player.position = 1000;
+    tags.SetSongName(music() + "/weg2.mp3", "Neu");
+    tags.SetBand(music() + "/Unter/../weg2.mp3", "Band");
+    EXPECT_TRUE(player.calls.isEmpty());
+
+    // The same vanished song, spelled another way, is the player's.
+    tags.SetSongGenre(music() + "/Unter/../weg1.mp3", "Pop");
+    EXPECT_EQ(player.calls.first(), "GetPosition(0)");
+}
+
 TEST_F(Mp3TagsWriteTest, OtherSongsAndOtherPlayersAreLeftAlone)
 {
     const QString datei = tagged();
