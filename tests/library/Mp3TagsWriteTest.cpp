@@ -189,6 +189,24 @@ TEST_F(Mp3TagsWriteTest, SongLoadedAtPositionZeroIsClosedButNotRestarted)
     EXPECT_EQ(player.calls, QStringList({ "GetPosition(0)", "StopMP3(0)", "OpenMP3(0,)" }));
 }
 
+TEST_F(Mp3TagsWriteTest, FailedWriteOfThePlayingSongStillResumesIt)
+{
+    const QString kurz = music() + "/kurz.mp3";
+    Mp3Frames::writeFile(kurz, QByteArray(127, 'x'));
+    const QString fehlt = music() + "/fehlt.mp3";
+    player.position = 42000;
+
+    for (const QString& datei : { kurz, fehlt }) {
+        player.calls.clear();
+        player.loaded[0] = datei;
+        tags.SetSongName(datei, "Titel");
+        EXPECT_EQ(player.calls,
+            QStringList({ "GetPosition(0)", "StopMP3(0)", "OpenMP3(0,)", "OpenMP3(0," + datei + ")",
+                "SetPosition(0,42000)", "PlayMP3(0)" }))
+            << datei.toStdString();
+    }
+}
+
 TEST_F(Mp3TagsWriteTest, AnotherVanishedFileIsNotThePlayersFile)
 {
     // Both missing: the player's song vanished, and so did the one being written.
