@@ -99,6 +99,30 @@ TEST_F(LiedersucheTest, FolderFilesComeFirstThenSubfoldersDepthFirst)
     EXPECT_EQ(lblGefunden, "Gefundene Lieder: 9");
 }
 
+TEST_F(LiedersucheTest, RowsCarryTagsPathAndSortKey)
+{
+    const QString mitTag = Songs::write(music(), "mit.mp3", Songs::tag("Erstes Lied", "Anna", 13));
+    const QString ohneTag = Songs::write(music(), "Unter/ohne.mp3");
+    const QString ohneTitel = Songs::write(music(), "leer.mp3", Songs::tag("", "Chor", 255));
+
+    suche.Einlesen(music());
+
+    QMap<QString, QStringList> zeilen;
+    for (int row = 1; row < MSFlexGrid1.Rows(); ++row) {
+        QStringList zellen;
+        for (int col = 0; col < MSFlexGrid1.Cols(); ++col)
+            zellen << MSFlexGrid1.TextMatrix(row, col);
+        zeilen.insert(zellen[Archiv::Pfad], zellen);
+    }
+    EXPECT_EQ(zeilen,
+        (QMap<QString, QStringList> { { mitTag, { "Erstes Lied", "Anna", "Pop", "", mitTag, "AnnaErstes Lied" } },
+            { ohneTag,
+                { "Unbekannter Titel", "Unbekannter Interpret", "Kein Genre", "", ohneTag,
+                    "Unbekannter InterpretUnbekannter Titel" } },
+            { ohneTitel, { "Unbekannt", "Chor", "Kein Genre", "", ohneTitel, "ChorUnbekannt" } } }));
+    EXPECT_TRUE(errors.reports.isEmpty());
+}
+
 TEST_F(LiedersucheTest, FirstSongIsSelectedAndHeadersWrittenAgain)
 {
     song("a.mp3");
