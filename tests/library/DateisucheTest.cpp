@@ -102,7 +102,7 @@ TEST_F(DateisucheTest, EventsRunWhileOnlySkippedEntriesAreListed)
     EXPECT_TRUE(timerLief);
 }
 
-TEST_F(DateisucheTest, CountsPastTheOld16BitLimit)
+TEST_F(DateisucheTest, CountsPast32767Files)
 {
     // 100 folders of 328 one-byte files: 32,800 songs.
     for (int ordner = 0; ordner < 100; ++ordner) {
