@@ -2,6 +2,7 @@
 
 #include "common/FlexGrid.h"
 #include "common/Twips.h"
+#include "common/ui/InputCodes.h"
 
 #include <QFocusEvent>
 #include <QHeaderView>
@@ -12,75 +13,6 @@
 #include <QScrollBar>
 
 #include <algorithm>
-
-namespace {
-
-// The Windows virtual-key code of the key; 0 for keys no window of the program asks about.
-int virtualKeyCode(const QKeyEvent& event)
-{
-    const int key = event.key();
-    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
-        return key;
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
-        return 112 + (key - Qt::Key_F1);
-    switch (key) {
-    case Qt::Key_Backspace:
-        return 8;
-    case Qt::Key_Tab:
-        return 9;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 13;
-    case Qt::Key_Escape:
-        return 27;
-    case Qt::Key_Space:
-        return 32;
-    case Qt::Key_PageUp:
-        return 33;
-    case Qt::Key_PageDown:
-        return 34;
-    case Qt::Key_End:
-        return 35;
-    case Qt::Key_Home:
-        return 36;
-    case Qt::Key_Left:
-        return 37;
-    case Qt::Key_Up:
-        return 38;
-    case Qt::Key_Right:
-        return 39;
-    case Qt::Key_Down:
-        return 40;
-    case Qt::Key_Insert:
-        return 45;
-    case Qt::Key_Delete:
-        return 46;
-    default:
-        return 0;
-    }
-}
-
-int shiftBits(Qt::KeyboardModifiers modifiers)
-{
-    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
-        | (modifiers & Qt::AltModifier ? 4 : 0);
-}
-
-int buttonNumber(Qt::MouseButton button)
-{
-    switch (button) {
-    case Qt::LeftButton:
-        return 1;
-    case Qt::RightButton:
-        return 2;
-    case Qt::MiddleButton:
-        return 4;
-    default:
-        return 0;
-    }
-}
-
-} // namespace
 
 FlexGridView::FlexGridView(QWidget* parent)
     : QTableView(parent)
@@ -283,9 +215,9 @@ void FlexGridView::keyPressEvent(QKeyEvent* event)
         QTableView::keyPressEvent(event);
         return;
     }
-    int keyCode = virtualKeyCode(*event);
+    int keyCode = InputCodes::virtualKeyCode(*event);
     if (keyCode != 0) {
-        emit keyDown(keyCode, shiftBits(event->modifiers()));
+        emit keyDown(keyCode, InputCodes::shiftBits(event->modifiers()));
         if (keyCode == 0) {
             event->accept();
             return;
@@ -314,7 +246,7 @@ void FlexGridView::noteMouseCell(const QPoint& viewportPos)
 
 void FlexGridView::emitMouseDown(QMouseEvent* event, const QPoint& viewPos)
 {
-    emit mouseDown(buttonNumber(event->button()), shiftBits(event->modifiers()),
+    emit mouseDown(InputCodes::buttonNumber(event->button()), InputCodes::shiftBits(event->modifiers()),
         pixelsToTwips(viewPos.x(), logicalDpiX()), pixelsToTwips(viewPos.y(), logicalDpiY()));
 }
 

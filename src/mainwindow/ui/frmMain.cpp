@@ -4,6 +4,7 @@
 #include "common/ProgrammEnde.h"
 #include "common/Twips.h"
 #include "common/ui/FlexGridView.h"
+#include "common/ui/InputCodes.h"
 #include "errors/Procedure.h"
 #include "mainwindow/Hauptlayout.h"
 #include "playback/PlayerControl.h"
@@ -29,40 +30,10 @@ namespace {
 constexpr int kKeyDelete = 46;
 constexpr int kKeyF11 = 122;
 constexpr int kKeyF12 = 123;
-constexpr int kRightButton = 2;
 // The players the program opens: two for crossfading, one for measuring.
 constexpr int kPlayerAnzahl = 3;
 // Design size of the message frame, in twips.
 constexpr QSize kFrame1Groesse(7800, 2400);
-
-int virtualKeyCode(const QKeyEvent& e)
-{
-    if (e.key() >= Qt::Key_F1 && e.key() <= Qt::Key_F24)
-        return 112 + (e.key() - Qt::Key_F1);
-    return e.key() == Qt::Key_Delete ? kKeyDelete : 0;
-}
-
-// The Shift bits of key and mouse events: 1 Shift, 2 Ctrl, 4 Alt.
-int shiftBits(Qt::KeyboardModifiers modifiers)
-{
-    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
-        | (modifiers & Qt::AltModifier ? 4 : 0);
-}
-
-// 1 left, 2 right, 4 middle.
-int buttonNumber(Qt::MouseButton button)
-{
-    switch (button) {
-    case Qt::LeftButton:
-        return 1;
-    case Qt::RightButton:
-        return kRightButton;
-    case Qt::MiddleButton:
-        return 4;
-    default:
-        return 0;
-    }
-}
 
 } // namespace
 
@@ -301,15 +272,15 @@ bool frmMain::Form_KeyDown(int KeyCode, int Shift)
 
 void frmMain::keyPressEvent(QKeyEvent* e)
 {
-    if (!Form_KeyDown(virtualKeyCode(*e), shiftBits(e->modifiers())))
+    if (!Form_KeyDown(InputCodes::virtualKeyCode(*e), InputCodes::shiftBits(e->modifiers())))
         QWidget::keyPressEvent(e);
 }
 
 void frmMain::mousePressEvent(QMouseEvent* e)
 {
     const QPoint punkt = e->position().toPoint();
-    Form_MouseDown(buttonNumber(e->button()), shiftBits(e->modifiers()), pixelsToTwips(punkt.x(), logicalDpiX()),
-        pixelsToTwips(punkt.y(), logicalDpiY()));
+    Form_MouseDown(InputCodes::buttonNumber(e->button()), InputCodes::shiftBits(e->modifiers()),
+        pixelsToTwips(punkt.x(), logicalDpiX()), pixelsToTwips(punkt.y(), logicalDpiY()));
 }
 
 void frmMain::Form_MouseDown(int Button, int Shift, int X, int Y)
@@ -317,7 +288,7 @@ void frmMain::Form_MouseDown(int Button, int Shift, int X, int Y)
     Procedure proc("frmMain", "void frmMain::Form_MouseDown(int Button, int Shift, int X, int Y)",
         { { "Button", Button }, { "Shift", Shift }, { "X", X }, { "Y", Y } });
     proc.run([&] {
-        if (Button == kRightButton && !m_start.werte().RechteMaus)
+        if (Button == InputCodes::kRightButton && !m_start.werte().RechteMaus)
             m_start.kontextmenue().menu->popup(
                 mapToGlobal(QPoint(twipsToPixels(X, logicalDpiX()), twipsToPixels(Y, logicalDpiY()))));
     });
