@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 namespace {
-// The rings hold 1.5 s; looking four times that often keeps them full.
+// The rings hold 1.5 s; a look this often refills them long before they run dry.
 constexpr auto kDecodeInterval = std::chrono::milliseconds(20);
 } // namespace
 
@@ -12,7 +12,10 @@ AudioEngine::AudioEngine(std::unique_ptr<AudioOutput> device, OutputSupervisor::
     : QObject(parent)
     , m_mixer({ &m_players[0], &m_players[1], &m_players[2] })
 {
-    m_decoder = std::thread([this] { decodeLoop(); });
+    // One decoding thread per player: a slow read of one song never holds
+    // up the refill of another.
+    for (std::size_t i = 0; i < m_players.size(); ++i)
+        m_decoders[i] = std::thread([this, i] { decodeLoop(m_players[i]); });
     m_supervisor = std::make_unique<OutputSupervisor>(
         std::move(device), [this](qint16* samples, int frames) { m_mixer.render(samples, frames); },
         [this](const QString& text) {
@@ -30,7 +33,8 @@ AudioEngine::~AudioEngine()
         m_stopping = true;
     }
     m_wake.notify_all();
-    m_decoder.join();
+    for (std::thread& decoder : m_decoders)
+        decoder.join();
 }
 
 EnginePlayer& AudioEngine::player(int index)
@@ -44,22 +48,21 @@ void AudioEngine::wake()
 {
     {
         std::lock_guard lock(m_mutex);
-        m_woken = true;
+        ++m_wakes;
     }
-    m_wake.notify_one();
+    m_wake.notify_all();
 }
 
-void AudioEngine::decodeLoop()
+void AudioEngine::decodeLoop(EnginePlayer& player)
 {
     std::unique_lock lock(m_mutex);
+    quint64 seen = m_wakes;
     while (!m_stopping) {
         lock.unlock();
-        bool decoded = false;
-        for (EnginePlayer& player : m_players)
-            decoded = player.decodeAhead() || decoded;
+        const bool decoded = player.decodeAhead();
         lock.lock();
         if (!decoded)
-            m_wake.wait_for(lock, kDecodeInterval, [this] { return m_stopping || m_woken; });
-        m_woken = false;
+            m_wake.wait_for(lock, kDecodeInterval, [&] { return m_stopping || m_wakes != seen; });
+        seen = m_wakes;
     }
 }

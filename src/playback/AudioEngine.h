@@ -14,7 +14,7 @@
 
 class AudioOutput;
 
-// Three players, one decoding thread that keeps each player's ring filled,
+// Three players, each with a decoding thread that keeps its ring filled,
 // and one output stream that mixes the players (see OutputSupervisor for
 // what happens when the device goes away). The output device is injected so
 // that tests and benchmarks run on SDL's dummy or disk driver or a fake.
@@ -30,7 +30,7 @@ public:
 
     // Players 0 and 1 play, 2 measures; anything else throws std::out_of_range.
     EnginePlayer& player(int index);
-    // Tells the decoding thread that a player has new work.
+    // Tells the decoding threads that a player has new work.
     void wake();
     // True while the silent output stands in for a missing device.
     bool silent() const { return m_supervisor->silent(); }
@@ -41,15 +41,15 @@ signals:
     void notice(const QString& text);
 
 private:
-    void decodeLoop();
+    void decodeLoop(EnginePlayer& player);
 
     std::array<EnginePlayer, kPlayers> m_players;
     PlayerMixer m_mixer;
 
-    std::thread m_decoder;
+    std::array<std::thread, kPlayers> m_decoders;
     std::mutex m_mutex;
     std::condition_variable m_wake;
-    bool m_woken = false;
+    quint64 m_wakes = 0;
     bool m_stopping = false;
 
     // Last: its output calls the mixer until it is destroyed.

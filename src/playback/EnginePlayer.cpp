@@ -3,6 +3,8 @@
 #include "platform/AudioOutput.h"
 #include "playback/Mp3Length.h"
 
+#include <utility>
+
 namespace {
 
 constexpr int kUnityGain = 1 << 15;
@@ -55,11 +57,12 @@ bool EnginePlayer::open(const QString& path)
 void EnginePlayer::close()
 {
     m_command.store(Stop, std::memory_order_release);
-    std::unique_ptr<Mp3Decoder> old;
+    std::unique_ptr<Mp3Decoder> old; // closed after the lock is released
     {
         std::lock_guard lock(m_decoderMutex);
         restart(0);
         old = std::move(m_decoder);
+        ++m_file;
         m_seekMs.reset();
     }
     m_lengthMs.store(0, std::memory_order_relaxed);
@@ -129,25 +132,45 @@ void EnginePlayer::restart(qint64 startFrame)
 bool EnginePlayer::decodeAhead()
 {
     bool decoded = false;
-    for (;;) {
-        // One block per lock, so the control thread never waits long.
-        std::lock_guard lock(m_decoderMutex);
-        PcmBlock* block = m_decoder && !m_endQueued ? m_ring.writable() : nullptr;
-        if (!block)
-            return decoded;
-        if (m_seekMs) {
-            m_decoder->seek(*m_seekMs);
-            m_seekMs.reset();
+    while (PcmBlock* block = m_ring.writable()) {
+        // The decoder is taken out for the read and put back afterwards; a
+        // decoder whose file was closed meanwhile ends with this scope, after
+        // the lock is released.
+        std::unique_ptr<Mp3Decoder> decoder;
+        std::optional<qint64> seekMs;
+        quint64 file = 0;
+        quint32 epoch = 0;
+        qint64 startFrame = 0;
+        {
+            std::lock_guard lock(m_decoderMutex);
+            if (!m_decoder || m_endQueued)
+                return decoded;
+            decoder = std::move(m_decoder);
+            seekMs = std::exchange(m_seekMs, std::nullopt);
+            file = m_file;
+            epoch = m_epoch.load(std::memory_order_relaxed);
+            startFrame = m_nextFrame;
         }
-        block->epoch = m_epoch.load(std::memory_order_relaxed);
-        block->startFrame = m_nextFrame;
-        block->frames = m_decoder->read(block->samples.data(), PcmBlock::kFrames);
-        block->last = block->frames < PcmBlock::kFrames;
-        m_nextFrame += block->frames;
+        if (seekMs)
+            decoder->seek(*seekMs);
+        const int frames = decoder->read(block->samples.data(), PcmBlock::kFrames);
+
+        std::lock_guard lock(m_decoderMutex);
+        if (file != m_file)
+            return decoded;
+        m_decoder = std::move(decoder);
+        if (epoch != m_epoch.load(std::memory_order_relaxed))
+            continue; // a jump came in: its seek is pending, the block is decoded anew
+        block->epoch = epoch;
+        block->startFrame = startFrame;
+        block->frames = frames;
+        block->last = frames < PcmBlock::kFrames;
+        m_nextFrame += frames;
         m_endQueued = block->last;
         m_ring.publish();
         decoded = true;
     }
+    return decoded;
 }
 
 void EnginePlayer::mixInto(qint32* mix, int frames)

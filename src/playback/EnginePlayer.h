@@ -13,7 +13,8 @@
 // One player of the audio engine. Three threads meet here, each through its
 // own door:
 // - control (the UI thread): open, play, pause, stop, setStart;
-// - decoding (the engine's worker): decodeAhead fills the block ring;
+// - decoding (the engine's worker for this player): decodeAhead fills the
+//   block ring;
 // - output (the sound card's thread): mixInto takes from the ring.
 // Position, length and status are atomics that any thread reads without
 // waiting. A new epoch starts at every open and every jump, so blocks
@@ -26,7 +27,9 @@ public:
     EnginePlayer(const EnginePlayer&) = delete;
     EnginePlayer& operator=(const EnginePlayer&) = delete;
 
-    // Control thread. open() closes first; false leaves the player without a file.
+    // Control thread. open() closes first; false leaves the player without a
+    // file. Opening reads the new file's length on the calling thread; no
+    // control call waits for the decoding thread's reads.
     bool open(const QString& path);
     void close();
     void play();
@@ -61,9 +64,12 @@ private:
     bool m_hasFile = false;
     std::optional<qint64> m_pendingStart;
 
-    // Shared by control and decoding thread.
+    // Shared by control and decoding thread, only ever held for a few
+    // assignments. The decoding thread takes the decoder out while it reads,
+    // so the file is never touched under the lock.
     std::mutex m_decoderMutex;
-    std::unique_ptr<Mp3Decoder> m_decoder;
+    std::unique_ptr<Mp3Decoder> m_decoder; // null while taken out
+    quint64 m_file = 0; // counts opens and closes: a decoder taken out for an earlier file is dropped
     std::optional<qint64> m_seekMs;
     qint64 m_nextFrame = 0;
     bool m_endQueued = false;
