@@ -10,6 +10,9 @@ namespace {
 constexpr int kUnityGain = 1 << 15;
 constexpr int kRampFrames = 256; // 5.8 ms
 constexpr int kGainStep = kUnityGain / kRampFrames;
+// Lengths from headers and what the decoder puts out differ by a few ms of
+// rounding; only a real shortfall replaces the length.
+constexpr qint64 kLengthSlackMs = 50;
 
 // The position atomic holds the epoch in its top bits, so the output thread
 // can never write a position of an earlier epoch over a fresh one.
@@ -48,8 +51,9 @@ bool EnginePlayer::open(const QString& path)
     {
         std::lock_guard lock(m_decoderMutex);
         m_decoder = std::move(decoder);
+        // Set with the decoder, so the decoding thread cannot shorten it first.
+        m_lengthMs.store(length->milliseconds(), std::memory_order_relaxed);
     }
-    m_lengthMs.store(length->milliseconds(), std::memory_order_relaxed);
     m_hasFile = true;
     return true;
 }
@@ -64,8 +68,8 @@ void EnginePlayer::close()
         old = std::move(m_decoder);
         ++m_file;
         m_seekMs.reset();
+        m_lengthMs.store(0, std::memory_order_relaxed);
     }
-    m_lengthMs.store(0, std::memory_order_relaxed);
     m_hasFile = false;
     m_pendingStart.reset();
 }
@@ -167,10 +171,22 @@ bool EnginePlayer::decodeAhead()
         block->last = frames < PcmBlock::kFrames;
         m_nextFrame += frames;
         m_endQueued = block->last;
+        if (block->last)
+            endFound();
         m_ring.publish();
         decoded = true;
     }
     return decoded;
+}
+
+void EnginePlayer::endFound()
+{
+    // A cut or mislabelled file ends before the length its header announced.
+    // What plays is then the song's length, so that position and length agree
+    // that it has ended.
+    const qint64 playedMs = m_nextFrame * 1000 / AudioOutput::kSampleRate;
+    if (playedMs + kLengthSlackMs < m_lengthMs.load(std::memory_order_relaxed))
+        m_lengthMs.store(playedMs, std::memory_order_relaxed);
 }
 
 void EnginePlayer::mixInto(qint32* mix, int frames)

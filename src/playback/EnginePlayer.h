@@ -38,7 +38,8 @@ public:
     // Where the next play() starts, in ms.
     void setStart(qint64 milliseconds);
 
-    // Any thread, never waits.
+    // Any thread, never waits. The length is the file's, until the decoder
+    // finds the song ending earlier: then it is what plays.
     qint64 positionMs() const;
     qint64 lengthMs() const { return m_lengthMs.load(std::memory_order_relaxed); }
     Status status() const;
@@ -54,6 +55,8 @@ private:
 
     // Starts a new epoch at startFrame; the caller holds m_decoderMutex.
     void restart(qint64 startFrame);
+    // Decoding thread, under m_decoderMutex: the song's last block is decoded.
+    void endFound();
     void publishPosition(quint32 epoch, qint64 frame);
     // Mixes n frames while moving the gain toward target; returns the frames
     // taken, fewer than n when a fade-out reaches silence.
@@ -69,7 +72,7 @@ private:
     // so the file is never touched under the lock.
     std::mutex m_decoderMutex;
     std::unique_ptr<Mp3Decoder> m_decoder; // null while taken out
-    quint64 m_file = 0; // counts opens and closes: a decoder taken out for an earlier file is dropped
+    quint64 m_file = 0; // counts closes (every open closes first): a decoder taken out for an earlier file is dropped
     std::optional<qint64> m_seekMs;
     qint64 m_nextFrame = 0;
     bool m_endQueued = false;

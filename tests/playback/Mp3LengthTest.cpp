@@ -61,17 +61,11 @@ protected:
         files = nullptr;
     }
 
-    static QByteArray bytesOf(const QString& name)
-    {
-        QFile file(files->path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
     // Wraps an encoded file in tags at both ends.
     static QString tagged(const QString& name, const QString& source)
     {
         return files->write(name,
-            Mp3Frames::id3v2Tag(1'000'000) + Mp3Frames::id3v2Tag(300, "Zweiter") + bytesOf(source)
+            Mp3Frames::id3v2Tag(1'000'000) + Mp3Frames::id3v2Tag(300, "Zweiter") + files->bytes(source)
                 + Mp3Frames::apeTag("Artist", "Jemand") + Mp3Frames::lyrics3v2("La la la")
                 + Mp3Frames::id3v1Tag("T", "A", 1));
     }
@@ -139,33 +133,23 @@ TEST_F(Mp3LengthTest, EveryKindAgreesWithAFullDecodeWithinOneFrame)
     }
 }
 
-// A copy of a file with the frame count of its Xing/Info or VBRI header replaced.
-QByteArray withFrameCount(QByteArray bytes, quint32 frames)
-{
-    qsizetype at = bytes.indexOf("Xing");
-    at = at >= 0 ? at : bytes.indexOf("Info");
-    at = at >= 0 ? at + 8 : bytes.indexOf("VBRI") + 14;
-    for (int i = 0; i < 4; ++i)
-        bytes[at + i] = char(frames >> (8 * (3 - i)));
-    return bytes;
-}
-
 TEST_F(Mp3LengthTest, HeaderCountsThatDoNotFitTheFileGiveWayToTheFrames)
 {
     const Format cd { 44100, false };
     const QByteArray vbri = Mp3Frames::vbriFrame(cd, 128, 120, 121 * 417) + Mp3Frames::frames(cd, { 128 }, 120);
+    auto half = [](const QByteArray& bytes) { return bytes.left(bytes.size() / 2); };
     const std::vector<std::pair<const char*, QByteArray>> kinds = {
-        { "CBR with Info, cut in half", bytesOf("cbr.mp3").left(bytesOf("cbr.mp3").size() / 2) },
-        { "VBR with Xing, cut in half", bytesOf("vbr.mp3").left(bytesOf("vbr.mp3").size() / 2) },
-        { "CBR without header, cut in half", bytesOf("cbr-bare.mp3").left(bytesOf("cbr-bare.mp3").size() / 2) },
-        { "VBR without header, cut in half", bytesOf("vbr-bare.mp3").left(bytesOf("vbr-bare.mp3").size() / 2) },
-        { "VBRI, cut in half", vbri.left(vbri.size() / 2) },
-        { "Info counting no frames", withFrameCount(bytesOf("cbr.mp3"), 0) },
-        { "Xing counting 2^32 - 1 frames", withFrameCount(bytesOf("vbr.mp3"), 0xFFFFFFFF) },
+        { "CBR with Info, cut in half", half(files->bytes("cbr.mp3")) },
+        { "VBR with Xing, cut in half", half(files->bytes("vbr.mp3")) },
+        { "CBR without header, cut in half", half(files->bytes("cbr-bare.mp3")) },
+        { "VBR without header, cut in half", half(files->bytes("vbr-bare.mp3")) },
+        { "VBRI, cut in half", half(vbri) },
+        { "Info counting no frames", Mp3Frames::withFrameCount(files->bytes("cbr.mp3"), 0) },
+        { "Xing counting 2^32 - 1 frames", Mp3Frames::withFrameCount(files->bytes("vbr.mp3"), 0xFFFFFFFF) },
         // The byte count is right, but that many frames would not fit even at 32 kbit/s.
-        { "Info counting 1000 frames", withFrameCount(bytesOf("cbr.mp3"), 1000) },
-        { "VBRI counting no frames", withFrameCount(vbri, 0) },
-        { "VBRI counting 2^32 - 1 frames", withFrameCount(vbri, 0xFFFFFFFF) },
+        { "Info counting 1000 frames", Mp3Frames::withFrameCount(files->bytes("cbr.mp3"), 1000) },
+        { "VBRI counting no frames", Mp3Frames::withFrameCount(vbri, 0) },
+        { "VBRI counting 2^32 - 1 frames", Mp3Frames::withFrameCount(vbri, 0xFFFFFFFF) },
     };
     for (const auto& [name, bytes] : kinds) {
         SCOPED_TRACE(name);

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QProcess>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <numbers>
@@ -21,9 +22,11 @@ QString ToneFiles::encode(const QString& name, const Tone& tone, const QStringLi
     const int frames = int(tone.seconds * tone.sampleRate);
     QByteArray pcm(qsizetype(frames) * tone.channels * 2, '\0');
     auto* samples = reinterpret_cast<qint16*>(pcm.data());
+    double phase = 0;
     for (int i = 0; i < frames; ++i) {
-        const double value
-            = tone.amplitude * 32767 * std::sin(2 * std::numbers::pi * tone.frequency * i / tone.sampleRate);
+        const double frequency = tone.secondFrequency > 0 && i >= frames / 2 ? tone.secondFrequency : tone.frequency;
+        const double value = tone.amplitude * 32767 * std::sin(phase);
+        phase += 2 * std::numbers::pi * frequency / tone.sampleRate;
         for (int c = 0; c < tone.channels; ++c)
             samples[i * tone.channels + c] = qint16(std::lround(value));
     }
@@ -47,6 +50,12 @@ QString ToneFiles::write(const QString& name, const QByteArray& bytes)
     return path(name);
 }
 
+QByteArray ToneFiles::bytes(const QString& name) const
+{
+    QFile file(path(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 double toneLevel(const qint16* stereo, int frames, double frequency, int sampleRate)
 {
     const double coefficient = 2 * std::cos(2 * std::numbers::pi * frequency / sampleRate);
@@ -60,6 +69,14 @@ double toneLevel(const qint16* stereo, int frames, double frequency, int sampleR
     const double power
         = previous * previous + beforePrevious * beforePrevious - coefficient * previous * beforePrevious;
     return frames > 0 ? 2 * std::sqrt(qMax(0.0, power)) / frames : 0;
+}
+
+int largestStep(const std::vector<qint16>& stereo)
+{
+    int largest = 0;
+    for (std::size_t i = 2; i < stereo.size(); i += 2)
+        largest = std::max(largest, std::abs(stereo[i] - stereo[i - 2]));
+    return largest;
 }
 
 std::vector<qint16> readRawStereo(const QString& path)

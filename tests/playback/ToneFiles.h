@@ -17,6 +17,7 @@ public:
         int sampleRate = 44100;
         int channels = 2;
         double amplitude = 0.5;
+        double secondFrequency = 0; // when set, the second half sounds at this frequency
     };
 
     ToneFiles();
@@ -25,6 +26,8 @@ public:
     // A file with these raw bytes.
     QString write(const QString& name, const QByteArray& bytes);
     QString path(const QString& name) const { return m_dir.filePath(name); }
+    // The bytes of a file written or encoded before.
+    QByteArray bytes(const QString& name) const;
 
 private:
     QTemporaryDir m_dir;
@@ -34,6 +37,10 @@ private:
 // (left channel), by a Goertzel filter: amplitude of that sine component,
 // 0..1 of full scale.
 double toneLevel(const qint16* stereo, int frames, double frequency, int sampleRate);
+
+// The largest jump between neighbouring samples of the left channel: a click
+// where sound starts or stops without a ramp.
+int largestStep(const std::vector<qint16>& stereo);
 
 // The whole of a raw 16-bit stereo file (what SDL's disk driver writes).
 std::vector<qint16> readRawStereo(const QString& path);

@@ -163,6 +163,15 @@ QByteArray vbriFrame(const Format& format, int bitrateKbps, int frameCount, int 
     return frame;
 }
 
+QByteArray withFrameCount(QByteArray file, quint32 frameCount)
+{
+    qsizetype at = file.indexOf("Xing");
+    at = at >= 0 ? at : file.indexOf("Info");
+    at = at >= 0 ? at + 8 : file.indexOf("VBRI") + 14;
+    putBigEndian(file, int(at), frameCount);
+    return file;
+}
+
 QByteArray id3v2Tag(int paddingBytes, const QByteArray& title)
 {
     QByteArray text = QByteArray(1, '\0') + title; // ISO-8859-1

@@ -44,6 +44,9 @@ QByteArray xingFrame(const Format& format, int bitrateKbps, bool cbr, int frameC
 // A Fraunhofer VBRI frame announcing frameCount frames.
 QByteArray vbriFrame(const Format& format, int bitrateKbps, int frameCount, int streamBytes);
 
+// The same file with the frame count in its Xing/Info or VBRI header replaced.
+QByteArray withFrameCount(QByteArray file, quint32 frameCount);
+
 // --- Tags around the audio ---
 
 // An ID3v2.3 tag with one text frame and `paddingBytes` of zero padding.
