@@ -196,17 +196,28 @@ void EnginePlayer::mixInto(qint32* mix, int frames)
     int done = 0;
     while (done < frames) {
         const PcmBlock* block = m_ring.readable();
-        if (!block)
+        if (!block) {
+            m_gain = 0; // whatever comes next fades in
             break;
+        }
         const bool current = block->epoch == epoch;
-        const int target = current && audible ? kUnityGain : 0;
+        const int left = block->frames - m_offset;
+        int target = current && audible ? kUnityGain : 0;
+        int wanted = qMin(frames - done, left);
+        // When the decoder falls behind, its last block fades out over its
+        // end instead of breaking off at full volume.
+        if (target != 0 && !block->last && !m_ring.hasSecond()) {
+            if (left > kRampFrames)
+                wanted = qMin(wanted, left - kRampFrames);
+            else
+                target = 0;
+        }
         if (m_gain == 0 && target == 0) {
             if (current)
-                break; // paused or stopped: keep the place
+                break; // paused, stopped or waiting for the decoder: keep the place
             dropBlock();
             continue;
         }
-        const int wanted = qMin(frames - done, block->frames - m_offset);
         const int taken = mixFrames(block->samples.data() + m_offset * 2, mix + done * 2, wanted, target);
         m_offset += taken;
         done += taken;

@@ -49,6 +49,11 @@ public:
             return nullptr;
         return &m_blocks[head % kBlocks];
     }
+    // Reader: whether a block follows the one from readable().
+    bool hasSecond() const
+    {
+        return m_tail.load(std::memory_order_acquire) - m_head.load(std::memory_order_relaxed) >= 2;
+    }
     // Reader: gives the block from readable() back to the writer.
     void release() { m_head.fetch_add(1, std::memory_order_release); }
 

@@ -52,6 +52,47 @@ protected:
     PlayerMixer mixer { { &player } };
 };
 
+void append(std::vector<qint16>& to, const std::vector<qint16>& more)
+{
+    to.insert(to.end(), more.begin(), more.end());
+}
+
+TEST_F(EnginePlayerTest, StartAndResumeFadeIn)
+{
+    ASSERT_TRUE(player.open(files->path("tone.mp3")));
+    player.play();
+    std::vector<qint16> out = run(4 * kRate);
+    ASSERT_EQ(player.status(), EnginePlayer::Other);
+    // Again from mid-song, where the tone is at full swing.
+    player.setStart(1234);
+    player.play();
+    append(out, run(kRate / 4));
+    EXPECT_GT(toneLevel(out.data() + out.size() - kRate / 10 * 2, kRate / 10, 440, kRate), 0.7);
+    for (int pause : { 3000, 7000, 11025 }) {
+        player.pause();
+        append(out, run(pause));
+        player.play();
+        append(out, run(kRate / 10));
+    }
+    EXPECT_LT(largestStep(out), kClick);
+    EXPECT_NEAR(double(player.positionMs()), 1234 + 550, 30);
+}
+
+TEST_F(EnginePlayerTest, DecoderFallingBehindFadesOutAndBackIn)
+{
+    ASSERT_TRUE(player.open(files->path("tone.mp3")));
+    player.play();
+    player.decodeAhead(); // fills the ring: about 1.5 s
+    std::vector<qint16> out = run(2 * kRate, false);
+    const qint64 dry = player.positionMs();
+    EXPECT_NEAR(double(dry), 1486, 30); // all the ring held
+    EXPECT_EQ(player.status(), EnginePlayer::Playing);
+    append(out, run(kRate / 4));
+    EXPECT_GT(player.positionMs(), dry + 200);
+    EXPECT_GT(toneLevel(out.data() + out.size() - kRate / 10 * 2, kRate / 10, 440, kRate), 0.7);
+    EXPECT_LT(largestStep(out), kClick);
+}
+
 TEST_F(EnginePlayerTest, SongEndsWithPositionAndLengthAgreeingWhateverItsHeaderSays)
 {
     const QByteArray cbr = files->bytes("cbr.mp3");
