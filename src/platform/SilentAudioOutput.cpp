@@ -5,6 +5,10 @@
 namespace {
 constexpr auto kTick = std::chrono::milliseconds(10);
 constexpr int kChunkFrames = 1024;
+// After a stall (a stopped or starved process, a machine back from sleep)
+// at most this much is caught up; the rest is skipped, so the songs do not
+// rush to their ends.
+constexpr qint64 kMostBehind = AudioOutput::kSampleRate;
 } // namespace
 
 SilentAudioOutput::~SilentAudioOutput()
@@ -46,6 +50,7 @@ void SilentAudioOutput::run()
         const qint64 due = elapsed.count() * kSampleRate / 1000000;
         // Counting from the start rather than per tick keeps late wake-ups
         // from making the silent clock drift behind real time.
+        pulled = qMax(pulled, due - kMostBehind);
         while (pulled < due) {
             const int frames = int(qMin<qint64>(kChunkFrames, due - pulled));
             m_source(m_buffer.data(), frames);

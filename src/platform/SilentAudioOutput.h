@@ -11,6 +11,7 @@
 // Plays into nothing at real-time pace: a thread pulls as many frames from
 // the source as the steady clock says have passed. Stands in when there is
 // no sound card, so positions and song ends go on as if one were there.
+// After a stall it catches up at most one second.
 class SilentAudioOutput : public AudioOutput {
 public:
     SilentAudioOutput() = default;

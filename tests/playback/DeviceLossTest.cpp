@@ -2,6 +2,7 @@
 #include "playback/AudioEngine.h"
 #include "support/Mp3Frames.h"
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -9,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
+#include <thread>
 
 namespace {
 
@@ -102,6 +105,26 @@ TEST_F(DeviceLossTest, LostDeviceIsReplacedWithoutLosingThePlaceAndReopenedLater
     ASSERT_TRUE(QTest::qWaitFor([&] { return spy->count() == 2; }, 1000));
     EXPECT_TRUE(spy->at(0).at(0).toString().contains(QStringLiteral("ausgefallen")));
     EXPECT_TRUE(spy->at(1).at(0).toString().contains(QStringLiteral("wieder")));
+}
+
+TEST_F(DeviceLossTest, SilentOutputCatchesUpAtMostOneSecondAfterAStall)
+{
+    constexpr int kStallMs = 2000;
+    std::atomic<qint64> pulled { 0 };
+    std::atomic<bool> stall { true };
+    QElapsedTimer clock;
+    clock.start();
+    SilentAudioOutput output;
+    output.start([&](qint16*, int frames) {
+        if (stall.exchange(false))
+            std::this_thread::sleep_for(std::chrono::milliseconds(kStallMs));
+        pulled += frames;
+    });
+    QTest::qWait(kStallMs + 300);
+    output.stop();
+    const qint64 elapsed = clock.elapsed();
+    // A second of the stall is made up for, the rest skipped.
+    EXPECT_NEAR(pulled * 1000.0 / AudioOutput::kSampleRate, double(elapsed - (kStallMs - 1000)), 100.0);
 }
 
 } // namespace
