@@ -39,6 +39,9 @@ void OutputSupervisor::watch()
     auto lastTry = std::chrono::steady_clock::now();
     std::unique_lock lock(m_mutex);
     while (!m_wake.wait_for(lock, m_timing.check, [this] { return m_stopping; })) {
+        // The device calls can take long (a sound server that does not
+        // answer); shutting down waits only for the call under way.
+        lock.unlock();
         if (!silent()) {
             if (m_device->lost()) {
                 fallBackToSilence();
@@ -50,6 +53,7 @@ void OutputSupervisor::watch()
                 m_notify(QString::fromUtf8(kDeviceBack));
             lastTry = std::chrono::steady_clock::now();
         }
+        lock.lock();
     }
 }
 
