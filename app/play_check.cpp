@@ -4,12 +4,15 @@
 //     tonvaro-play-check [--overlap SECONDS] [first.mp3 second.mp3]
 //
 // Without files it makes two tones with the lame encoder. With
-// SDL_AUDIODRIVER=disk the mixed output lands in SDL_DISKAUDIOFILE.
+// SDL_AUDIODRIVER=disk the mixed output lands in SDL_DISKAUDIOFILE. Exits 0
+// once both songs have ended, 3 if they still play a few seconds after their
+// lengths.
 #include "platform/SdlAudioOutput.h"
 #include "playback/ModPlayer.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -87,18 +90,27 @@ int main(int argc, char** argv)
     const qint64 overlapMs = qint64(parser.value(QStringLiteral("overlap")).toDouble() * 1000);
     player.PlayMP3(0);
 
-    qint64 elapsed = 0;
+    // Both songs and a few seconds more; a player that never ends fails the check.
+    const qint64 limitMs = (player.GetLength(0) + player.GetLength(1) + 5) * 1000;
+    QElapsedTimer clock;
+    clock.start();
     bool secondStarted = false;
     QTimer tick;
     QObject::connect(&tick, &QTimer::timeout, [&] {
-        elapsed += 250;
-        report(player, elapsed);
-        if (!secondStarted && player.GetPosition(0) > player.GetLength(0) * 1000 - overlapMs) {
+        report(player, clock.elapsed());
+        // A length rounded up to whole seconds may never be passed: a song
+        // that has stopped has ended too.
+        if (!secondStarted
+            && (player.GetPosition(0) > player.GetLength(0) * 1000 - overlapMs || player.GetStatus(0) == 0)) {
             player.PlayMP3(1);
             secondStarted = true;
         }
-        if (secondStarted && player.GetStatus(0) == 0 && player.GetStatus(1) == 0)
-            app.quit();
+        if (secondStarted && player.GetStatus(0) == 0 && player.GetStatus(1) == 0) {
+            app.exit(0);
+        } else if (clock.elapsed() > limitMs) {
+            std::fprintf(stderr, "still playing after %lld s\n", static_cast<long long>(clock.elapsed() / 1000));
+            app.exit(3);
+        }
     });
     tick.start(250);
     return app.exec();
