@@ -331,7 +331,7 @@ std::optional<Mp3Length::Duration> Mp3Length::of(const QString& path)
         const qint64 startCut = frames > 0 ? info->encoderDelay + kDecoderDelay : 0;
         const qint64 announced = frames > 0 ? frames * perFrame - qMax(0, info->padding - kDecoderDelay)
                                             : std::numeric_limits<qint64>::max();
-        // The info frame itself is no audio.
+        // The info frame itself is no audio; the walk starts behind it.
         const qint64 held = info->fitsInto(audioBytes, stream) ? announced : walkFrames(file, behindFirst, end, stream);
         duration.samples = qMax<qint64>(0, qMin(held, announced) - startCut);
     } else if (const auto vbri = vbriHeader(*first)) {

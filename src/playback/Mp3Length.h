@@ -6,10 +6,10 @@
 
 // The playing time of an MP3 file, read from the file alone: from a Xing/Info
 // header (less the LAME encoder delay and padding) or a VBRI header when the
-// first frame carries one, otherwise by walking every frame header between
-// the leading ID3v2 tags and the trailing ID3v1/APEv2/Lyrics3 tags. Counts
-// exactly the samples Mp3Decoder puts out, so a song's measured length and
-// its player's length agree.
+// first frame carries one whose counts fit the file, otherwise by walking
+// every frame header between the leading ID3v2 tags and the trailing
+// ID3v1/APEv2/Lyrics3 tags. Counts exactly the samples Mp3Decoder puts out,
+// so a song's measured length and its player's length agree.
 class Mp3Length {
 public:
     struct Duration {
