@@ -1,7 +1,9 @@
 #include "common/Helpers.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <algorithm>
 
 int CChk(bool value)
 {
@@ -28,7 +30,8 @@ QString OhneSemikolon(const QString& text)
 
 void MySleep(int millisec)
 {
-    QDeadlineTimer deadline(millisec);
-    while (!deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, int(qMax<qint64>(1, deadline.remainingTime())));
+    // A local loop sleeps until an event or the timer comes, instead of polling a core away.
+    QEventLoop loop;
+    QTimer::singleShot(std::max(0, millisec), Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
 }

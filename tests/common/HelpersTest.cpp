@@ -7,6 +7,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <ctime>
+
 TEST(Helpers, CheckStateAndMinMax)
 {
     EXPECT_EQ(CChk(true), 1);
@@ -37,15 +39,18 @@ TEST(Helpers, OhneSemikolonReplacesEverySemicolon)
     EXPECT_EQ(OhneSemikolon(QString()), QString());
 }
 
-TEST(Helpers, MySleepWaitsAndKeepsEventsRunning)
+TEST(Helpers, MySleepWaitsAndKeepsEventsRunningWithoutBusyWaiting)
 {
     bool fired = false;
     QTimer::singleShot(10, [&] { fired = true; });
     QElapsedTimer elapsed;
     elapsed.start();
-    MySleep(60);
-    EXPECT_GE(elapsed.elapsed(), 60);
+    const std::clock_t cpuBefore = std::clock();
+    MySleep(200);
+    const double cpuMs = 1000.0 * double(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
+    EXPECT_GE(elapsed.elapsed(), 200);
     EXPECT_TRUE(fired);
+    EXPECT_LT(cpuMs, 100) << "the wait must sleep, not poll";
 }
 
 TEST(Farbe, SplitsAndJoinsLowByteRed)
