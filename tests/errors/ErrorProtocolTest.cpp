@@ -1,26 +1,13 @@
 #include "errors/ErrorProtocol.h"
 
-#include "QStringPrinter.h"
-#include <QRegularExpression>
-
-#include <gtest/gtest.h>
-
-namespace {
-
-QStringList fiveLetterWords(int count)
-{
-    QStringList words;
-    for (int n = 0; n < count; ++n)
-        words << QStringLiteral("w%1").arg(n, 4, 10, QLatin1Char('0'));
-    return words;
-}
-
-} // namespace
+#include "ReporterTest.h"
 
 TEST(ErrorProtocolPrint, LongLineWrapsWithIndentedContinuations)
 {
-    const QStringList words = fiveLetterWords(100);
-    const QStringList printed = ErrorProtocol::printLines(words.join(QLatin1Char(' ')) + QStringLiteral("\r\n"));
+    QStringList words;
+    for (int n = 0; n < 100; ++n)
+        words << QStringLiteral("w%1").arg(n, 4, 10, QLatin1Char('0'));
+    const QStringList printed = ErrorProtocol::printLines(words.join(QLatin1Char(' ')) + "\r\n");
 
     // 15 words of 5 letters are the first to exceed 73 letters.
     ASSERT_EQ(printed.size(), 7);
@@ -31,22 +18,19 @@ TEST(ErrorProtocolPrint, LongLineWrapsWithIndentedContinuations)
     EXPECT_EQ(printed[6], indent + words.mid(90).join(QLatin1Char(' ')));
 }
 
-TEST(ErrorProtocolPrint, ShortLinesStayAsTheyAre)
-{
-    const QString protocol = QStringLiteral("----\r\n          Modul:\tfrmMain\r\n\r\nCALLSTACK:\r\n");
-    EXPECT_EQ(ErrorProtocol::printLines(protocol),
-        QStringList({ QStringLiteral("----"), QStringLiteral("          Modul:\tfrmMain"), QString(),
-            QStringLiteral("CALLSTACK:") }));
-}
-
-TEST(ErrorProtocolPrint, BreakOnTheLastWordLeavesNoEmptyContinuation)
+TEST(ErrorProtocolPrint, ShortLinesStayAndABreakLeavesNoEmptyContinuation)
 {
     const QString fits(ErrorProtocol::kPrintWidth, QLatin1Char('x'));
-    EXPECT_EQ(ErrorProtocol::printLines(fits + QStringLiteral(" ab")), QStringList(fits + QStringLiteral(" ab")));
-    // 74 letters in one word exceed the width on their own.
+    // One word longer than the width stands on its own line.
     const QString word(ErrorProtocol::kPrintWidth + 1, QLatin1Char('x'));
-    EXPECT_EQ(ErrorProtocol::printLines(word + QStringLiteral("\r\nNext\r\n")),
-        QStringList({ word, QStringLiteral("Next") }));
-    EXPECT_EQ(ErrorProtocol::printLines(word + QStringLiteral(" Rest\r\n")),
-        QStringList({ word, QString(ErrorProtocol::kPrintIndent, QLatin1Char(' ')) + QStringLiteral("Rest") }));
+    const QString indent(ErrorProtocol::kPrintIndent, QLatin1Char(' '));
+    const QList<std::pair<QString, QStringList>> cases {
+        { "----\r\n          Modul:\tfrmMain\r\n\r\nCALLSTACK:\r\n",
+            { "----", "          Modul:\tfrmMain", QString(), "CALLSTACK:" } },
+        { fits + " ab", { fits + " ab" } },
+        { word + "\r\nNext\r\n", { word, "Next" } },
+        { word + " Rest\r\n", { word, indent + "Rest" } },
+    };
+    for (const auto& [protocol, printed] : cases)
+        EXPECT_EQ(ErrorProtocol::printLines(protocol), printed) << protocol.toStdString();
 }

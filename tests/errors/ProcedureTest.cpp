@@ -15,7 +15,7 @@ struct FlakyStep {
     void operator()()
     {
         if (++calls <= failures)
-            throw FaultError(53, QStringLiteral("Datei nicht gefunden"));
+            throw FaultError(53, "Datei nicht gefunden");
     }
 };
 
@@ -23,64 +23,42 @@ struct FlakyStep {
 
 using ProcedureRun = ReporterTest;
 
-TEST_F(ProcedureRun, RegistersSignatureAndReportsItsName)
+TEST_F(ProcedureRun, RegistersSignatureAndReportsItsNameOnlyOnAFault)
 {
     Procedure proc("frmMain", "void frmMain::Uebernehmen_Click()");
-    EXPECT_EQ(
-        reporter().history(), QStringList(QStringLiteral("[frmMain] void frmMain::Uebernehmen_Click() 14:05:07")));
+    EXPECT_EQ(reporter().history(), QStringList("[frmMain] void frmMain::Uebernehmen_Click() 14:05:07"));
+    EXPECT_TRUE(proc.run([] {}));
+    EXPECT_EQ(proc.value([] { return QStringLiteral("Band"); }, QString()), "Band");
+    EXPECT_TRUE(window.reports.isEmpty());
 
     FlakyStep step { 1 };
     proc.run(step);
     ASSERT_EQ(window.reports.size(), 1);
-    EXPECT_EQ(window.reports.first().rows,
-        QStringList({ QStringLiteral("Datei nicht gefunden (53)"), QStringLiteral("frmMain"),
-            QStringLiteral("Uebernehmen_Click"), QStringLiteral("0") }));
+    EXPECT_EQ(
+        window.reports.first().rows, QStringList({ "Datei nicht gefunden (53)", "frmMain", "Uebernehmen_Click", "0" }));
     EXPECT_EQ(window.reports.first().contBits, 255);
 }
 
-TEST_F(ProcedureRun, RepeatRunsTheFailedStepAgain)
+// Repeat runs the failed step again, continue goes on with the next step,
+// leave and end stop the procedure (end also ends the program).
+TEST_F(ProcedureRun, ChosenCodeDecidesHowTheProcedureGoesOn)
 {
     Procedure proc("frmMain", "void frmMain::Naechstes()");
-    window.codes = { ErrPtnr::BefehlWiederholen, ErrPtnr::BefehlWiederholen };
-    FlakyStep step { 2 };
-
-    EXPECT_TRUE(proc.run([&] { step(); }));
-    EXPECT_EQ(step.calls, 3);
+    window.codes = { ErrPtnr::BefehlWiederholen, ErrPtnr::BefehlWiederholen, ErrPtnr::Fortsetzen,
+        ErrPtnr::ProzedurVerlassen, ErrPtnr::ProgrammBeenden };
+    FlakyStep repeated { 2 };
+    EXPECT_TRUE(proc.run([&] { repeated(); }));
+    EXPECT_EQ(repeated.calls, 3);
     EXPECT_EQ(window.reports.size(), 2);
-}
 
-TEST_F(ProcedureRun, ContinueGoesOnWithTheNextStep)
-{
-    Procedure proc("frmMain", "void frmMain::Naechstes()");
-    window.codes = { ErrPtnr::Fortsetzen };
-    FlakyStep step { 5 };
-    bool nextRan = false;
-
-    EXPECT_TRUE(proc.run([&] { step(); }));
-    EXPECT_TRUE(proc.run([&] { nextRan = true; }));
-    EXPECT_EQ(step.calls, 1);
-    EXPECT_TRUE(nextRan);
-}
-
-TEST_F(ProcedureRun, LeaveAndEndStopTheProcedure)
-{
-    Procedure proc("frmMain", "void frmMain::Naechstes()");
-    window.codes = { ErrPtnr::ProzedurVerlassen, ErrPtnr::ProgrammBeenden };
-    FlakyStep step { 5 };
-
-    EXPECT_FALSE(proc.run([&] { step(); }));
+    FlakyStep failing { 5 };
+    EXPECT_TRUE(proc.run([&] { failing(); }));
+    EXPECT_EQ(failing.calls, 1);
+    EXPECT_FALSE(proc.run([&] { failing(); }));
     EXPECT_EQ(programEnds, 0);
-    EXPECT_FALSE(proc.run([&] { step(); }));
+    EXPECT_FALSE(proc.run([&] { failing(); }));
     EXPECT_EQ(programEnds, 1);
-    EXPECT_EQ(step.calls, 2);
-}
-
-TEST_F(ProcedureRun, StepWithoutFaultAsksNobody)
-{
-    Procedure proc("frmMain", "void frmMain::Naechstes()");
-    EXPECT_TRUE(proc.run([] {}));
-    EXPECT_EQ(proc.value([] { return QStringLiteral("Band"); }, QString()), QStringLiteral("Band"));
-    EXPECT_TRUE(window.reports.isEmpty());
+    EXPECT_EQ(failing.calls, 3);
 }
 
 TEST_F(ProcedureRun, ValueGivesTheFallbackUnlessARepeatSucceeds)
@@ -93,8 +71,8 @@ TEST_F(ProcedureRun, ValueGivesTheFallbackUnlessARepeatSucceeds)
         return QStringLiteral("Band");
     };
 
-    EXPECT_EQ(proc.value(band, QStringLiteral("?")), QStringLiteral("?"));
-    EXPECT_EQ(proc.value(band, QStringLiteral("?")), QStringLiteral("Band"));
+    EXPECT_EQ(proc.value(band, "?"), "?");
+    EXPECT_EQ(proc.value(band, "?"), "Band");
     EXPECT_EQ(proc.value([]() -> int { throw std::overflow_error("x"); }, -1), -1);
 }
 
@@ -114,42 +92,40 @@ TEST_F(ProcedureRun, InnerProcedureLeavesOnlyItself)
 
     EXPECT_TRUE(outerGoesOn);
     ASSERT_EQ(window.reports.size(), 1);
-    EXPECT_EQ(window.reports.first().rows[2], QStringLiteral("Stoppen"));
+    EXPECT_EQ(window.reports.first().rows[2], "Stoppen");
 }
 
 TEST_F(ProcedureRun, FaultsAreNumberedByTheirKind)
 {
     Procedure proc("modTest", "void modTest::Test()");
     const QList<std::pair<std::function<void()>, QString>> cases {
-        { [] { throw FaultError(75, QStringLiteral("Fehler beim Zugriff auf Pfad/Datei")); },
-            QStringLiteral("Fehler beim Zugriff auf Pfad/Datei (75)") },
-        { [] { throw std::out_of_range("at"); }, QStringLiteral("Index außerhalb des gültigen Bereichs (9)") },
-        { [] { throw std::overflow_error("big"); }, QStringLiteral("Überlauf (6)") },
-        { [] { throw std::bad_alloc(); }, QStringLiteral("Nicht genügend Speicher (7)") },
-        { [] { throw std::runtime_error("kaputt"); }, QStringLiteral("kaputt (5)") },
-        { [] { throw 42; }, QStringLiteral("Unerwarteter Fehler (5)") },
+        { [] { throw FaultError(75, "Fehler beim Zugriff auf Pfad/Datei"); },
+            "Fehler beim Zugriff auf Pfad/Datei (75)" },
+        { [] { throw std::out_of_range("at"); }, "Index außerhalb des gültigen Bereichs (9)" },
+        { [] { throw std::overflow_error("big"); }, "Überlauf (6)" },
+        { [] { throw std::bad_alloc(); }, "Nicht genügend Speicher (7)" },
+        { [] { throw std::runtime_error("kaputt"); }, "kaputt (5)" },
+        { [] { throw 42; }, "Unerwarteter Fehler (5)" },
     };
     for (const auto& [step, row] : cases) {
         proc.run(step);
         EXPECT_EQ(window.reports.last().rows.first(), row);
     }
     EXPECT_EQ(window.reports.size(), cases.size());
+    const Fault outsideCatch = Fault::fromCurrentException();
+    EXPECT_EQ(
+        std::pair(outsideCatch.description, outsideCatch.number), std::pair(QStringLiteral("Unerwarteter Fehler"), 5));
 }
 
 TEST(Procedure, NameComesFromTheDeclaration)
 {
-    EXPECT_EQ(
-        Procedure::nameOf(QStringLiteral("void frmMain::Uebernehmen_Click()")), QStringLiteral("Uebernehmen_Click"));
-    EXPECT_EQ(Procedure::nameOf(QStringLiteral("QString modMP3Tags::GetBand(const QString& MP3Datei)")),
-        QStringLiteral("GetBand"));
-    EXPECT_EQ(Procedure::nameOf(QStringLiteral("const QStringList& frmMain::Liste() const")), QStringLiteral("Liste"));
-    EXPECT_EQ(Procedure::nameOf(QStringLiteral("bool Einlesen (const QString& Pfad)")), QStringLiteral("Einlesen"));
-    EXPECT_EQ(Procedure::nameOf(QStringLiteral("frmMain::frmMain(QWidget* parent)")), QStringLiteral("frmMain"));
-}
-
-TEST(Fault, OutsideACatchBlockIsTheUnexpectedFault)
-{
-    const Fault fault = Fault::fromCurrentException();
-    EXPECT_EQ(fault.number, 5);
-    EXPECT_EQ(fault.description, QStringLiteral("Unerwarteter Fehler"));
+    const QList<std::pair<QString, QString>> cases {
+        { "void frmMain::Uebernehmen_Click()", "Uebernehmen_Click" },
+        { "QString modMP3Tags::GetBand(const QString& MP3Datei)", "GetBand" },
+        { "const QStringList& frmMain::Liste() const", "Liste" },
+        { "bool Einlesen (const QString& Pfad)", "Einlesen" },
+        { "frmMain::frmMain(QWidget* parent)", "frmMain" },
+    };
+    for (const auto& [declaration, name] : cases)
+        EXPECT_EQ(Procedure::nameOf(declaration), name);
 }

@@ -1,15 +1,45 @@
 #pragma once
 
-#include "FakeClock.h"
-#include "QStringPrinter.h"
-#include "ScriptedWindow.h"
-
+#include "common/Clock.h"
+#include "errors/ErrorReport.h"
+#include "errors/ErrorWindow.h"
 #include "errors/ErrPtnr.h"
 #include "platform/AppPaths.h"
 
 #include <gtest/gtest.h>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <ostream>
+
+// Lets failing expectations show texts instead of UTF-16 code units.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+// A clock that stands still at a given time.
+class FakeClock : public Clock {
+public:
+    QDateTime time { QDate(2024, 3, 9), QTime(14, 5, 7) };
+
+    QDateTime now() const override { return time; }
+    qint64 milliseconds() const override { return time.toMSecsSinceEpoch(); }
+};
+
+// Plays the operator: answers each report with the next scripted code
+// (Prozedur verlassen once the script is used up) and keeps the reports.
+class ScriptedWindow : public ErrorWindow {
+public:
+    QList<int> codes;
+    QList<ErrorReport> reports;
+
+    int showReport(const ErrorReport& report) override
+    {
+        reports << report;
+        return codes.isEmpty() ? 2 : codes.takeFirst();
+    }
+};
 
 // A fresh reporter per test: fixed clock, scripted window, error files in a
 // temporary folder, and an end of program that is only counted.
