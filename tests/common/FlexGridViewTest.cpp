@@ -108,7 +108,7 @@ TEST_F(FlexGridViewTest, ClickOnHeaderOrBesideTheCellsReportsRowZeroOrMinusOneAn
     EXPECT_EQ(mouseDown.count(), 5);
 }
 
-TEST_F(FlexGridViewTest, GridSelectionAndTopRowMoveTheView)
+TEST_F(FlexGridViewTest, GridSelectionTopRowAndRedrawMoveTheView)
 {
     grid.selectRow(40);
     EXPECT_TRUE(view->selectionModel()->isRowSelected(39, {}));
@@ -134,10 +134,8 @@ TEST_F(FlexGridViewTest, GridSelectionAndTopRowMoveTheView)
     EXPECT_EQ(grid.TopRow(), last - grid.visibleRowCount() + 1);
     QTRY_COMPARE_WITH_TIMEOUT(view->currentIndex().row(), last - 1, 2000);
     EXPECT_EQ(firstShownRow(), grid.TopRow());
-}
 
-TEST_F(FlexGridViewTest, RedrawOffStopsPaintingUntilSwitchedOn)
-{
+    // Redraw off stops painting; switched on, the view catches up.
     grid.setRedraw(false);
     EXPECT_FALSE(view->updatesEnabled());
     grid.selectRow(20);
