@@ -22,10 +22,11 @@ QWidget* ownerOfTheBox(MessageBoxService& meldungen)
     return owner;
 }
 
-TEST(MessageBoxServiceTest, ABoxBelongsToTheActiveWindow)
+TEST(MessageBoxServiceTest, ABoxBelongsToTheActiveWindowElseToTheFirstVisibleOwner)
 {
     QWidget start;
     QWidget hauptfenster;
+    QWidget anderes;
     MessageBoxService meldungen;
     meldungen.setOwners({ &start, &hauptfenster });
     start.show();
@@ -33,16 +34,8 @@ TEST(MessageBoxServiceTest, ABoxBelongsToTheActiveWindow)
     hauptfenster.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&hauptfenster));
     EXPECT_EQ(ownerOfTheBox(meldungen), &hauptfenster);
-}
 
-TEST(MessageBoxServiceTest, WithoutAnActiveWindowTheFirstVisibleOwnerTakesTheBox)
-{
-    QWidget start;
-    QWidget hauptfenster;
-    QWidget anderes;
-    MessageBoxService meldungen;
-    meldungen.setOwners({ &start, &hauptfenster });
-    hauptfenster.show();
+    start.hide();
     anderes.show();
     anderes.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&anderes));

@@ -11,8 +11,6 @@
 #include "start/SettingsStore.h"
 #include "support/RecordingMessages.h"
 
-#include <QMap>
-#include <QStringList>
 #include <QTemporaryDir>
 
 // The store as a map "section/key" -> text; can be switched to refuse writing.

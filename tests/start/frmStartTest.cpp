@@ -1,12 +1,10 @@
 #include "StartFakes.h"
 
 #include "common/Farbe.h"
-#include "common/ProgrammEnde.h"
 #include "start/ui/frmStart.h"
 
 #include <gtest/gtest.h>
 #include <QAbstractItemView>
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
@@ -18,7 +16,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSlider>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -32,46 +29,40 @@ class frmStartTest : public ::testing::Test {
 protected:
     void SetUp() override { store.values.insert("Data/Pfad", folder.path()); }
 
-    frmStart& open()
+    void open()
     {
         form = std::make_unique<frmStart>(store, messages);
         form->setScreen(&screen, nullptr);
         form->show();
-        return *form;
     }
-    template <typename W> W* child(const char* name) const
+    template <typename W = QWidget> W* child(const char* name) const
     {
         W* widget = form->findChild<W*>(QString::fromUtf8(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget;
-    }
-    QLabel* label2() const { return child<QLabel>("Label2"); }
-    QPushButton* farbButton(int index) const
-    {
-        for (QPushButton* b : form->findChildren<QPushButton*>("cmdFarbe"))
-            if (b->property("Index").toInt() == index)
-                return b;
-        return nullptr;
     }
     void ticks(int n)
     {
         for (int i = 0; i < n; ++i)
             form->TimerAutostart_Timer();
     }
-    // Answers the next modal dialog with the given action.
-    static void whenDialogOpens(std::function<void(QWidget*)> answer)
+    // Answers the next modal dialog: with the colour given, accepted; without, cancelled.
+    static void whenDialogOpens(std::function<void(QDialog*)> answer = [](QDialog* d) { d->reject(); })
     {
-        QTimer::singleShot(0, [answer] { answer(QApplication::activeModalWidget()); });
+        QTimer::singleShot(0, [answer] { answer(qobject_cast<QDialog*>(QApplication::activeModalWidget())); });
     }
+    // Picks the colour in the dialog of colour button `index`; an invalid colour cancels the dialog.
     void chooseColour(int index, const QColor& colour)
     {
-        whenDialogOpens([colour](QWidget* dialog) {
+        whenDialogOpens([colour](QDialog* dialog) {
             auto* colours = qobject_cast<QColorDialog*>(dialog);
             ASSERT_NE(colours, nullptr);
             colours->setCurrentColor(colour);
-            colours->accept();
+            colour.isValid() ? colours->accept() : colours->reject();
         });
-        form->cmdFarbe_Click(index);
+        for (QPushButton* b : form->findChildren<QPushButton*>("cmdFarbe"))
+            if (b->property("Index").toInt() == index)
+                b->click();
     }
 
     ReporterScope scope;
@@ -86,9 +77,9 @@ TEST_F(frmStartTest, ShowsEveryCaptionOfTheWindow)
 {
     open();
     EXPECT_EQ(form->windowTitle(), "Quorvane Tonvaro");
-    EXPECT_EQ(child<QLabel>("Label1")->text(), "Folgenden Ordner samt Unterordnern nach MP3-Dateien durchsuchen:");
-    EXPECT_EQ(child<QLabel>("Label3")->text(), "Passwort zum Ab- und Aufschließen der Jukebox (optional):");
-    const std::pair<const char*, const char*> checks[] = {
+    const std::pair<const char*, const char*> captions[] = {
+        { "Label1", "Folgenden Ordner samt Unterordnern nach MP3-Dateien durchsuchen:" },
+        { "Label3", "Passwort zum Ab- und Aufschließen der Jukebox (optional):" },
         { "chkZufall", "Falls Playliste leer, zufällige Lieder laden" },
         { "chkPlaylistDoppelklick", "Doppelklick für Playliste aktivieren" },
         { "chkFenster", "Fenster maximieren" },
@@ -98,34 +89,32 @@ TEST_F(frmStartTest, ShowsEveryCaptionOfTheWindow)
         { "chkRechteMaustaste", "Rechte Maustaste deaktivieren (Beenden mit F12)" },
         { "chkPause", "Pause mit Klick auf Note aktivieren" },
         { "chkWindowsBlockieren", "Windows-Benutzung blockieren" },
+        { "Label4", "Maximale Anzahl an Liedern in der Playliste:" },
+        { "Label7", "Crossfading-Zeit:" },
+        { "Label8", "Sekunden" },
+        { "Label6", "Buttonfarbe:" },
+        { "Label5", "Hintergrundfarbe:" },
+        { "Label9", "Schriftgröße:" },
+        { "lblWinamp", "WinAmp 2.91 Pfad:" },
+        { "cmdOK", "&OK" },
+        { "cmdAbbrechen", "&Nicht durchsuchen" },
+        { "cmdBeenden", "&Beenden" },
+        { "cmdDurchsuchen", "Ordner..." },
+        { "lblAbbrechen", "&Abbrechen" },
     };
-    for (const auto& [name, caption] : checks)
-        EXPECT_EQ(child<QCheckBox>(name)->text(), QString::fromUtf8(caption));
-    const std::pair<const char*, const char*> labels[] = { { "Label4", "Maximale Anzahl an Liedern in der Playliste:" },
-        { "Label7", "Crossfading-Zeit:" }, { "Label8", "Sekunden" }, { "Label6", "Buttonfarbe:" },
-        { "Label5", "Hintergrundfarbe:" }, { "Label9", "Schriftgröße:" }, { "lblWinamp", "WinAmp 2.91 Pfad:" } };
-    for (const auto& [name, caption] : labels)
-        EXPECT_EQ(child<QLabel>(name)->text(), QString::fromUtf8(caption));
-    const std::pair<const char*, const char*> buttons[]
-        = { { "cmdOK", "&OK" }, { "cmdAbbrechen", "&Nicht durchsuchen" }, { "cmdBeenden", "&Beenden" },
-              { "cmdDurchsuchen", "Ordner..." }, { "lblAbbrechen", "&Abbrechen" } };
-    for (const auto& [name, caption] : buttons)
-        EXPECT_EQ(child<QPushButton>(name)->text(), QString::fromUtf8(caption));
-    EXPECT_FALSE(child<QPushButton>("lblAbbrechen")->isVisible());
+    for (const auto& [name, caption] : captions)
+        EXPECT_EQ(child(name)->property("text").toString(), QString::fromUtf8(caption)) << name;
+    EXPECT_FALSE(child("lblAbbrechen")->isVisible());
     EXPECT_EQ(child<QComboBox>("cmbAnzahl")->count(), 11);
     EXPECT_EQ(child<QComboBox>("cmbAnzahl")->itemText(0), "unbegrenzt");
     EXPECT_EQ(child<QComboBox>("cmbSchriftgroesse")->itemText(3), "18");
-}
 
-TEST_F(frmStartTest, ContextMenuHasSixEntriesWithSeparatorsBetween)
-{
-    open();
     const frmStart::Kontextmenue& menu = form->kontextmenue();
     EXPECT_EQ(menu.menu->title(), "&Kontext");
-    QStringList captions;
+    QStringList entries;
     for (QAction* action : menu.menu->actions())
-        captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    EXPECT_EQ(captions,
+        entries << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    EXPECT_EQ(entries,
         QStringList({ "&Beenden", "-", "&MP3-Tags editieren", "-", "&Löschen", "-", "&Explorer anzeigen", "-",
             "&Neu einlesen", "-", "&Zurück" }));
 }
@@ -160,14 +149,17 @@ TEST_F(frmStartTest, AutostartCountsDownFromTheThirtiethSecondAndStarts)
     screen.titel = QStringList { "Eins", "Zwei", "Drei" };
     open();
     messages.shown.clear();
+    QLabel* label2 = child<QLabel>("Label2");
     ticks(29);
-    EXPECT_FALSE(label2()->isVisible());
+    EXPECT_FALSE(label2->isVisible());
     ticks(1);
-    EXPECT_TRUE(label2()->isVisible());
-    EXPECT_TRUE(child<QPushButton>("lblAbbrechen")->isVisible());
-    EXPECT_EQ(label2()->text(), "Autostart in 10 Sekunden");
-    ticks(9);
-    EXPECT_EQ(label2()->text(), "Autostart in 1 Sekunde");
+    EXPECT_TRUE(label2->isVisible());
+    EXPECT_TRUE(child("lblAbbrechen")->isVisible());
+    EXPECT_EQ(label2->text(), "Autostart in 10 Sekunden");
+    ticks(8);
+    EXPECT_EQ(label2->text(), "Autostart in 2 Sekunden");
+    ticks(1);
+    EXPECT_EQ(label2->text(), "Autostart in 1 Sekunde");
     EXPECT_TRUE(screen.calls.isEmpty());
 
     ticks(1);
@@ -176,7 +168,7 @@ TEST_F(frmStartTest, AutostartCountsDownFromTheThirtiethSecondAndStarts)
     EXPECT_TRUE(screen.maximiert);
     EXPECT_FALSE(form->isVisible());
     EXPECT_FALSE(form->autostartAktiv());
-    EXPECT_TRUE(child<QPushButton>("cmdOK")->isEnabled());
+    EXPECT_TRUE(child("cmdOK")->isEnabled());
     EXPECT_EQ(store.writes.size(), 17);
     EXPECT_TRUE(messages.shown.isEmpty());
 }
@@ -184,10 +176,6 @@ TEST_F(frmStartTest, AutostartCountsDownFromTheThirtiethSecondAndStarts)
 TEST_F(frmStartTest, EveryOperatorActionRestartsTheCountdown)
 {
     open();
-    const auto cancelColourDialog = [&](int index) {
-        whenDialogOpens([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
-        farbButton(index)->click();
-    };
     std::vector<std::pair<QString, std::function<void()>>> actions = {
         { "list changed", [&] { child<QComboBox>("cmbAnzahl")->setCurrentIndex(5); } },
         { "list item chosen again",
@@ -197,26 +185,27 @@ TEST_F(frmStartTest, EveryOperatorActionRestartsTheCountdown)
                 QTest::keyClick(list->view(), Qt::Key_Return);
             } },
         { "slider", [&] { child<QSlider>("Slider1")->setValue(3); } },
-        { "folder", [&] { QTest::keyClick(child<QLineEdit>("Text1"), Qt::Key_X); } },
-        { "password key", [&] { QTest::keyClick(child<QLineEdit>("txtPasswort"), Qt::Key_A); } },
-        { "button colour", [&] { cancelColourDialog(0); } },
-        { "background colour", [&] { cancelColourDialog(1); } },
+        { "folder", [&] { QTest::keyClick(child("Text1"), Qt::Key_X); } },
+        { "password key", [&] { QTest::keyClick(child("txtPasswort"), Qt::Key_A); } },
+        { "button colour", [&] { chooseColour(0, QColor()); } },
+        { "background colour", [&] { chooseColour(1, QColor()); } },
         { "Abbrechen", [&] { child<QPushButton>("lblAbbrechen")->click(); } },
     };
-    for (const char* name : { "chkZufall", "chkPlaylistDoppelklick", "chkFenster", "chkSmilie", "chkMuelleimer",
-             "chkPlayliste", "chkRechteMaustaste", "chkPause", "chkWindowsBlockieren" })
-        actions.emplace_back(QString::fromLatin1(name), [this, name] { child<QCheckBox>(name)->click(); });
+    for (QCheckBox* box : form->findChildren<QCheckBox*>())
+        actions.emplace_back(box->objectName(), [box] { box->click(); });
 
     for (const auto& [what, action] : actions) {
+        SCOPED_TRACE(what.toStdString());
         ticks(35);
-        ASSERT_TRUE(label2()->isVisible()) << what.toStdString();
+        ASSERT_TRUE(child("Label2")->isVisible());
         action();
-        EXPECT_FALSE(label2()->isVisible()) << what.toStdString();
-        EXPECT_FALSE(child<QPushButton>("lblAbbrechen")->isVisible()) << what.toStdString();
+        EXPECT_FALSE(child("Label2")->isVisible());
+        EXPECT_FALSE(child("lblAbbrechen")->isVisible());
         ticks(39);
-        EXPECT_TRUE(screen.calls.isEmpty()) << what.toStdString() << ": started without forty quiet seconds";
+        EXPECT_TRUE(screen.calls.isEmpty()) << "started without forty quiet seconds";
         child<QPushButton>("lblAbbrechen")->click();
     }
+    EXPECT_EQ(form->werte().Hintergrundfarbe, StartSettings::defaults().Hintergrundfarbe) << "dialog cancelled";
 }
 
 TEST_F(frmStartTest, AutostartWithoutFolderWarnsOnceAndNeverRunsAgain)
@@ -232,30 +221,22 @@ TEST_F(frmStartTest, AutostartWithoutFolderWarnsOnceAndNeverRunsAgain)
     EXPECT_TRUE(form->isVisible());
 }
 
-TEST_F(frmStartTest, StartReportsOneSongOrNothingWithTheHint)
+// One song and none differ only in whether the single row has a title.
+TEST_F(frmStartTest, StartReportsOneSongOrNothing)
 {
     screen.titel = QStringList { "Nur eins" };
     open();
     form->cmdOK_Click();
     EXPECT_EQ(screen.report.lblStartmeldung, "1 Lied gefunden!");
-    EXPECT_EQ(screen.archiv.Rows(), 2);
 
     screen.titel.clear();
     form->menuZurueck_Click();
-    EXPECT_EQ(screen.archiv.Rows(), 2);
-    EXPECT_EQ(screen.archiv.FixedRows(), 1);
-    EXPECT_EQ(screen.archiv.TextMatrix(1, 0), QString());
-    EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(form->windowModality(), Qt::ApplicationModal);
-
     form->cmdOK_Click();
     EXPECT_EQ(screen.report.lblStartmeldung, "0 Lieder gefunden!");
-    EXPECT_TRUE(screen.report.lblStartmeldung2.contains("\"Zurück\""));
-    EXPECT_EQ(screen.report.intervall, 10000);
     EXPECT_EQ(screen.archiv.Rows(), 1) << "only the header stays";
 }
 
-TEST_F(frmStartTest, LeavingTheStartAtAFaultKeepsTheStartWindowReady)
+TEST_F(frmStartTest, AFaultInTheLoadLeftKeepsTheStartWindowReadyAndGoingOnStarts)
 {
     screen.titel = QStringList { "Eins" };
     screen.ladenFehler = true;
@@ -265,34 +246,19 @@ TEST_F(frmStartTest, LeavingTheStartAtAFaultKeepsTheStartWindowReady)
     EXPECT_EQ(scope.errors.reports.size(), 1);
     EXPECT_EQ(screen.calls, QStringList { "laden" }) << "no scan, no report, no half-built screen shown";
     EXPECT_TRUE(form->isVisible());
-    EXPECT_TRUE(child<QPushButton>("cmdOK")->isEnabled()) << "the operator can start again";
-    EXPECT_TRUE(label2()->text().isEmpty());
+    EXPECT_TRUE(child("cmdOK")->isEnabled()) << "the operator can start again";
+    EXPECT_TRUE(child<QLabel>("Label2")->text().isEmpty());
 
     screen.calls.clear();
     form->cmdAbbrechen_Click();
     EXPECT_EQ(screen.calls, QStringList { "laden" });
     EXPECT_TRUE(form->isVisible());
-}
 
-TEST_F(frmStartTest, GoingOnAfterAFaultInTheLoadStartsTheJukebox)
-{
-    screen.titel = QStringList { "Eins" };
-    screen.ladenFehler = true;
+    screen.calls.clear();
     scope.errors.code = ErrPtnr::Fortsetzen;
-    open();
     form->cmdOK_Click();
     EXPECT_EQ(screen.calls, QStringList({ "laden", "Einlesen " + folder.path(), "Startmeldung", "zeigen" }));
     EXPECT_FALSE(form->isVisible());
-}
-
-TEST_F(frmStartTest, StartWithTwentyFiveSongs)
-{
-    for (int i = 1; i <= 25; ++i)
-        screen.titel << QStringLiteral("Lied %1").arg(i);
-    open();
-    child<QPushButton>("cmdOK")->click();
-    EXPECT_EQ(screen.report.lblStartmeldung, "25 Lieder gefunden!");
-    EXPECT_EQ(screen.report.intervall, 5000);
 }
 
 TEST_F(frmStartTest, TooDarkColourIsRefusedAtStartAndInTheDialog)
@@ -315,29 +281,21 @@ TEST_F(frmStartTest, TooDarkColourIsRefusedAtStartAndInTheDialog)
     EXPECT_EQ(messages.shown.size(), 2);
 }
 
-TEST_F(frmStartTest, CancellingTheColourDialogKeepsTheColour)
-{
-    open();
-    whenDialogOpens([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
-    farbButton(1)->click();
-    EXPECT_EQ(form->werte().Hintergrundfarbe, StartSettings::defaults().Hintergrundfarbe);
-}
-
 TEST_F(frmStartTest, FolderDialogPutsTheChosenFolderIntoText1)
 {
     QTemporaryDir chosen;
     open();
-    whenDialogOpens([&](QWidget* dialog) {
+    whenDialogOpens([&](QDialog* dialog) {
         auto* files = qobject_cast<QFileDialog*>(dialog);
         ASSERT_NE(files, nullptr);
         EXPECT_EQ(files->windowTitle(), "Ordner wählen");
         files->setDirectory(chosen.path());
-        static_cast<QDialog*>(files)->accept();
+        dialog->accept();
     });
     form->cmdDurchsuchen_Click();
     EXPECT_EQ(child<QLineEdit>("Text1")->text(), QDir::toNativeSeparators(chosen.path()));
 
-    whenDialogOpens([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
+    whenDialogOpens();
     form->cmdDurchsuchen_Click();
     EXPECT_EQ(child<QLineEdit>("Text1")->text(), QDir::toNativeSeparators(chosen.path()));
 }
@@ -349,13 +307,12 @@ TEST_F(frmStartTest, PasswordTakesLettersOnlyAndBeepsForTheRest)
     QTest::keyClicks(password, "ab1 C9");
     EXPECT_EQ(password->text(), "abC");
     EXPECT_EQ(messages.beeps, 3);
-    QTest::keyClick(password, Qt::Key_Backspace);
-    EXPECT_EQ(password->text(), "ab");
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(password, Qt::Key_Backspace);
+    EXPECT_EQ(password->text(), QString()) << "an empty password is allowed";
     QTest::keyClick(password, Qt::Key_Adiaeresis, Qt::NoModifier);
     QTest::keyClick(password, Qt::Key_Return);
-    EXPECT_EQ(password->text(), "ab");
     EXPECT_EQ(messages.beeps, 5);
-    password->clear();
     password->insert("Pw1"); // as pasting does
     EXPECT_EQ(password->text(), QString());
 }
@@ -386,15 +343,7 @@ TEST_F(frmStartTest, UnwritableStoreIsReportedAndTheStartGoesOn)
     EXPECT_TRUE(screen.calls.contains("zeigen"));
 }
 
-TEST_F(frmStartTest, ClosingBeforeTheJukeboxRunsEndsTheProgram)
-{
-    open();
-    child<QPushButton>("cmdBeenden")->click();
-    EXPECT_FALSE(form->isVisible());
-    EXPECT_TRUE(ProgrammEnde);
-}
-
-TEST_F(frmStartTest, ClosingInFrontOfTheRunningJukeboxOnlyHidesTheStartWindow)
+TEST_F(frmStartTest, ClosingEndsTheProgramOnlyWhileTheJukeboxIsNotUp)
 {
     QWidget jukebox;
     jukebox.show();
@@ -403,7 +352,13 @@ TEST_F(frmStartTest, ClosingInFrontOfTheRunningJukeboxOnlyHidesTheStartWindow)
     form->menuZurueck_Click();
     child<QPushButton>("cmdBeenden")->click();
     EXPECT_FALSE(form->isVisible());
-    EXPECT_FALSE(ProgrammEnde);
+    EXPECT_FALSE(ProgrammEnde) << "in front of the running jukebox only the start window goes";
+
+    jukebox.hide();
+    form->show();
+    child<QPushButton>("cmdBeenden")->click();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(ProgrammEnde);
 }
 
 TEST_F(frmStartTest, FitsATouchScreenOf1024x768)
@@ -417,14 +372,12 @@ TEST_F(frmStartTest, FitsATouchScreenOf1024x768)
     for (QWidget* w : form->findChildren<QWidget*>()) {
         if (!w->isVisible() || w->inherits("QMenu"))
             continue;
-        const QRect r(w->mapTo(form.get(), QPoint(0, 0)), w->size());
-        EXPECT_TRUE(inside.contains(r)) << w->objectName().toStdString() << " lies outside the window";
-        if (qobject_cast<QPushButton*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)) {
-            EXPECT_GE(w->height(), 38) << w->objectName().toStdString() << " is too small for a finger";
-        }
-        if (auto* label = qobject_cast<QLabel*>(w); label && !label->wordWrap()) {
-            EXPECT_GE(w->width(), w->minimumSizeHint().width()) << w->objectName().toStdString() << " is cut off";
-        }
+        const std::string name = w->objectName().toStdString();
+        EXPECT_TRUE(inside.contains(QRect(w->mapTo(form.get(), QPoint(0, 0)), w->size()))) << name << " lies outside";
+        if (qobject_cast<QPushButton*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w))
+            EXPECT_GE(w->height(), 38) << name << " is too small for a finger";
+        if (auto* label = qobject_cast<QLabel*>(w); label && !label->wordWrap())
+            EXPECT_GE(w->width(), w->minimumSizeHint().width()) << name << " is cut off";
     }
     if (const QByteArray shots = qgetenv("TONVARO_SCREENSHOTS"); !shots.isEmpty())
         form->grab().save(QString::fromLocal8Bit(shots) + "/frmStart.png");
