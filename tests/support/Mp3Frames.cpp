@@ -78,13 +78,7 @@ QByteArray syncsafe(quint32 value)
 
 QByteArray silentFrames(int count)
 {
-    constexpr int kFrameBytes = 417; // 144 * 128000 / 44100, no padding
-    QByteArray frame(kFrameBytes, '\0');
-    frame[0] = char(0xFF);
-    frame[1] = char(0xFB); // MPEG-1, Layer III, no CRC
-    frame[2] = char(0x90); // 128 kbit/s, 44.1 kHz, no padding
-    frame[3] = char(0x00); // stereo
-    return frame.repeated(count);
+    return frames({ 44100, false }, { 128 }, count);
 }
 
 QByteArray id3v1Tag(const QByteArray& title, const QByteArray& artist, unsigned char genre)
@@ -102,6 +96,12 @@ bool writeFile(const QString& path, const QByteArray& bytes)
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 int samplesPerFrame(const Format& format)

@@ -16,6 +16,8 @@ QByteArray id3v1Tag(const QByteArray& title, const QByteArray& artist, unsigned 
 
 // Writes bytes to a file, creating folders on the way; true on success.
 bool writeFile(const QString& path, const QByteArray& bytes);
+// The whole file; empty when it cannot be read.
+QByteArray readFile(const QString& path);
 
 // --- Layer III streams of any kind ---
 

@@ -1,5 +1,5 @@
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 // Every test program gets a QApplication (offscreen in CI), so widget tests
 // and event processing work the same way as in the program.
