@@ -2,11 +2,24 @@
 
 #include "common/FlexGrid.h"
 #include "library/Archiv.h"
+#include "library/Liedersuche.h"
 
 #include <QAbstractItemModelTester>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QTimer>
+
+#ifdef Q_OS_UNIX
+#include <filesystem>
+#include <fstream>
+#include <sys/stat.h>
+#endif
 
 namespace {
 
+// The archive grid, filled row by row or by a scan of music().
 class ArchivTest : public LibraryTest {
 protected:
     void SetUp() override
@@ -15,6 +28,7 @@ protected:
         MSFlexGrid1.AddItem("alt");
         archiv.TabelleLeeren(MSFlexGrid1);
         archiv.TabelleLeeren(MSFlexGrid2);
+        suche.setGefundenAnzeige([this](const QString& text) { lblGefunden = text; });
     }
 
     QStringList zeile(int row) const
@@ -24,11 +38,29 @@ protected:
             cells << MSFlexGrid1.TextMatrix(row, col);
         return cells;
     }
+    // Column `col` of every row, in archive order.
+    QStringList spalte(int col = Archiv::Pfad) const
+    {
+        QStringList result;
+        for (int row = 1; row < MSFlexGrid1.Rows(); ++row)
+            result << MSFlexGrid1.TextMatrix(row, col);
+        return result;
+    }
+    QSet<QString> pfadMenge() const
+    {
+        const QStringList pfade = spalte();
+        return { pfade.begin(), pfade.end() };
+    }
+
+    QString song(const QString& relativePath) { return Songs::write(music(), relativePath, Songs::tag("T", "B", 0)); }
 
     FlexGrid MSFlexGrid1;
     FlexGrid MSFlexGrid2;
     QAbstractItemModelTester tester1 { &MSFlexGrid1 };
     Archiv archiv { MSFlexGrid1, MSFlexGrid2 };
+    RecordingMessages meldungen;
+    Liedersuche suche { archiv, meldungen };
+    QString lblGefunden;
 };
 
 TEST_F(ArchivTest, FirstSongReplacesTheEmptyRowAndSemicolonsBecomeUnderscores)
@@ -100,19 +132,6 @@ TEST_F(ArchivTest, RowNumberRewritesThatRowInPlace)
     EXPECT_EQ(zeile(2)[0], "B");
 }
 
-TEST_F(ArchivTest, LabellingThePlaylistAloneLeavesTheArchiveAlone)
-{
-    archiv.EineZeileInsArchiv(Songs::write(music(), "a.mp3", Songs::tag("A", "Anna", 0)), 0);
-    archiv.EineZeileInsArchiv(Songs::write(music(), "b.mp3", Songs::tag("B", "Bernd", 0)), 0);
-    MSFlexGrid1.setTextMatrix(0, 3, "x");
-    MSFlexGrid2.Clear();
-
-    archiv.TabellenBeschriften(true);
-    EXPECT_EQ(MSFlexGrid1.Row(), 2);
-    EXPECT_EQ(MSFlexGrid1.TextMatrix(0, 3), "x");
-    EXPECT_EQ(MSFlexGrid2.TextMatrix(0, 3), "Start");
-}
-
 TEST_F(ArchivTest, ColumnWidthsShareTheWidthLessTheReserve)
 {
     auto breiten = [](const FlexGrid& grid) {
@@ -130,6 +149,210 @@ TEST_F(ArchivTest, ColumnWidthsShareTheWidthLessTheReserve)
     MSFlexGrid1.setFontSize(12);
     archiv.Spaltenbreite();
     EXPECT_EQ(breiten(MSFlexGrid2), QList<int>({ 2080, 2080, 1040, 800 }));
+}
+
+TEST_F(ArchivTest, NothingToScanLeavesTheEmptyArchiveAndWarnsOnlyOfAMissingFolder)
+{
+    MSFlexGrid1.setTextMatrix(1, 0, "bleibt");
+    suche.Einlesen("   ");
+    EXPECT_EQ(MSFlexGrid1.TextMatrix(1, 0), "bleibt");
+    EXPECT_TRUE(meldungen.shown.isEmpty());
+
+    suche.Einlesen(music() + "/Fehlt");
+    ASSERT_EQ(meldungen.shown.size(), 1);
+    EXPECT_EQ(meldungen.icons[0], MessageService::Icon::Critical);
+    EXPECT_EQ(meldungen.shown[0],
+        "Der angegebene Ordner \"" + music()
+            + "/Fehlt\" wurde nicht gefunden!\n"
+              "Bitte geben Sie beim Starten einen gültigen Ordner an!");
+    EXPECT_EQ(spalte(0), QStringList({ "" }));
+    EXPECT_EQ(MSFlexGrid1.TextMatrix(0, 0), "Titel");
+
+    Songs::write(music(), "notiz.txt");
+    suche.Einlesen(music());
+    EXPECT_EQ(spalte(0), QStringList({ "" }));
+    EXPECT_EQ(meldungen.shown.size(), 1);
+}
+
+TEST_F(ArchivTest, FolderFilesComeFirstThenSubfoldersDepthFirst)
+{
+    const QStringList alle = { song("a.mp3"), song("b.mp3"), song("A/a1.mp3"), song("A/X/x1.mp3"), song("A/X/x2.mp3"),
+        song("A/X/Tief/t.mp3"), song("B/b1.mp3"), song("B/Y/y1.mp3"), song("C/c1.mp3") };
+    QDir().mkpath(music() + "/Leer");
+
+    suche.Einlesen(music());
+
+    const QStringList gefunden = spalte();
+    EXPECT_EQ(gefunden.size(), alle.size());
+    EXPECT_EQ(pfadMenge(), QSet<QString>(alle.begin(), alle.end()));
+    EXPECT_EQ(lblGefunden, "Gefundene Lieder: 9");
+    // Each folder's files form one block, and every folder holds songs here:
+    // so a new block's folder lies right below the last folder or one of its
+    // ancestors, never below a folder already left.
+    QStringList offen; // the current folder and its ancestors
+    QSet<QString> gesehen;
+    for (const QString& pfad : gefunden) {
+        const QString ordner = QFileInfo(pfad).path();
+        if (!offen.isEmpty() && offen.last() == ordner)
+            continue;
+        SCOPED_TRACE(pfad.toStdString());
+        EXPECT_FALSE(gesehen.contains(ordner));
+        while (!offen.isEmpty() && offen.last() != QFileInfo(ordner).path())
+            offen.removeLast();
+        EXPECT_TRUE(!offen.isEmpty() || ordner == music());
+        offen << ordner;
+        gesehen << ordner;
+    }
+}
+
+TEST_F(ArchivTest, FirstSongIsSelectedAndHeadersWrittenAgain)
+{
+    song("a.mp3");
+    song("b.mp3");
+    MSFlexGrid1.setRow(0);
+    MSFlexGrid1.setTextMatrix(0, 3, "x");
+    suche.Einlesen(music() + "/");
+
+    EXPECT_EQ(MSFlexGrid1.Rows(), 3);
+    EXPECT_EQ(MSFlexGrid1.TextMatrix(0, 3), "Dauer");
+    EXPECT_EQ(MSFlexGrid1.Row(), 1);
+    EXPECT_EQ(MSFlexGrid1.ColSel(), 5);
+    EXPECT_EQ(MSFlexGrid1.TopRow(), 1);
+    EXPECT_TRUE(spalte()[0].startsWith(music() + "/") && !spalte()[0].contains("//"));
+}
+
+TEST_F(ArchivTest, SkippedFoldersAndPaths)
+{
+    const QString bleibt = song("bleibt.mp3");
+    song("System Volume Information/a.mp3");
+    song("system volume INFORMATION/Tiefer/b.mp3");
+    // The archive file separates fields by ";": such paths are neither listed nor counted.
+    song("Lied;1.mp3");
+    song("Rock;Pop/a.mp3");
+    song("Rock;Pop/Tiefer/b.mp3");
+    suche.Einlesen(music());
+    EXPECT_EQ(spalte(), QStringList({ bleibt }));
+    EXPECT_EQ(lblGefunden, "Gefundene Lieder: 1");
+
+    archiv.TabelleLeeren(MSFlexGrid1);
+    suche.Einlesen(music() + "/system volume INFORMATION");
+    EXPECT_EQ(spalte(), QStringList({ "" }));
+    EXPECT_TRUE(meldungen.shown.isEmpty());
+}
+
+TEST_F(ArchivTest, OnlyMp3FilesAreSongsHiddenOrNotAndSkippedEntriesStaySilent)
+{
+    QSet<QString> erwartet = { song(".versteckt.mp3"), song("LAUT.MP3"), song(".Versteckter Ordner/a.Mp3"),
+        song("Ordner.mp3/innen.mp3"), song(QString::fromUtf8("Grüße.mp3")) };
+    song("notiz.txt");
+    song("lied.mp3.bak");
+    song("lied.mp4");
+    Mp3Frames::writeFile(music() + "/leer.mp3", {});
+#ifdef Q_OS_LINUX
+    QFile::link(music() + "/gibtsnicht.mp3", music() + "/kaputt.mp3");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(music() + "/rohr.mp3").constData(), 0644), 0);
+    // Names that are not valid UTF-8, made through the standard library: Qt cannot name them.
+    const std::filesystem::path ordner = QFile::encodeName(music()).toStdString();
+    std::ofstream(ordner / "kaputt\xff.mp3") << Songs::audio().toStdString();
+    std::filesystem::create_directory(ordner / "Ordner\xfe");
+    std::ofstream(ordner / "Ordner\xfe" / "innen.mp3") << Songs::audio().toStdString();
+    ASSERT_TRUE(std::filesystem::exists(ordner / "Ordner\xfe" / "innen.mp3"));
+#endif
+
+    suche.Einlesen(music());
+    EXPECT_EQ(pfadMenge(), erwartet);
+    EXPECT_TRUE(meldungen.shown.isEmpty());
+    EXPECT_TRUE(errors.reports.isEmpty());
+#ifdef Q_OS_LINUX
+    std::filesystem::remove_all(ordner);
+#endif
+}
+
+#ifdef Q_OS_UNIX
+TEST_F(ArchivTest, SymbolicLinksNeitherLoopNorListASongTwice)
+{
+    const QString echt = song("A/echt.mp3");
+    QTemporaryDir aussen;
+    const QString fremd = Songs::write(aussen.path(), "fremd.mp3");
+    QFile::link(music(), music() + "/A/zurueck"); // points back up: would loop
+    QFile::link(music() + "/A", music() + "/B"); // the same folder again
+    QFile::link(echt, music() + "/verweis.mp3"); // the same file again
+    QFile::link(fremd, music() + "/A/fremd.mp3"); // a file outside: listed once
+    QFile::link(fremd, music() + "/A/nochmal.mp3");
+    const QString nachbar = song("C/nachbar.mp3");
+    QFile::link(nachbar, music() + "/C/nachbar-verweis.mp3"); // listed before or after its target
+
+    suche.Einlesen(music());
+
+    QStringList ziele;
+    for (const QString& pfad : spalte())
+        ziele << QFileInfo(pfad).canonicalFilePath();
+    QStringList erwartet;
+    for (const QString& pfad : { echt, fremd, nachbar })
+        erwartet << QFileInfo(pfad).canonicalFilePath();
+    ziele.sort();
+    erwartet.sort();
+    EXPECT_EQ(ziele, erwartet);
+}
+
+TEST_F(ArchivTest, BackslashEndingAFolderNameStaysInThePaths)
+{
+    // Beside "a\" a folder "a" whose song a wrong path would list twice.
+    const QString schraeg = Songs::write(music(), "a\\/x.mp3", Songs::tag("Schraeg", "B", 0));
+    const QString tiefer = Songs::write(music(), "a\\/b/y.mp3", Songs::tag("Tiefer", "B", 0));
+    const QString gerade = Songs::write(music(), "a/x.mp3", Songs::tag("Gerade", "B", 0));
+
+    suche.Einlesen(music());
+
+    QMap<QString, QString> titel;
+    for (int row = 1; row < MSFlexGrid1.Rows(); ++row)
+        titel.insert(MSFlexGrid1.TextMatrix(row, Archiv::Pfad), MSFlexGrid1.TextMatrix(row, Archiv::Titel));
+    EXPECT_EQ(MSFlexGrid1.Rows(), 4);
+    EXPECT_EQ(titel, (QMap<QString, QString> { { schraeg, "Schraeg" }, { tiefer, "Tiefer" }, { gerade, "Gerade" } }));
+}
+
+TEST_F(ArchivTest, UnreadableFolderIsSkippedAndTheScanGoesOn)
+{
+    const QString gut = song("gut.mp3");
+    const QString danach = song("Z/danach.mp3");
+    song("Gesperrt/a.mp3");
+    QFile::setPermissions(music() + "/Gesperrt", QFileDevice::Permissions());
+    const bool gesperrt = QDir(music() + "/Gesperrt").entryList(QDir::Files).isEmpty();
+
+    suche.Einlesen(music());
+    QFile::setPermissions(
+        music() + "/Gesperrt", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    if (!gesperrt)
+        GTEST_SKIP() << "running with rights that read every folder";
+    EXPECT_EQ(pfadMenge(), QSet<QString>({ gut, danach }));
+    EXPECT_TRUE(meldungen.shown.isEmpty());
+}
+#endif
+
+TEST_F(ArchivTest, FilesVanishingDuringTheScanAreSkipped)
+{
+    for (int i = 0; i < 20; ++i)
+        song(QString("lied%1.mp3").arg(i));
+    const QString spaeter = song("Unter/spaeter.mp3");
+    // Runs while the scan processes events after the first entry of the
+    // listing (a song or the subfolder): the songs not listed yet vanish.
+    QStringList vorher;
+    QTimer::singleShot(0, [&] {
+        vorher = spalte();
+        vorher.removeAll(QString()); // the empty row of the emptied grid
+        for (int i = 0; i < 20; ++i) {
+            const QString pfad = music() + QString("/lied%1.mp3").arg(i);
+            if (!vorher.contains(pfad))
+                QFile::remove(pfad);
+        }
+    });
+
+    suche.Einlesen(music());
+    ASSERT_LE(vorher.size(), 1);
+    EXPECT_EQ(spalte(), vorher + QStringList({ spaeter }));
+    EXPECT_EQ(lblGefunden, QString("Gefundene Lieder: %1").arg(vorher.size() + 1));
+    EXPECT_TRUE(meldungen.shown.isEmpty());
+    EXPECT_TRUE(errors.reports.isEmpty());
 }
 
 } // namespace

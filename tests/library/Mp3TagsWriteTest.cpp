@@ -132,20 +132,16 @@ TEST_F(Mp3TagsWriteTest, PlayingSongIsLetGoForTheWriteAndResumedAtTheSamePlace)
     player.loaded[1] = datei;
     player.position = 83000;
     player.state = [&] { return "=" + modMP3Tags::GetSongName(datei); };
-
     tags.SetSongName(datei, "Neu");
-
     EXPECT_EQ(player.calls,
         QStringList({ "GetPosition(1)=Alter Titel", "StopMP3(1)=Alter Titel", "OpenMP3(1,)=Alter Titel",
             "OpenMP3(1," + datei + ")=Neu", "SetPosition(1,83000)=Neu", "PlayMP3(1)=Neu" }));
-}
 
-TEST_F(Mp3TagsWriteTest, SongLoadedAtPositionZeroIsClosedButNotRestarted)
-{
-    const QString datei = tagged();
-    player.loaded[0] = datei;
-    tags.SetSongGenre(datei, "Pop");
-    EXPECT_EQ(player.calls, QStringList({ "GetPosition(0)", "StopMP3(0)", "OpenMP3(0,)" }));
+    // Loaded but not started: closed for the write, not restarted.
+    player.calls.clear();
+    player.position = 0;
+    tags.SetSongName(datei, "Wieder");
+    EXPECT_EQ(player.calls, QStringList({ "GetPosition(1)=Neu", "StopMP3(1)=Neu", "OpenMP3(1,)=Neu" }));
 }
 
 TEST_F(Mp3TagsWriteTest, FailedWriteLeavesShortAndMissingFilesAndStillResumesThePlayingSong)
@@ -168,29 +164,21 @@ TEST_F(Mp3TagsWriteTest, FailedWriteLeavesShortAndMissingFilesAndStillResumesThe
     EXPECT_FALSE(QFile::exists(fehlt));
 }
 
-TEST_F(Mp3TagsWriteTest, AnotherVanishedFileIsNotThePlayersFile)
-{
-    // Both missing: the player's song vanished, and so did the one being written.
-    player.loaded[0] = music() + "/weg1.mp3";
-    player.position = 1000;
-    tags.SetSongName(music() + "/weg2.mp3", "Neu");
-    tags.SetBand(music() + "/Unter/../weg2.mp3", "Band");
-    EXPECT_TRUE(player.calls.isEmpty());
-
-    // The same vanished song, spelled another way, is the player's.
-    tags.SetSongGenre(music() + "/Unter/../weg1.mp3", "Pop");
-    EXPECT_EQ(player.calls.first(), "GetPosition(0)");
-}
-
-TEST_F(Mp3TagsWriteTest, OtherSongsAndOtherPlayersAreLeftAlone)
+TEST_F(Mp3TagsWriteTest, OtherSongsOtherPlayersAndOtherVanishedFilesAreLeftAlone)
 {
     const QString datei = tagged();
     player.loaded[0] = tagged("anderes.mp3");
     player.loaded[1] = datei; // loaded, but not on the player in use
     player.position = 1000;
     tags.SetSongName(datei, "Neu");
-    tags.SetBand(datei, "Band");
+    // Both missing: the player's song vanished, and so did the one being written.
+    player.loaded[0] = music() + "/weg1.mp3";
+    tags.SetBand(music() + "/Unter/../weg2.mp3", "Band");
     EXPECT_TRUE(player.calls.isEmpty());
+
+    // The same vanished song, spelled another way, is the player's.
+    tags.SetSongGenre(music() + "/Unter/../weg1.mp3", "Pop");
+    EXPECT_EQ(player.calls.first(), "GetPosition(0)");
 
     modMP3Tags ohnePlayer;
     ohnePlayer.SetSongName(datei, "Ohne Player");

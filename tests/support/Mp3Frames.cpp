@@ -14,37 +14,21 @@ constexpr int kMpeg1Bitrates[] = { 0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160,
 constexpr int kLowBitrates[] = { 0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160 };
 constexpr int kRates[3][3] = { { 44100, 48000, 32000 }, { 22050, 24000, 16000 }, { 11025, 12000, 8000 } };
 
-// 0 = MPEG-1, 1 = MPEG-2, 2 = MPEG-2.5
-int versionOf(const Format& format)
+// {version, rate index}; version 0 = MPEG-1, 1 = MPEG-2, 2 = MPEG-2.5
+std::pair<int, int> versionAndRate(const Format& format)
 {
     for (int version = 0; version < 3; ++version) {
-        for (int rate : kRates[version]) {
-            if (rate == format.sampleRate)
-                return version;
+        for (int index = 0; index < 3; ++index) {
+            if (kRates[version][index] == format.sampleRate)
+                return { version, index };
         }
     }
     qFatal("Mp3Frames: no MPEG sample rate %d", format.sampleRate);
 }
 
-int rateIndex(const Format& format)
+int versionOf(const Format& format)
 {
-    const int* rates = kRates[versionOf(format)];
-    return int(std::find(rates, rates + 3, format.sampleRate) - rates);
-}
-
-int bitrateIndex(const Format& format, int kbps)
-{
-    const int* table = versionOf(format) == 0 ? kMpeg1Bitrates : kLowBitrates;
-    const int* found = std::find(table + 1, table + 15, kbps);
-    if (found == table + 15)
-        qFatal("Mp3Frames: bitrate %d not allowed at %d Hz", kbps, format.sampleRate);
-    return int(found - table);
-}
-
-int frameBytes(const Format& format, int kbps, bool padding)
-{
-    const int factor = versionOf(format) == 0 ? 144 : 72;
-    return factor * kbps * 1000 / format.sampleRate + (padding ? 1 : 0);
+    return versionAndRate(format).first;
 }
 
 int sideInfoBytes(const Format& format)
@@ -54,24 +38,10 @@ int sideInfoBytes(const Format& format)
     return format.mono ? 9 : 17;
 }
 
-void putBigEndian(QByteArray& bytes, int at, quint32 value, int width = 4)
+void put(QByteArray& bytes, int at, quint32 value, int width = 4, bool littleEndian = false)
 {
     for (int i = 0; i < width; ++i)
-        bytes[at + i] = char(value >> (8 * (width - 1 - i)));
-}
-
-void putLittleEndian(QByteArray& bytes, int at, quint32 value)
-{
-    for (int i = 0; i < 4; ++i)
-        bytes[at + i] = char(value >> (8 * i));
-}
-
-QByteArray syncsafe(quint32 value)
-{
-    QByteArray bytes(4, '\0');
-    for (int i = 0; i < 4; ++i)
-        bytes[i] = char((value >> (7 * (3 - i))) & 0x7F);
-    return bytes;
+        bytes[at + i] = char(value >> (8 * (littleEndian ? i : width - 1 - i)));
 }
 
 } // namespace
@@ -112,10 +82,15 @@ int samplesPerFrame(const Format& format)
 QByteArray silentFrame(const Format& format, int bitrateKbps, bool padding)
 {
     static constexpr int kVersionBits[] = { 3, 2, 0 };
-    QByteArray frame(frameBytes(format, bitrateKbps, padding), '\0');
+    const auto [version, rate] = versionAndRate(format);
+    const int* bitrates = version == 0 ? kMpeg1Bitrates : kLowBitrates;
+    const int bitrate = int(std::find(bitrates + 1, bitrates + 15, bitrateKbps) - bitrates);
+    if (bitrate == 15)
+        qFatal("Mp3Frames: bitrate %d not allowed at %d Hz", bitrateKbps, format.sampleRate);
+    QByteArray frame((version == 0 ? 144 : 72) * bitrateKbps * 1000 / format.sampleRate + (padding ? 1 : 0), '\0');
     frame[0] = char(0xFF);
-    frame[1] = char(0xE0 | kVersionBits[versionOf(format)] << 3 | 1 << 1 | 1); // Layer III, no CRC
-    frame[2] = char(bitrateIndex(format, bitrateKbps) << 4 | rateIndex(format) << 2 | (padding ? 2 : 0));
+    frame[1] = char(0xE0 | kVersionBits[version] << 3 | 1 << 1 | 1); // Layer III, no CRC
+    frame[2] = char(bitrate << 4 | rate << 2 | (padding ? 2 : 0));
     frame[3] = char(format.mono ? 0xC0 : 0x00);
     return frame;
 }
@@ -134,9 +109,9 @@ QByteArray xingFrame(
     QByteArray frame = silentFrame(format, bitrateKbps);
     int at = 4 + sideInfoBytes(format);
     frame.replace(at, 4, cbr ? "Info" : "Xing");
-    putBigEndian(frame, at + 4, 0x7); // frames, bytes, TOC
-    putBigEndian(frame, at + 8, quint32(frameCount));
-    putBigEndian(frame, at + 12, quint32(streamBytes));
+    put(frame, at + 4, 0x7); // frames, bytes, TOC
+    put(frame, at + 8, quint32(frameCount));
+    put(frame, at + 12, quint32(streamBytes));
     for (int i = 0; i < 100; ++i)
         frame[at + 16 + i] = char(i * 256 / 100);
     at += 116;
@@ -155,11 +130,11 @@ QByteArray vbriFrame(const Format& format, int bitrateKbps, int frameCount, int 
     QByteArray frame = silentFrame(format, bitrateKbps);
     constexpr int kAt = 4 + 32;
     frame.replace(kAt, 4, "VBRI");
-    putBigEndian(frame, kAt + 4, 1, 2); // version
-    putBigEndian(frame, kAt + 6, 0, 2); // delay
-    putBigEndian(frame, kAt + 8, 75, 2); // quality
-    putBigEndian(frame, kAt + 10, quint32(streamBytes));
-    putBigEndian(frame, kAt + 14, quint32(frameCount));
+    put(frame, kAt + 4, 1, 2); // version
+    put(frame, kAt + 6, 0, 2); // delay
+    put(frame, kAt + 8, 75, 2); // quality
+    put(frame, kAt + 10, quint32(streamBytes));
+    put(frame, kAt + 14, quint32(frameCount));
     return frame;
 }
 
@@ -168,7 +143,7 @@ QByteArray withFrameCount(QByteArray file, quint32 frameCount)
     qsizetype at = file.indexOf("Xing");
     at = at >= 0 ? at : file.indexOf("Info");
     at = at >= 0 ? at + 8 : file.indexOf("VBRI") + 14;
-    putBigEndian(file, int(at), frameCount);
+    put(file, int(at), frameCount);
     return file;
 }
 
@@ -176,22 +151,25 @@ QByteArray id3v2Tag(int paddingBytes, const QByteArray& title)
 {
     QByteArray text = QByteArray(1, '\0') + title; // ISO-8859-1
     QByteArray textFrame = "TIT2" + QByteArray(4, '\0') + QByteArray(2, '\0') + text;
-    putBigEndian(textFrame, 4, quint32(text.size()));
+    put(textFrame, 4, quint32(text.size()));
     const QByteArray body = textFrame + QByteArray(paddingBytes, '\0');
-    return QByteArray("ID3\x03\x00\x00", 6) + syncsafe(quint32(body.size())) + body;
+    QByteArray size(4, '\0');
+    for (int i = 0; i < 4; ++i)
+        size[i] = char((body.size() >> (7 * (3 - i))) & 0x7F); // syncsafe
+    return QByteArray("ID3\x03\x00\x00", 6) + size + body;
 }
 
 QByteArray apeTag(const QByteArray& key, const QByteArray& value)
 {
     QByteArray item(8, '\0');
-    putLittleEndian(item, 0, quint32(value.size()));
+    put(item, 0, quint32(value.size()), 4, true);
     item += key + '\0' + value;
     auto block = [&](bool header) {
         QByteArray bytes = QByteArray("APETAGEX") + QByteArray(24, '\0');
-        putLittleEndian(bytes, 8, 2000);
-        putLittleEndian(bytes, 12, quint32(item.size() + 32)); // items and footer
-        putLittleEndian(bytes, 16, 1);
-        putLittleEndian(bytes, 20, 0x80000000u | (header ? 0x20000000u : 0));
+        put(bytes, 8, 2000, 4, true);
+        put(bytes, 12, quint32(item.size() + 32), 4, true); // items and footer
+        put(bytes, 16, 1, 4, true);
+        put(bytes, 20, 0x80000000u | (header ? 0x20000000u : 0), 4, true);
         return bytes;
     };
     return block(true) + item + block(false);
