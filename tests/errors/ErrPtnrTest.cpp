@@ -73,6 +73,8 @@ TEST_F(ErrPtnrHistory, ValueTextsNameTheKindOfValue)
     EXPECT_EQ(reporter().history().mid(1, 2), QStringList({ "\tsender:\t[OBJECT:QTimer]", "\tother:\t[NOTHING]" }));
     EXPECT_EQ(ErrPtnr::LPSTRToVBString(QStringLiteral("Service Pack 3") + QChar(0) + "xx"), "Service Pack 3");
     EXPECT_EQ(ErrPtnr::LPSTRToVBString("ohne Ende"), QString()) << "no NUL, no text";
+    EXPECT_EQ(ErrPtnr::LPSTRToVBString(QChar(0) + QStringLiteral("Rest")), QString())
+        << "a leading NUL ends it at once";
 }
 
 TEST_F(ErrPtnrOnError, ShowsTheFaultAndReturnsTheChosenCode)

@@ -219,6 +219,13 @@ TEST_F(ArchivTest, FirstSongIsSelectedAndHeadersWrittenAgain)
     EXPECT_EQ(MSFlexGrid1.ColSel(), 5);
     EXPECT_EQ(MSFlexGrid1.TopRow(), 1);
     EXPECT_TRUE(spalte()[0].startsWith(music() + "/") && !spalte()[0].contains("//"));
+
+    // Labelling only the playlist leaves the archive's headers alone.
+    MSFlexGrid1.setTextMatrix(0, 3, "x");
+    MSFlexGrid2.setTextMatrix(0, 3, "x");
+    archiv.TabellenBeschriften(true);
+    EXPECT_EQ(MSFlexGrid1.TextMatrix(0, 3), "x");
+    EXPECT_EQ(MSFlexGrid2.TextMatrix(0, 3), "Start");
 }
 
 TEST_F(ArchivTest, SkippedFoldersAndPaths)
