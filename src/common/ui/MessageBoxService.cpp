@@ -38,9 +38,7 @@ MessageBoxService::MessageBoxService(QWidget* owner)
 
 void MessageBoxService::setOwners(const QList<QWidget*>& owners)
 {
-    m_owners.clear();
-    for (QWidget* owner : owners)
-        m_owners << owner;
+    m_owners = { owners.begin(), owners.end() };
 }
 
 QWidget* MessageBoxService::owner() const
