@@ -28,6 +28,12 @@ QString OhneSemikolon(const QString& text)
     return result.replace(QLatin1Char(';'), QLatin1Char('_'));
 }
 
+QString Anzeigetext(const QString& text)
+{
+    const qsizetype nul = text.indexOf(QChar(u'\0'));
+    return nul < 0 ? text : text.left(nul);
+}
+
 void MySleep(int millisec)
 {
     // A local loop sleeps until an event or the timer comes, instead of polling a core away.

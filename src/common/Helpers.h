@@ -26,6 +26,11 @@ T Max(const T& val1, const T& val2)
 // Every ";" becomes "_": the playlist file uses ";" as its field separator.
 QString OhneSemikolon(const QString& text);
 
+// The text as the screen shows it: up to its first NUL. Tag fields padded
+// with NUL bytes keep them in the cells (they are compared, sorted and
+// stored), but a label or a grid draws only what stands before them.
+QString Anzeigetext(const QString& text);
+
 // Waits the given milliseconds while pending events keep running, so the
 // screen stays alive during animations and polling loops.
 void MySleep(int millisec);
