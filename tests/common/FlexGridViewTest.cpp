@@ -244,6 +244,20 @@ TEST_F(FlexGridViewTest, PaintsTheGridColoursAndSizesExactly)
     EXPECT_EQ(pixel(view->viewport(), QPoint(20, view->viewport()->height() - 3)), name(colours.backBkg));
 }
 
+// Tag fields padded with NUL bytes would show a box for each NUL.
+TEST_F(FlexGridViewTest, DrawsACellTextOnlyUpToItsFirstNul)
+{
+    const auto zelle = [&] {
+        view->viewport()->repaint();
+        return view->viewport()->grab(view->visualRect(grid.index(0, 0))).toImage();
+    };
+    const QImage ohneNul = zelle();
+    const QString gepolstert = QStringLiteral("Lied 1") + QString(24, QChar(u'\0'));
+    grid.setTextMatrix(1, 0, gepolstert);
+    EXPECT_EQ(zelle(), ohneNul);
+    EXPECT_EQ(grid.TextMatrix(1, 0), gepolstert) << "the cell keeps its NULs";
+}
+
 TEST_F(FlexGridViewTest, LosingTheFocusValidates)
 {
     window.activateWindow();

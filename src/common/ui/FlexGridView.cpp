@@ -1,6 +1,7 @@
 #include "common/ui/FlexGridView.h"
 
 #include "common/FlexGrid.h"
+#include "common/Helpers.h"
 #include "common/Twips.h"
 #include "common/ui/InputCodes.h"
 
@@ -11,12 +12,30 @@
 #include <QResizeEvent>
 #include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
+
+namespace {
+
+// Cells keep the NUL padding of tag fields for comparing, sorting and storing;
+// the screen shows each text only up to its first NUL, not a box per NUL.
+class Anzeigedelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QString displayText(const QVariant& value, const QLocale& locale) const override
+    {
+        return Anzeigetext(QStyledItemDelegate::displayText(value, locale));
+    }
+};
+
+} // namespace
 
 FlexGridView::FlexGridView(QWidget* parent)
     : QTableView(parent)
 {
+    setItemDelegate(new Anzeigedelegate(this));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
