@@ -18,6 +18,8 @@ public:
     virtual bool laden() = 0;
     // Scans the music folder into the archive.
     virtual void Einlesen(const QString& Startordner) = 0;
+    // Whether a scan is running; it lets events through, so commands can arrive meanwhile.
+    virtual bool liestEin() const = 0;
     virtual FlexGrid& Archiv() = 0;
     // Shows the report in the message frame and starts the timer that hides it.
     virtual void Startmeldung(const StartReport& report) = 0;

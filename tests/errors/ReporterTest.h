@@ -1,10 +1,8 @@
 #pragma once
 
 #include "common/Clock.h"
-#include "errors/ErrorReport.h"
-#include "errors/ErrorWindow.h"
-#include "errors/ErrPtnr.h"
 #include "platform/AppPaths.h"
+#include "support/ScriptedErrorWindow.h"
 
 #include <gtest/gtest.h>
 #include <QFile>
@@ -25,20 +23,6 @@ public:
 
     QDateTime now() const override { return time; }
     qint64 milliseconds() const override { return time.toMSecsSinceEpoch(); }
-};
-
-// Plays the operator: answers each report with the next scripted code
-// (Prozedur verlassen once the script is used up) and keeps the reports.
-class ScriptedWindow : public ErrorWindow {
-public:
-    QList<int> codes;
-    QList<ErrorReport> reports;
-
-    int showReport(const ErrorReport& report) override
-    {
-        reports << report;
-        return codes.isEmpty() ? 2 : codes.takeFirst();
-    }
 };
 
 // A fresh reporter per test: fixed clock, scripted window, error files in a
@@ -69,6 +53,6 @@ protected:
 
     QTemporaryDir folder;
     FakeClock clock;
-    ScriptedWindow window;
+    ScriptedErrorWindow window;
     int programEnds = 0;
 };

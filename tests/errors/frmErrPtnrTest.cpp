@@ -68,17 +68,12 @@ TEST_F(frmErrPtnrWindow, ShowsTheReportUnderGermanCaptions)
         QStringLiteral("Es liegt ein Problem vor, mit dem Sie sich an den technischen Support von Quorvane wenden "
                        "sollten. Bitte nutzen Sie zum Versenden des Fehlerreports die EMail-Funktion."));
 
-    // Each title stands on the line of its value.
-    auto* rows = qobject_cast<QGridLayout*>(window.findChild<QGroupBox*>("framFehler")->layout());
-    ASSERT_NE(rows, nullptr);
-    const QStringList titles { "Fehler-Nr:", "Modul:", "Prozedur:", "Zeilen-Nr.:" };
-    for (int row = 0; row < ErrorReport::kRowCount; ++row) {
-        auto* title = qobject_cast<QLabel*>(rows->itemAtPosition(row, 0)->widget());
-        ASSERT_NE(title, nullptr);
-        EXPECT_EQ(title->text(), titles[row]);
-        EXPECT_EQ(rows->itemAtPosition(row, 1)->widget(), window.lblError(row));
-        EXPECT_EQ(window.lblError(row)->text(), sampleReport().rows[row]);
-    }
+    QStringList titles;
+    for (const QLabel* label : window.findChild<QGroupBox*>("framFehler")->findChildren<QLabel*>())
+        titles << label->text();
+    EXPECT_EQ(titles,
+        QStringList(
+            { "Fehler-Nr:", "Überlauf (6)", "Modul:", "frmMain", "Prozedur:", "Naechstes", "Zeilen-Nr.:", "0" }));
 
     // Continuation bits 3 offer only the first two continuations.
     QStringList buttons;

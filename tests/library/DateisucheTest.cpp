@@ -12,7 +12,6 @@ class DateisucheTest : public LibraryTest {
 protected:
     void SetUp() override
     {
-        LibraryTest::SetUp();
         suche.setGefundenAnzeige([this](const QString& text) {
             anzeigen << text;
             if (anzeigen.size() == endeBeiFund)
@@ -40,14 +39,17 @@ TEST_F(DateisucheTest, CountsFilesFoldersAndKibibytes)
     for (const char* name : { "a.mp3", "A/b.mp3", "A/B/c.mp3" })
         Mp3Frames::writeFile(music() + "/" + name, QByteArray(2560, 'x'));
     QDir().mkpath(music() + "/Leer");
+    // The counts go on from the caller's; a 16-bit count would overflow here.
+    nFiles = 32766;
 
     EXPECT_EQ(find(music()), 6);
-    EXPECT_EQ(nFiles, 3);
+    EXPECT_EQ(nFiles, 32769);
     EXPECT_EQ(nDirs, 4);
     ASSERT_EQ(files.size(), 4);
     EXPECT_EQ(files[0], "");
     EXPECT_EQ(files[1], music() + "/a.mp3");
-    EXPECT_EQ(anzeigen, QStringList({ "Gefundene Lieder: 1", "Gefundene Lieder: 2", "Gefundene Lieder: 3" }));
+    EXPECT_EQ(
+        anzeigen, QStringList({ "Gefundene Lieder: 32767", "Gefundene Lieder: 32768", "Gefundene Lieder: 32769" }));
 }
 
 TEST_F(DateisucheTest, PatternSubfolderSwitchAndEmptyPath)
@@ -86,19 +88,6 @@ TEST_F(DateisucheTest, EventsRunWhileOnlySkippedEntriesAreListed)
     find(music());
     EXPECT_EQ(nFiles, 0);
     EXPECT_TRUE(timerLief);
-}
-
-TEST_F(DateisucheTest, CountsPast32767Files)
-{
-    // 100 folders of 328 one-byte files: 32,800 songs.
-    for (int ordner = 0; ordner < 100; ++ordner) {
-        for (int datei = 0; datei < 328; ++datei)
-            Mp3Frames::writeFile(QString("%1/%2/%3.mp3").arg(music()).arg(ordner).arg(datei), "x");
-    }
-    find(music());
-    EXPECT_EQ(nFiles, 32800);
-    EXPECT_EQ(files.size(), 32801);
-    EXPECT_EQ(anzeigen.last(), "Gefundene Lieder: 32800");
 }
 
 } // namespace

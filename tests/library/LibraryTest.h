@@ -1,18 +1,11 @@
 #pragma once
 
-#include "common/ProgrammEnde.h"
-#include "errors/ErrorReport.h"
-#include "errors/ErrorWindow.h"
-#include "errors/ErrPtnr.h"
-#include "platform/AppPaths.h"
-#include "playback/PlayerControl.h"
+#include "support/FakePlayer.h"
 #include "support/Mp3Frames.h"
 #include "support/RecordingMessages.h"
+#include "support/ReporterScope.h"
 
 #include <gtest/gtest.h>
-#include <QTemporaryDir>
-
-#include <functional>
 
 // MP3 files for the library tests: a few frames with or without an ID3v1 tag.
 namespace Songs {
@@ -42,74 +35,12 @@ inline QString write(const QString& folder, const QString& relativePath, const Q
 
 } // namespace Songs
 
-// Stands for the operator at the error window: always "Prozedur verlassen".
-class RecordingErrorWindow : public ErrorWindow {
-public:
-    QList<ErrorReport> reports;
-    int showReport(const ErrorReport& report) override
-    {
-        reports << report;
-        return 2;
-    }
-};
-
-// A player that only records the calls made to it, as "Name(index,argument)".
-class FakePlayer : public PlayerControl {
-public:
-    QString loaded[4];
-    qint64 position = 0;
-    QStringList calls;
-    // Appended to each recorded call, to see the world at that moment.
-    std::function<QString()> state = [] { return QString(); };
-
-    void OpenMP3(int index, const QString& datei) override
-    {
-        record(QStringLiteral("OpenMP3(%1,%2)").arg(index).arg(datei));
-        loaded[index] = datei;
-    }
-    void PlayMP3(int index) override { record(QStringLiteral("PlayMP3(%1)").arg(index)); }
-    void PauseMP3(int index) override { record(QStringLiteral("PauseMP3(%1)").arg(index)); }
-    void StopMP3(int index) override { record(QStringLiteral("StopMP3(%1)").arg(index)); }
-    qint64 GetPosition(int index) override
-    {
-        record(QStringLiteral("GetPosition(%1)").arg(index));
-        return position;
-    }
-    void SetPosition(int index, qint64 value) override
-    {
-        record(QStringLiteral("SetPosition(%1,%2)").arg(index).arg(value));
-    }
-    qint64 GetLength(int) override { return 0; }
-    int GetStatus(int) override { return Other; }
-    QString GetFileName(int index) override { return loaded[index]; }
-    qint64 GetSongLength(const QString&) override { return 0; }
-
-private:
-    void record(const QString& call) { calls << call + state(); }
-};
-
 // Fresh folders per test: songs go below music(), the error log into the
-// program folder next to it; faults are answered by a recording window.
+// program folder next to it; every fault leaves its procedure.
 class LibraryTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_dir.isValid());
-        AppPaths::setProgramFolder(m_dir.path());
-        ErrPtnr::instance().reset();
-        ErrPtnr::instance().setWindow(&errors);
-        ProgrammEnde = false;
-    }
-    void TearDown() override
-    {
-        ErrPtnr::instance().setWindow(nullptr);
-        ProgrammEnde = false;
-    }
+    QString music() const { return scope.folder.path() + QStringLiteral("/Musik"); }
 
-    QString music() const { return m_dir.path() + QStringLiteral("/Musik"); }
-
-    RecordingErrorWindow errors;
-
-private:
-    QTemporaryDir m_dir;
+    ReporterScope scope { ErrPtnr::ProzedurVerlassen };
+    ScriptedErrorWindow& errors = scope.errors;
 };

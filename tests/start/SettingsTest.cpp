@@ -6,12 +6,9 @@
 #include "start/SettingText.h"
 
 #include <gtest/gtest.h>
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <QStandardPaths>
 
 namespace {
 
@@ -27,23 +24,20 @@ protected:
     }
 
     ReporterScope scope;
-    AnsweringErrorWindow& errors = scope.errors;
+    ScriptedErrorWindow& errors = scope.errors;
     MemorySettingsStore store;
 };
 
 TEST_F(SettingsTest, FirstRunGivesTheTableDefaults)
 {
     const StartSettings w = load(store);
-    const QString musik = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
-    EXPECT_EQ(w.Pfad, musik.isEmpty() ? QDir::homePath() : musik);
+    EXPECT_TRUE(QFileInfo(w.Pfad).isAbsolute()) << w.Pfad.toStdString();
     EXPECT_EQ(w.Farbe, 0 + 256 * 255 + 65536 * 255); // cyan
     EXPECT_EQ(w.Hintergrundfarbe, 65536 * 255); // blue
     // Checked exactly: Maximieren, Spiel, Pause, Windows.
     EXPECT_TRUE(w.Maximieren && w.Spiel && w.Pause && w.Windows);
     EXPECT_FALSE(w.Zufall || w.Doppelklick || w.Muelleimer || w.Playliste || w.RechteMaus);
-    EXPECT_EQ(w.Winamp,
-        QDir::toNativeSeparators(QCoreApplication::applicationDirPath()) + QDir::separator() + "winamp"
-            + QDir::separator() + "winamp.exe");
+    EXPECT_EQ(std::tuple(w.PW, w.Anzahl, w.Fading, w.S), std::tuple(QString(), 0, 10, 3));
     EXPECT_TRUE(store.writes.isEmpty()) << "reading writes nothing";
     EXPECT_TRUE(errors.reports.isEmpty());
 }
@@ -111,7 +105,7 @@ TEST_F(SettingsTest, CorruptValueGoesToTheReporterAndTheFieldKeepsItsDefault)
     EXPECT_EQ(w.S, 1);
 
     // Leaving the procedure instead stops reading the remaining keys.
-    errors.code = ErrPtnr::ProzedurVerlassen;
+    errors.otherwise = ErrPtnr::ProzedurVerlassen;
     store.values.insert("Data/S", "0");
     Procedure proc("frmStart", "void frmStart::Form_Load()");
     StartSettings verlassen = StartSettings::defaults();

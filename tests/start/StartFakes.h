@@ -1,17 +1,13 @@
 #pragma once
 
 #include "common/FlexGrid.h"
-#include "common/ProgrammEnde.h"
-#include "errors/ErrorReport.h"
-#include "errors/ErrorWindow.h"
-#include "errors/ErrPtnr.h"
 #include "errors/FaultError.h"
-#include "platform/AppPaths.h"
 #include "start/JukeboxScreen.h"
 #include "start/SettingsStore.h"
 #include "support/RecordingMessages.h"
+#include "support/ReporterScope.h"
 
-#include <QTemporaryDir>
+#include <functional>
 
 // The store as a map "section/key" -> text; can be switched to refuse writing.
 class MemorySettingsStore : public SettingsStore {
@@ -33,42 +29,6 @@ public:
     QString location() const override { return QStringLiteral("memory"); }
 };
 
-// Answers every fault with the given continuation and keeps the reports.
-class AnsweringErrorWindow : public ErrorWindow {
-public:
-    int code = 1; // Fortsetzen
-    QList<ErrorReport> reports;
-
-    int showReport(const ErrorReport& report) override
-    {
-        reports << report;
-        return code;
-    }
-};
-
-// One test's world: the program's files in a temporary folder, a fresh error
-// reporter that answers through `errors`, and no shutdown in progress.
-class ReporterScope {
-public:
-    ReporterScope()
-    {
-        AppPaths::setProgramFolder(folder.path());
-        ErrPtnr::instance().reset();
-        ErrPtnr::instance().setWindow(&errors);
-        ProgrammEnde = false;
-    }
-    ~ReporterScope()
-    {
-        ErrPtnr::instance().setWindow(nullptr);
-        ErrPtnr::instance().reset();
-        AppPaths::setProgramFolder(QString());
-        ProgrammEnde = false;
-    }
-
-    QTemporaryDir folder;
-    AnsweringErrorWindow errors;
-};
-
 // The jukebox screen as the start window sees it: records the calls, and
 // its scan appends the given titles to the archive.
 class FakeScreen : public JukeboxScreen {
@@ -79,6 +39,9 @@ public:
     StartReport report;
     bool maximiert = false;
     bool ladenFehler = false; // laden() throws
+    // Run inside laden() and Einlesen(), to look at the start window meanwhile.
+    std::function<void()> beimLaden = [] {};
+    std::function<void()> beimEinlesen = [] {};
 
     FakeScreen()
     {
@@ -88,6 +51,7 @@ public:
     bool laden() override
     {
         calls << QStringLiteral("laden");
+        beimLaden();
         if (ladenFehler)
             throw FaultError(5, QStringLiteral("Ungültiger Prozeduraufruf oder ungültiges Argument"));
         return true;
@@ -95,6 +59,7 @@ public:
     void Einlesen(const QString& Startordner) override
     {
         calls << QStringLiteral("Einlesen ") + Startordner;
+        beimEinlesen();
         for (const QString& t : titel) {
             if (archiv.Rows() == 2 && archiv.TextMatrix(1, 0).isEmpty())
                 archiv.setTextMatrix(1, 0, t);
@@ -102,6 +67,7 @@ public:
                 archiv.AddItem(t);
         }
     }
+    bool liestEin() const override { return false; }
     FlexGrid& Archiv() override { return archiv; }
     void Startmeldung(const StartReport& r) override
     {

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -154,6 +155,7 @@ bool frmMain::Form_Load()
 
 void frmMain::Einlesen(const QString& Startordner)
 {
+    QScopedValueRollback liestEin(m_liestEin, true);
     m_liedersuche.Einlesen(Startordner);
 }
 
@@ -334,10 +336,13 @@ void frmMain::playerSchliessen()
 
 void frmMain::menuNeuEinlesen_Click()
 {
+    // A second scan nested into a running one would add every row twice.
+    if (m_liestEin)
+        return;
     Procedure proc("frmMain", "void frmMain::menuNeuEinlesen_Click()");
     if (!proc.run([&] { m_archiv.TabelleLeeren(MSFlexGrid1); }))
         return;
-    proc.run([&] { m_liedersuche.Einlesen(m_start.werte().Pfad); });
+    proc.run([&] { Einlesen(m_start.werte().Pfad); });
 }
 
 void frmMain::menuExplorerAnzeigen_Click()
@@ -356,6 +361,8 @@ void frmMain::menuExplorerAnzeigen_Click()
 
 void frmMain::menuDateiEntfernen_Click()
 {
+    if (m_liestEin)
+        return;
     Procedure proc("frmMain", "void frmMain::menuDateiEntfernen_Click()");
     // Only a song row names a file; the header and the empty row of an empty archive do not.
     const int zeile = MSFlexGrid1.Row();

@@ -36,6 +36,7 @@ public:
     // JukeboxScreen
     bool laden() override;
     void Einlesen(const QString& Startordner) override;
+    bool liestEin() const override { return m_liestEin; }
     FlexGrid& Archiv() override { return MSFlexGrid1; }
     void Startmeldung(const StartReport& report) override;
     void Frame1Verstecken() override;
@@ -86,6 +87,7 @@ private:
     std::unique_ptr<Kiosk> m_kiosk;
     QTimer m_TimerStartmeldung;
     bool m_entladen = false;
+    bool m_liestEin = false;
     int m_Fadingzeit = 0;
     int m_AktiverPlayer = 0;
 

@@ -72,13 +72,6 @@ qint32 fromQColor(const QColor& color)
     return RGBToColor(TypeFarbe { color.red(), color.green(), color.blue() });
 }
 
-QCheckBox* checkBox(const char* name, const QString& caption)
-{
-    auto* box = new QCheckBox(caption);
-    box->setObjectName(QString::fromLatin1(name));
-    return box;
-}
-
 template <typename W> W* named(W* widget, const char* name)
 {
     widget->setObjectName(QString::fromLatin1(name));
@@ -158,16 +151,18 @@ QWidget* frmStart::buildOptionen()
 {
     auto* box = new QGroupBox(QStringLiteral("Optionen"));
     auto* column = new QVBoxLayout(box);
-    chkZufall = checkBox("chkZufall", QStringLiteral("Falls Playliste leer, zufällige Lieder laden"));
-    chkPlayliste = checkBox("chkPlayliste", QStringLiteral("letzte Playliste einlesen"));
-    chkPlaylistDoppelklick = checkBox("chkPlaylistDoppelklick", QStringLiteral("Doppelklick für Playliste aktivieren"));
-    chkMuelleimer = checkBox("chkMuelleimer", QStringLiteral("Mülleimer/Umsortieren nur mit der rechten Maustaste"));
+    chkZufall = named(new QCheckBox(QStringLiteral("Falls Playliste leer, zufällige Lieder laden")), "chkZufall");
+    chkPlayliste = named(new QCheckBox(QStringLiteral("letzte Playliste einlesen")), "chkPlayliste");
+    chkPlaylistDoppelklick
+        = named(new QCheckBox(QStringLiteral("Doppelklick für Playliste aktivieren")), "chkPlaylistDoppelklick");
+    chkMuelleimer
+        = named(new QCheckBox(QStringLiteral("Mülleimer/Umsortieren nur mit der rechten Maustaste")), "chkMuelleimer");
     chkRechteMaustaste
-        = checkBox("chkRechteMaustaste", QStringLiteral("Rechte Maustaste deaktivieren (Beenden mit F12)"));
-    chkPause = checkBox("chkPause", QStringLiteral("Pause mit Klick auf Note aktivieren"));
-    chkSmilie = checkBox("chkSmilie", QStringLiteral("Button für Tic-Tac-Toe-Spiel anzeigen"));
-    chkFenster = checkBox("chkFenster", QStringLiteral("Fenster maximieren"));
-    chkWindowsBlockieren = checkBox("chkWindowsBlockieren", QStringLiteral("Windows-Benutzung blockieren"));
+        = named(new QCheckBox(QStringLiteral("Rechte Maustaste deaktivieren (Beenden mit F12)")), "chkRechteMaustaste");
+    chkPause = named(new QCheckBox(QStringLiteral("Pause mit Klick auf Note aktivieren")), "chkPause");
+    chkSmilie = named(new QCheckBox(QStringLiteral("Button für Tic-Tac-Toe-Spiel anzeigen")), "chkSmilie");
+    chkFenster = named(new QCheckBox(QStringLiteral("Fenster maximieren")), "chkFenster");
+    chkWindowsBlockieren = named(new QCheckBox(QStringLiteral("Windows-Benutzung blockieren")), "chkWindowsBlockieren");
     for (QCheckBox* check : { chkZufall, chkPlayliste, chkPlaylistDoppelklick, chkMuelleimer, chkRechteMaustaste,
              chkPause, chkSmilie, chkFenster, chkWindowsBlockieren })
         column->addWidget(check);
@@ -408,9 +403,9 @@ void frmStart::resetCountdown()
 
 void frmStart::TimerAutostart_Timer()
 {
-    // The operator is at the screen while a message or dialog is open.
+    // Stopped for good once a start began; the operator is at the screen while a message or dialog is open.
     QWidget* modal = QApplication::activeModalWidget();
-    if (modal && modal != this)
+    if (!m_TimerAutostart.isActive() || (modal && modal != this))
         return;
     Procedure proc("frmStart", "void frmStart::TimerAutostart_Timer()");
     proc.run([&] {
@@ -454,6 +449,13 @@ void frmStart::speichern(bool alle)
         m_meldungen.show(MessageService::Icon::Warning, kNichtGespeichert + QLatin1Char('\n') + m_settings.ort());
 }
 
+void frmStart::startSperren(bool gesperrt)
+{
+    // One start at a time: loading the screen and the scan let clicks through.
+    cmdOK->setEnabled(!gesperrt);
+    cmdAbbrechen->setEnabled(!gesperrt);
+}
+
 void frmStart::cmdOK_Click()
 {
     Procedure proc("frmStart", "void frmStart::cmdOK_Click()");
@@ -461,13 +463,13 @@ void frmStart::cmdOK_Click()
     if (!proc.run([&] { gueltig = startPruefen(); }) || !gueltig)
         return;
     if (!proc.run([&] {
-            cmdOK->setEnabled(false);
+            startSperren(true);
             m_TimerAutostart.stop();
         }))
         return;
     // However the start ends, the operator can start again by hand, and no wait notice stays.
     const auto wiederBereit = qScopeGuard([this] {
-        cmdOK->setEnabled(true);
+        startSperren(false);
         Label2->clear();
     });
     if (!proc.run([&] { speichern(true); }))
@@ -511,6 +513,8 @@ void frmStart::cmdOK_Click()
 void frmStart::cmdAbbrechen_Click()
 {
     Procedure proc("frmStart", "void frmStart::cmdAbbrechen_Click()");
+    startSperren(true);
+    const auto wiederBereit = qScopeGuard([this] { startSperren(false); });
     if (!proc.run([&] { speichern(false); }))
         return;
     // A started jukebox must not be started a second time by the countdown.
@@ -531,6 +535,9 @@ void frmStart::cmdAbbrechen_Click()
 
 void frmStart::menuZurueck_Click()
 {
+    // Emptying the archive under a running scan would mix old and new rows.
+    if (m_screen->liestEin())
+        return;
     Procedure proc("frmStart", "void frmStart::menuZurueck_Click()");
     if (!proc.run([&] {
             FlexGrid& archiv = m_screen->Archiv();

@@ -85,6 +85,7 @@ private:
     // Steps 1 and 2 of the start: a folder and light enough colours.
     bool startPruefen();
     void speichern(bool alle);
+    void startSperren(bool gesperrt);
 
     Settings m_settings;
     MessageService& m_meldungen;
