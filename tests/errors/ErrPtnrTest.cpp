@@ -121,7 +121,7 @@ TEST_F(ErrPtnrOnError, ProtocolHasTheExactLayoutAndEveryOneIsAppendedToTheLog)
     const QString expected = window.reports.first().protocol;
     ASSERT_TRUE(expected.startsWith(head)) << expected.toStdString();
     // The system's own values differ from machine to machine; their lines and labels do not.
-    const QRegularExpression system("^          Plattform:\t.+\r\n          Version:\t\d+\.\d+\r\n"
+    const QRegularExpression system("^          Plattform:\t.+\r\n          Version:\t\\d+\\.\\d+\r\n"
                                     "          Build:\t.+\r\n-{70}\r\n$");
     EXPECT_TRUE(system.match(expected.mid(head.size())).hasMatch()) << expected.mid(head.size()).toStdString();
     EXPECT_EQ(QString::fromUtf8(readFile(ErrorFiles::logPath())), expected);
