@@ -371,10 +371,12 @@ TEST_F(frmStartTest, FitsATouchScreenOf1024x768)
             continue;
         const std::string name = w->objectName().toStdString();
         EXPECT_TRUE(inside.contains(QRect(w->mapTo(form.get(), QPoint(0, 0)), w->size()))) << name << " lies outside";
-        if (qobject_cast<QPushButton*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w))
+        if (qobject_cast<QPushButton*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)) {
             EXPECT_GE(w->height(), 38) << name << " is too small for a finger";
-        if (auto* label = qobject_cast<QLabel*>(w); label && !label->wordWrap())
+        }
+        if (auto* label = qobject_cast<QLabel*>(w); label && !label->wordWrap()) {
             EXPECT_GE(w->width(), w->minimumSizeHint().width()) << name << " is cut off";
+        }
     }
     if (const QByteArray shots = qgetenv("TONVARO_SCREENSHOTS"); !shots.isEmpty())
         form->grab().save(QString::fromLocal8Bit(shots) + "/frmStart.png");
