@@ -2,6 +2,7 @@
 #include "UrlRecorder.h"
 
 #include "common/Twips.h"
+#include "library/ui/frmMP3Tags.h"
 #include "mainwindow/ui/frmMain.h"
 #include "playback/PlayerControl.h"
 #include "start/ui/frmStart.h"
@@ -16,6 +17,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QSlider>
 #include <QTest>
@@ -356,7 +358,7 @@ TEST_F(frmMainTest, ClicksAndKeysRegisterTheirModifiersAndOnlyTheRightButtonOpen
     QTest::mouseClick(main.get(), Qt::RightButton, {}, punkt);
     EXPECT_TRUE(menu->isVisible());
     menu->hide();
-    EXPECT_FALSE(start->kontextmenue().menuTags->isEnabled());
+    EXPECT_TRUE(start->kontextmenue().menuTags->isEnabled());
 }
 
 TEST_F(frmMainTest, ExplorerOpensTheMusicFolderAndTheBlockedScreenStepsBack)
@@ -403,6 +405,24 @@ TEST_F(frmMainTest, LeavingTheLoadAtAFaultShowsNoHalfStartedScreen)
     EXPECT_TRUE(start->isVisible());
     EXPECT_EQ(main->Archiv().Rows(), 2) << "no scan after a load that was left";
     EXPECT_TRUE(main->Archiv().TextMatrix(1, 0).isEmpty());
+}
+
+TEST_F(frmMainTest, MenuTagsEditsTheSelectedSongAndShowsItsNewTitle)
+{
+    startJukebox();
+    const int beta = rowOf("Beta");
+    main->Archiv().selectRow(beta);
+    QString bearbeitet;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<frmMP3Tags*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        bearbeitet = dialog->Datei();
+        dialog->findChild<QLineEdit*>("Text1")->setText("Beta neu");
+        dialog->findChild<QPushButton*>("cmdOK")->click();
+    });
+    start->kontextmenue().menuTags->trigger();
+    EXPECT_EQ(bearbeitet, main->Archiv().TextMatrix(beta, 4));
+    EXPECT_EQ(main->Archiv().TextMatrix(beta, 0), "Beta neu");
 }
 
 } // namespace
