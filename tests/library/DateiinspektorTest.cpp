@@ -1,8 +1,8 @@
+#include "InspectorSupport.h"
 #include "LibraryTest.h"
 
 #include "library/Dateiinspektor.h"
 #include "platform/OpenFiles.h"
-#include "start/SettingsStore.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -14,33 +14,6 @@
 #endif
 
 namespace {
-
-class MemoryStore : public SettingsStore {
-public:
-    QMap<QString, QString> values;
-    QString GetSetting(const QString& section, const QString& key, const QString& fallback) const override
-    {
-        return values.value(section + QLatin1Char('/') + key, fallback);
-    }
-    void SaveSetting(const QString& section, const QString& key, const QString& text) override
-    {
-        values.insert(section + QLatin1Char('/') + key, text);
-    }
-    bool sync() override { return true; }
-    QString location() const override { return QStringLiteral("memory"); }
-};
-
-// Writes the file anew with a modification time `sekunde` seconds into 2024.
-void schreiben(const QString& pfad, const QByteArray& inhalt, int sekunde)
-{
-    QFile datei(pfad);
-    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
-    datei.write(inhalt);
-    // Written out first: a later flush would set the time to now.
-    ASSERT_TRUE(datei.flush());
-    ASSERT_TRUE(datei.setFileTime(
-        QDateTime(QDate(2024, 1, 1), QTime(0, 0)).addSecs(sekunde), QFileDevice::FileModificationTime));
-}
 
 class DateiinspektorTest : public LibraryTest {
 protected:
