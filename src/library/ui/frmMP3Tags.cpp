@@ -28,6 +28,7 @@ constexpr int kFeldlaenge = 30;
 const char* const kTouchStyle = R"(
     QWidget { font-size: 16pt; }
     QLineEdit, QComboBox { min-height: 52px; padding: 0 8px; }
+    QLabel { min-height: 52px; }
     QLineEdit[readOnly="true"] { background: #ececec; }
     QPushButton { min-height: 60px; min-width: 180px; padding: 2px 24px; }
     QComboBox QAbstractItemView { font-size: 16pt; }
