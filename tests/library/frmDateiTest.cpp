@@ -3,7 +3,6 @@
 
 #include "library/ui/frmDatei.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -40,8 +39,6 @@ protected:
 TEST_F(frmDateiTest, LoadWatchesTheKeptFileAndTheButtonTakesOnlyAConfirmedPath)
 {
     EXPECT_EQ(fenster->windowTitle(), "Datei Inspektor");
-    EXPECT_EQ(fenster->findChild<QLabel*>("Label1")->text(), "Zu überwachende Datei:");
-    EXPECT_TRUE(fenster->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(Text1()->text(), alt);
     EXPECT_EQ(fenster->inspektor().pfad(), alt);
 
