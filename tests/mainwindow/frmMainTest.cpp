@@ -1,6 +1,7 @@
 #include "../start/StartFakes.h"
 #include "UrlRecorder.h"
 
+#include "library/ui/frmMP3Tags.h"
 #include "mainwindow/ui/frmMain.h"
 #include "start/ui/frmStart.h"
 #include "support/FakePlayer.h"
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QSlider>
 #include <QTest>
@@ -381,6 +383,24 @@ TEST_F(frmMainTest, LeavingTheLoadAtAFaultShowsNoHalfStartedScreen)
     EXPECT_TRUE(start->isVisible());
     EXPECT_EQ(main->Archiv().Rows(), 2) << "no scan after a load that was left";
     EXPECT_TRUE(main->Archiv().TextMatrix(1, 0).isEmpty());
+}
+
+TEST_F(frmMainTest, MenuTagsEditsTheSelectedSongAndShowsItsNewTitle)
+{
+    startJukebox();
+    const int beta = rowOf("Beta");
+    main->Archiv().selectRow(beta);
+    QString bearbeitet;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<frmMP3Tags*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        bearbeitet = dialog->Datei();
+        dialog->findChild<QLineEdit*>("Text1")->setText("Beta neu");
+        dialog->findChild<QPushButton*>("cmdOK")->click();
+    });
+    start->kontextmenue().menuTags->trigger();
+    EXPECT_EQ(bearbeitet, main->Archiv().TextMatrix(beta, 4));
+    EXPECT_EQ(main->Archiv().TextMatrix(beta, 0), "Beta neu");
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "common/ui/FlexGridView.h"
 #include "common/ui/InputCodes.h"
 #include "errors/Procedure.h"
+#include "library/ui/frmMP3Tags.h"
 #include "mainwindow/Hauptlayout.h"
 #include "playback/PlayerControl.h"
 #include "start/ui/frmStart.h"
@@ -119,8 +120,10 @@ void frmMain::verbinden()
     connect(menu.menuLoeschen, &QAction::triggered, this, &frmMain::menuDateiEntfernen_Click);
     connect(menu.menuExplorerAnzeigen, &QAction::triggered, this, &frmMain::menuExplorerAnzeigen_Click);
     connect(menu.menuNeuEinlesen, &QAction::triggered, this, &frmMain::menuNeuEinlesen_Click);
-    // The tag editor is not part of this screen yet.
-    menu.menuTags->setEnabled(false);
+    connect(menu.menuTags, &QAction::triggered, this, [this] {
+        frmMP3Tags::menuTags_Click(
+            m_archiv, MSFlexGrid1.Row(), m_player, [this] { return m_AktiverPlayer; }, this);
+    });
 }
 
 // ---------------------------------------------------------------- start

@@ -1,0 +1,63 @@
+#include "InspectorSupport.h"
+#include "LibraryTest.h"
+
+#include "library/ui/frmDatei.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+class frmDateiTest : public LibraryTest {
+protected:
+    void SetUp() override
+    {
+        LibraryTest::SetUp();
+        alt = music() + "/Alt.txt";
+        neu = music() + "/Neu 2024/Neu.log";
+        schreiben(alt, "a", 0);
+        Mp3Frames::writeFile(neu, "n");
+        store.values.insert("Data/File", alt);
+        fenster = std::make_unique<frmDatei>(store, meldungen);
+        fenster->setSpeichernUnter([this](const QString& titel, const QString& vorschlag) {
+            angeboten << titel + " -> " + vorschlag;
+            return QString();
+        });
+    }
+
+    QLineEdit* Text1() const { return fenster->findChild<QLineEdit*>("Text1"); }
+
+    MemoryStore store;
+    RecordingMessages meldungen;
+    QString alt;
+    QString neu;
+    std::unique_ptr<frmDatei> fenster;
+    QStringList angeboten;
+};
+
+TEST_F(frmDateiTest, LoadWatchesTheKeptFileAndTheButtonTakesOnlyAConfirmedPath)
+{
+    EXPECT_EQ(fenster->windowTitle(), "Datei Inspektor");
+    EXPECT_EQ(Text1()->text(), alt);
+    EXPECT_EQ(fenster->inspektor().pfad(), alt);
+
+    Text1()->setText(music() + "/N");
+    schreiben(alt, "geaendert", 10);
+    fenster->Timer1_Timer();
+    fenster->Timer1_Timer();
+    EXPECT_EQ(fenster->inspektor().pfad(), alt) << "a half-typed path is not watched";
+    EXPECT_EQ(angeboten, QStringList { alt + " speichern -> " + music() + "/Alt1.txt" });
+
+    Text1()->setText(neu);
+    QTest::mouseClick(fenster->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    EXPECT_EQ(fenster->inspektor().pfad(), neu);
+    EXPECT_EQ(store.values.value("Data/File"), neu);
+    schreiben(neu, "neu", 20);
+    fenster->Timer1_Timer();
+    fenster->Timer1_Timer();
+    EXPECT_EQ(angeboten.last(), neu + " speichern -> " + music() + "/Neu 2024/Neu1.log");
+    EXPECT_TRUE(meldungen.shown.isEmpty());
+}
+
+} // namespace

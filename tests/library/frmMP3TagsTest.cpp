@@ -1,0 +1,200 @@
+#include "LibraryTest.h"
+
+#include "common/FlexGrid.h"
+#include "library/Archiv.h"
+#include "library/modMP3Tags.h"
+#include "library/ui/frmMP3Tags.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+class frmMP3TagsTest : public LibraryTest {
+protected:
+    void SetUp() override
+    {
+        LibraryTest::SetUp();
+        archiv.TabelleLeeren(grid);
+        erstes = Songs::write(music(), "erstes.mp3", Songs::tag("Erstes", "Band A", 17));
+        zweites = Songs::write(music(), "zweites.mp3", Songs::tag("Zweites", "Band B", 13));
+        for (const QString& datei : { erstes, zweites })
+            archiv.EineZeileInsArchiv(datei, 0);
+        grid.setTextMatrix(2, Archiv::Dauer, "03:15");
+    }
+
+    // Opens the editor on row zeile; schritt runs inside the open dialog.
+    // Returns whether a dialog opened.
+    bool bearbeiten(int zeile, std::function<void(frmMP3Tags&)> schritt)
+    {
+        bool geoeffnet = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<frmMP3Tags*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            geoeffnet = true;
+            dialog->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+            schritt(*dialog);
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        frmMP3Tags::menuTags_Click(
+            archiv, zeile, player, [this] { return aktiverPlayer; }, nullptr);
+        QCoreApplication::processEvents();
+        return geoeffnet;
+    }
+
+    template <typename T> static T* feld(frmMP3Tags& dialog, const char* name)
+    {
+        return dialog.findChild<T*>(QString::fromLatin1(name));
+    }
+
+    static void ok(frmMP3Tags& dialog) { QTest::mouseClick(feld<QPushButton>(dialog, "cmdOK"), Qt::LeftButton); }
+
+    QStringList zeile(int nummer) const
+    {
+        QStringList texte;
+        for (int spalte = 0; spalte < grid.Cols(); ++spalte)
+            texte << grid.TextMatrix(nummer, spalte);
+        return texte;
+    }
+
+    FlexGrid grid;
+    FlexGrid playlist;
+    Archiv archiv { grid, playlist };
+    FakePlayer player;
+    int aktiverPlayer = 0;
+    QString erstes;
+    QString zweites;
+};
+
+TEST_F(frmMP3TagsTest, OkWritesTheFieldsAndTheRowShowsWhatTheFileHolds)
+{
+    grid.selectRow(1);
+    ASSERT_TRUE(bearbeiten(2, [](frmMP3Tags& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "MP3-Tag Editor");
+        EXPECT_EQ(feld<QLineEdit>(dialog, "Text1")->text(), "Zweites");
+        EXPECT_EQ(feld<QLineEdit>(dialog, "Text2")->text(), "Band B");
+        EXPECT_EQ(feld<QComboBox>(dialog, "ComboGenre")->currentText(), "Pop");
+        EXPECT_EQ(feld<QComboBox>(dialog, "ComboGenre")->count(), 127);
+        feld<QLineEdit>(dialog, "Text1")->setText("Ein Titel mit einunddreissig Z");
+        QTest::keyClicks(feld<QLineEdit>(dialog, "Text1"), "X");
+        feld<QLineEdit>(dialog, "Text2")->setText("Neue Band");
+        feld<QComboBox>(dialog, "ComboGenre")->setCurrentText("Kein Genre");
+        ok(dialog);
+        EXPECT_FALSE(dialog.isVisible());
+    }));
+
+    EXPECT_EQ(static_cast<unsigned char>(Mp3Frames::readFile(zweites).back()), 124);
+    EXPECT_EQ(modMP3Tags::GetSongName(zweites), "Ein Titel mit einunddreissig Z") << "cut to 30";
+    EXPECT_EQ(zeile(2),
+        QStringList({ "Ein Titel mit einunddreissig Z", "Neue Band", "Kein Genre", "03:15", zweites,
+            "Neue BandEin Titel mit einunddreissig Z" }));
+    EXPECT_EQ(grid.Row(), 2);
+    EXPECT_EQ(grid.ColSel(), grid.Cols() - 1) << "selected across all columns";
+}
+
+TEST_F(frmMP3TagsTest, AbbrechenLeavesTheFileAndReadsTheRowAgain)
+{
+    const QByteArray vorher = Mp3Frames::readFile(zweites);
+    grid.setRowTexts(2, { "veraltet", "veraltet", "veraltet" });
+    ASSERT_TRUE(bearbeiten(2, [](frmMP3Tags& dialog) {
+        feld<QLineEdit>(dialog, "Text1")->setText("Nicht speichern");
+        QTest::mouseClick(feld<QPushButton>(dialog, "cmdAbbrechen"), Qt::LeftButton);
+    }));
+    EXPECT_EQ(Mp3Frames::readFile(zweites), vorher);
+    EXPECT_EQ(zeile(2), QStringList({ "Zweites", "Band B", "Pop", "03:15", zweites, "Band BZweites" }));
+    EXPECT_TRUE(player.calls.isEmpty());
+}
+
+TEST_F(frmMP3TagsTest, ThePlayingSongIsFreedForTheWritesAndResumesAtItsPlace)
+{
+    aktiverPlayer = 1;
+    player.loaded[1] = zweites;
+    player.position = 83000;
+    ASSERT_TRUE(bearbeiten(2, [](frmMP3Tags& dialog) {
+        feld<QLineEdit>(dialog, "Text1")->setText("Neu");
+        ok(dialog);
+    }));
+    EXPECT_EQ(modMP3Tags::GetSongName(zweites), "Neu");
+    EXPECT_EQ(player.loaded[1], zweites);
+    ASSERT_GE(player.calls.size(), 3);
+    EXPECT_EQ(player.calls.mid(player.calls.size() - 3),
+        QStringList({ "OpenMP3(1," + zweites + ")", "SetPosition(1,83000)", "PlayMP3(1)" }));
+    EXPECT_TRUE(player.calls.contains("StopMP3(1)"));
+}
+
+TEST_F(frmMP3TagsTest, OnlyASongRowWithAPathOpensTheEditor)
+{
+    const auto nichts = [](frmMP3Tags&) { ADD_FAILURE() << "opened"; };
+    EXPECT_FALSE(bearbeiten(0, nichts)) << "header row";
+    EXPECT_FALSE(bearbeiten(3, nichts)) << "beyond the last row";
+    archiv.TabelleLeeren(grid);
+    EXPECT_FALSE(bearbeiten(1, nichts)) << "the empty row of an empty archive";
+    EXPECT_EQ(grid.Rows(), 2);
+    EXPECT_TRUE(grid.TextMatrix(1, Archiv::Titel).isEmpty()) << "no phantom row";
+}
+
+TEST_F(frmMP3TagsTest, RowThatMovedDuringTheEditIsFoundByItsPath)
+{
+    ASSERT_TRUE(bearbeiten(2, [this](frmMP3Tags& dialog) {
+        // Rows sorted meanwhile: the edited song now stands in row 1.
+        const QStringList zeile1 = zeile(1);
+        grid.setRowTexts(1, zeile(2));
+        grid.setRowTexts(2, zeile1);
+        feld<QLineEdit>(dialog, "Text1")->setText("Verschoben");
+        ok(dialog);
+    }));
+    EXPECT_EQ(grid.TextMatrix(1, Archiv::Titel), "Verschoben");
+    EXPECT_EQ(grid.TextMatrix(2, Archiv::Titel), "Erstes") << "the other song keeps its tags";
+    EXPECT_EQ(grid.Row(), 1);
+}
+
+TEST_F(frmMP3TagsTest, FieldsShowTextsUpToTheirNulAndAreFilledOncePerOpening)
+{
+    const QString nul = Songs::write(music(), "nul.mp3", Mp3Frames::id3v1Tag("Kurz", "Band", 0));
+    archiv.EineZeileInsArchiv(nul, 0);
+    ASSERT_TRUE(bearbeiten(3, [](frmMP3Tags& dialog) {
+        QLineEdit* titel = feld<QLineEdit>(dialog, "Text1");
+        EXPECT_EQ(titel->text(), "Kurz");
+        titel->setText("Getippt");
+        // A message box in between deactivates and activates the dialog again.
+        QEvent aus(QEvent::WindowDeactivate);
+        QEvent an(QEvent::WindowActivate);
+        QApplication::sendEvent(&dialog, &aus);
+        QApplication::sendEvent(&dialog, &an);
+        EXPECT_EQ(titel->text(), "Getippt");
+    }));
+}
+
+TEST_F(frmMP3TagsTest, ArrowKeysMoveBetweenTheFieldsAndSelectTheirText)
+{
+    ASSERT_TRUE(bearbeiten(2, [](frmMP3Tags& dialog) {
+        QWidget* datei = feld<QLineEdit>(dialog, "txtDatei");
+        QLineEdit* titel = feld<QLineEdit>(dialog, "Text1");
+        QLineEdit* band = feld<QLineEdit>(dialog, "Text2");
+        QWidget* genre = feld<QComboBox>(dialog, "ComboGenre");
+        const struct {
+            QWidget* von;
+            Qt::Key taste;
+            QWidget* nach;
+        } schritte[] = { { datei, Qt::Key_Down, titel }, { titel, Qt::Key_Down, band }, { band, Qt::Key_Down, genre },
+            { band, Qt::Key_Up, titel }, { titel, Qt::Key_Up, datei }, { datei, Qt::Key_Up, datei } };
+        for (const auto& s : schritte) {
+            s.von->setFocus();
+            QTest::keyClick(s.von, s.taste);
+            EXPECT_EQ(QApplication::focusWidget(), s.nach) << s.von->objectName().toStdString();
+        }
+        band->setFocus();
+        QTest::keyClick(band, Qt::Key_Up);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(titel->selectedText(), "Zweites");
+    }));
+}
+
+} // namespace
