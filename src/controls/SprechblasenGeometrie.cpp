@@ -44,8 +44,8 @@ SprechblasenGeometrie SprechblasenGeometrie::fuer(int pfeilposition, QSize groes
         g.koerper = koerperBis(W - kRand, basisA.y() + basis / 2);
         break;
     default:
-        // The tip sits left of the middle, so the slanting pointer leaves room for the text on both sides.
-        g.spitze = QPoint(W / 2 - basis / 2, H);
+        // The pointer sits at the right end, so a bubble for a control at the screen's right edge stays on it.
+        g.spitze = QPoint(W - kRand - basis - kRand, H);
         basisA = QPoint(g.spitze.x() + basis, H - 900);
         basisB = basisA + QPoint(0, basis);
         g.koerper = koerperBis(W - kRand, basisA.y() + basis / 2);

@@ -18,8 +18,8 @@ class SprechblasenGeometrieTest : public ::testing::TestWithParam<Lage> { };
 // The help tour's sizes with every arrow position.
 INSTANTIATE_TEST_SUITE_P(AllePfeilpositionen, SprechblasenGeometrieTest,
     ::testing::Values(Lage { 0, { 3600, 2400 }, { 1200, 0 } }, Lage { 1, { 3600, 1800 }, { 3570, 1500 } },
-        Lage { 2, { 3000, 1500 }, { 2970, 1500 } }, Lage { 3, { 3600, 1800 }, { 1500, 1800 } },
-        Lage { 3, { 2400, 1800 }, { 900, 1800 } }));
+        Lage { 2, { 3000, 1500 }, { 2970, 1500 } }, Lage { 3, { 3600, 1800 }, { 2970, 1800 } },
+        Lage { 3, { 2400, 1800 }, { 1770, 1800 } }));
 
 TEST_P(SprechblasenGeometrieTest, TipLandsOnItsPlaceAndBodyKeepsTextAndMargins)
 {
@@ -45,12 +45,12 @@ TEST_P(SprechblasenGeometrieTest, TipLandsOnItsPlaceAndBodyKeepsTextAndMargins)
     EXPECT_EQ(umriss.toFillPolygons().size(), 1);
 }
 
-TEST(SprechblasenGeometrie, TopArrowIsTakenForInvalidPositionsAndPlacesBodyBelowIt)
+TEST(SprechblasenGeometrie, TopArrowPlacesBodyBelowItAndIsTakenForInvalidPositions)
 {
-    EXPECT_EQ(SprechblasenGeometrie::fuer(7, { 3600, 2400 }).spitze, QPoint(1200, 0));
     const auto oben = SprechblasenGeometrie::fuer(0, { 3600, 2400 });
     EXPECT_EQ(oben.koerper, QRect(15, 750, 3570, 1620));
     EXPECT_EQ(oben.text, QRect(195, 930, 3210, 1260));
+    EXPECT_EQ(SprechblasenGeometrie::fuer(7, { 3600, 2400 }).spitze, QPoint(1200, 0));
 }
 
 int px(const QWidget& w, int twips)
@@ -58,7 +58,7 @@ int px(const QWidget& w, int twips)
     return twipsToPixels(twips, w.logicalDpiX());
 }
 
-TEST(ctlSprechblase, PointMovesTheBubbleSoTheTipTouchesIt)
+TEST(ctlSprechblase, PointMovesTheBubbleSoTheTipTouchesItAndOtherChangesLeaveItThere)
 {
     QWidget host;
     host.resize(800, 600);
@@ -76,22 +76,14 @@ TEST(ctlSprechblase, PointMovesTheBubbleSoTheTipTouchesIt)
     const QPoint spitze(px(blase, blase.spitze().x()), px(blase, blase.spitze().y()));
     EXPECT_LE((blase.pos() + spitze - QPoint(px(blase, 6000), px(blase, 4500))).manhattanLength(), 2);
 
-    // A new text redraws in place.
+    // A new text redraws in place; a negative border and an unknown arrow position are ignored.
     const QPoint vorher = blase.pos();
     blase.setTextMy(QStringLiteral("Neu"));
-    EXPECT_EQ(blase.pos(), vorher);
-}
-
-TEST(ctlSprechblase, RefusesNegativeBorderAndUnknownArrowPositions)
-{
-    ctlSprechblase blase;
-    blase.setMyBorderWidth(5);
     blase.setMyBorderWidth(-1);
-    EXPECT_EQ(blase.MyBorderWidth(), 5);
-    blase.setPfeilposition(2);
     blase.setPfeilposition(4);
-    blase.setPfeilposition(-1);
-    EXPECT_EQ(blase.Pfeilposition(), 2);
+    EXPECT_EQ(blase.pos(), vorher);
+    EXPECT_EQ(blase.MyBorderWidth(), 3);
+    EXPECT_EQ(blase.Pfeilposition(), 1);
 }
 
 TEST(ctlSprechblase, TouchesGoThroughToTheControlBelow)

@@ -144,18 +144,4 @@ TEST_F(HilfetourTest, AFailingStepThatIsLeftEndsTheTourSoHelpWorksAgain)
     EXPECT_TRUE(tour.HilfeAktiv());
 }
 
-TEST_F(HilfetourTest, AFailingStepThatIsContinuedGoesOnWithTheNext)
-{
-    scope.errors.code = ErrPtnr::Fortsetzen;
-    bubble.fehlerBeiSchritt = 0;
-    tour.cmdFragezeichen_Click();
-    EXPECT_TRUE(tour.HilfeAktiv());
-    EXPECT_TRUE(tour.wecker().isActive());
-    bubble.fehlerBeiSchritt = -1;
-    tour.weiter();
-    ASSERT_EQ(bubble.gezeigt.size(), 1);
-    EXPECT_EQ(
-        bubble.gezeigt[0].text, QStringLiteral("Hier klicken, um nach Interpret zu sortieren und Lieder zu suchen."));
-}
-
 } // namespace
