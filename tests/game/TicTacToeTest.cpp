@@ -96,22 +96,4 @@ TEST(TicTacToe, FullBoardWithoutWinnerEndsWithoutAnySign)
     }
 }
 
-TEST(TicTacToe, TakenCellsAndDecidedGamesRefuseMovesWithoutPassingTheTurn)
-{
-    TicTacToe spiel;
-    EXPECT_EQ(spiel.Zug(), 1);
-    ASSERT_TRUE(spiel.setzen(4));
-    EXPECT_EQ(spiel.feld(4), Spieler::Gelb);
-    EXPECT_FALSE(spiel.setzen(4));
-    EXPECT_FALSE(spiel.setzen(-1));
-    EXPECT_FALSE(spiel.setzen(9));
-    EXPECT_EQ(spiel.Zug(), 2);
-
-    for (int feld : { 0, 3, 1, 5 })
-        ASSERT_TRUE(spiel.setzen(feld));
-    ASSERT_TRUE(spiel.SpielEnde()) << "yellow holds 3-4-5";
-    EXPECT_FALSE(spiel.setzen(8));
-    EXPECT_EQ(spiel.feld(8), Spieler::Keiner);
-}
-
 } // namespace
