@@ -274,7 +274,8 @@ std::optional<StreamHeader> vbriHeader(const FirstFrame& first)
 // Samples of every frame the walker finds from start to end.
 qint64 walkFrames(QFile& file, qint64 start, qint64 end, const MpegFrameHeader& stream)
 {
-    MpegFrameWalker walker(file, start, end, stream, kWalkChunk);
+    // One read holds a whole song of usual size; no larger buffer than the audio.
+    MpegFrameWalker walker(file, start, end, stream, qMin(kWalkChunk, end - start));
     qint64 frames = 0;
     while (walker.next())
         ++frames;
@@ -334,7 +335,9 @@ std::optional<Mp3Length::Layout> Mp3Length::layout(const QString& path)
     const int perFrame = stream.samplesPerFrame();
     const qint64 audioBytes = end - first->offset;
     const qint64 behindFirst = first->offset + first->bytes.size();
-    const bool trustworthy = endsInFrames(ends, first->offset, end, stream);
+    const auto trusted = [&](const StreamHeader& header) {
+        return header.fitsInto(audioBytes, stream) && endsInFrames(ends, first->offset, end, stream);
+    };
     Layout result { { 0, stream.sampleRate }, stream, first->offset, end, 0 };
     if (const auto info = xingHeader(*first)) {
         // Knowing the frame count, a gapless decoder cuts the encoder delay
@@ -346,15 +349,12 @@ std::optional<Mp3Length::Layout> Mp3Length::layout(const QString& path)
                                             : std::numeric_limits<qint64>::max();
         // The info frame itself is no audio; the walk starts behind it.
         result.audioStart = behindFirst;
-        const qint64 held = trustworthy && info->fitsInto(audioBytes, stream)
-            ? announced
-            : walkFrames(file, behindFirst, end, stream);
+        const qint64 held = trusted(*info) ? announced : walkFrames(file, behindFirst, end, stream);
         result.duration.samples = qMax<qint64>(0, qMin(held, announced) - result.skipSamples);
     } else if (const auto vbri = vbriHeader(*first)) {
         // The decoder knows no VBRI header and plays its frame as silence.
-        result.duration.samples = trustworthy && vbri->fitsInto(audioBytes, stream)
-            ? (*vbri->frames + 1) * perFrame
-            : walkFrames(file, first->offset, end, stream);
+        result.duration.samples
+            = trusted(*vbri) ? (*vbri->frames + 1) * perFrame : walkFrames(file, first->offset, end, stream);
     } else {
         result.duration.samples = walkFrames(file, first->offset, end, stream);
     }
