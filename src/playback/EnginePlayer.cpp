@@ -1,7 +1,6 @@
 #include "playback/EnginePlayer.h"
 
 #include "platform/AudioOutput.h"
-#include "playback/Mp3Length.h"
 
 #include <utility>
 
@@ -42,17 +41,14 @@ bool EnginePlayer::open(const QString& path)
     close();
     if (path.isEmpty())
         return false;
-    const auto length = Mp3Length::of(path);
-    if (!length)
-        return false;
     auto decoder = Mp3Decoder::open(path);
     if (!decoder)
         return false;
     {
         std::lock_guard lock(m_decoderMutex);
-        m_decoder = std::move(decoder);
         // Set with the decoder, so the decoding thread cannot shorten it first.
-        m_lengthMs.store(length->milliseconds(), std::memory_order_relaxed);
+        m_lengthMs.store(decoder->length().milliseconds(), std::memory_order_relaxed);
+        m_decoder = std::move(decoder);
     }
     m_hasFile = true;
     return true;

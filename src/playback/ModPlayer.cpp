@@ -73,9 +73,11 @@ qint64 ModPlayer::GetSongLength(const QString& datei)
     // Measured from the file itself; the measuring player records the name
     // but needs to hold nothing open.
     m_dateien[kMeasuringPlayer] = datei;
+    // A real MP3 shorter than half a second is 0 s long; only a file that is
+    // no MP3 gets the long fallback, which would otherwise delay every start
+    // time behind it.
     const auto length = Mp3Length::of(datei);
-    const qint64 seconds = length ? wholeSeconds(length->milliseconds()) : 0;
-    return seconds > 0 ? seconds : kUnknownLength;
+    return length ? wholeSeconds(length->milliseconds()) : kUnknownLength;
 }
 
 qint64 ModPlayer::wholeSeconds(qint64 milliseconds)

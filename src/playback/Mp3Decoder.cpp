@@ -11,10 +11,13 @@ namespace {
 
 constexpr int kOutputFrameBytes = int(sizeof(qint16)) * AudioOutput::kChannels;
 constexpr std::size_t kDecodeBytes = 16 * 1024;
-// Same junk limit as Mp3Length's search for the first frame.
-constexpr long kResyncLimit = 64 * 1024;
+constexpr qint64 kReadChunk = 64 * 1024;
 // More than SDL's resampler holds back at any rate ratio.
 constexpr int kFlushPadding = 2048;
+// A Layer III frame may take up to 511 bytes of its data from the frames in
+// front of it; after a jump this many frames are decoded and dropped first
+// (enough at the smallest frames of 72 bytes).
+constexpr qint64 kPrimingFrames = 8;
 
 void initLibrary()
 {
@@ -26,10 +29,18 @@ void initLibrary()
 
 std::unique_ptr<Mp3Decoder> Mp3Decoder::open(const QString& path)
 {
-    std::unique_ptr<Mp3Decoder> decoder(new Mp3Decoder);
+    const auto layout = Mp3Length::layout(path);
+    if (!layout)
+        return nullptr;
+    std::unique_ptr<Mp3Decoder> decoder(new Mp3Decoder(*layout));
     if (!decoder->start(path))
         return nullptr;
     return decoder;
+}
+
+Mp3Decoder::Mp3Decoder(const Mp3Length::Layout& layout)
+    : m_layout(layout)
+{
 }
 
 Mp3Decoder::~Mp3Decoder()
@@ -48,45 +59,44 @@ bool Mp3Decoder::start(const QString& path)
     m_handle = mpg123_new(nullptr, nullptr);
     if (!m_handle)
         return false;
-    // No Frankenstein streams: playback ends where the Xing frame count says,
-    // which is where Mp3Length ends too.
-    mpg123_param(
-        m_handle, MPG123_ADD_FLAGS, MPG123_GAPLESS | MPG123_QUIET | MPG123_SKIP_ID3V2 | MPG123_NO_FRANKENSTEIN, 0);
-    mpg123_param(m_handle, MPG123_RESYNC_LIMIT, kResyncLimit, 0);
+    // The frames come clean from the walker; libmpg123 must neither cut nor
+    // stop on its own, or it would disagree with the measured length.
+    mpg123_param(m_handle, MPG123_REMOVE_FLAGS, MPG123_GAPLESS, 0);
+    mpg123_param(m_handle, MPG123_ADD_FLAGS, MPG123_QUIET, 0);
+    const long rate = m_layout.stream.sampleRate;
     mpg123_format_none(m_handle);
-    const long* rates = nullptr;
-    size_t count = 0;
-    mpg123_rates(&rates, &count);
-    for (size_t i = 0; i < count; ++i)
-        mpg123_format(m_handle, rates[i], MPG123_MONO | MPG123_STEREO, MPG123_ENC_SIGNED_16);
-
+    if (mpg123_format(m_handle, rate, MPG123_STEREO, MPG123_ENC_SIGNED_16) != MPG123_OK)
+        return false;
+    m_convert = SDL_NewAudioStream(
+        AUDIO_S16SYS, 2, int(rate), AUDIO_S16SYS, AudioOutput::kChannels, AudioOutput::kSampleRate);
     m_file.setFileName(path);
-    if (!m_file.open(QIODevice::ReadOnly) || mpg123_open_fd(m_handle, m_file.handle()) != MPG123_OK)
+    if (!m_convert || !m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return false;
     m_pcm.resize(kDecodeBytes);
-    return setUpConversion();
+    m_keepFrom = m_layout.skipSamples;
+    m_keepTo = m_layout.skipSamples + m_layout.duration.samples;
+    return restartAt(0);
 }
 
-bool Mp3Decoder::setUpConversion()
+bool Mp3Decoder::restartAt(qint64 frame)
 {
-    int encoding = 0;
-    if (mpg123_getformat(m_handle, &m_rate, &m_channels, &encoding) != MPG123_OK)
+    mpg123_close(m_handle);
+    if (mpg123_open_feed(m_handle) != MPG123_OK)
         return false;
-    // Songs at the output format pass through unchanged; a mid-song format
-    // change drops the few samples still held by the old converter.
-    if (m_convert)
-        SDL_FreeAudioStream(m_convert);
-    m_convert = SDL_NewAudioStream(
-        AUDIO_S16SYS, Uint8(m_channels), int(m_rate), AUDIO_S16SYS, AudioOutput::kChannels, AudioOutput::kSampleRate);
-    m_flushed = false;
-    m_framesIn = 0;
-    m_framesOut = 0;
-    return m_convert != nullptr;
+    m_walker.emplace(m_file, m_layout.audioStart, m_layout.audioEnd, m_layout.stream, kReadChunk);
+    for (qint64 i = 0; i < frame && m_walker->next(); ++i) { }
+    m_decoded = frame * m_layout.stream.samplesPerFrame();
+    m_fedAll = false;
+    m_lastHeader.clear();
+    return true;
 }
 
 void Mp3Decoder::seek(qint64 milliseconds)
 {
-    mpg123_seek(m_handle, off_t(milliseconds * m_rate / 1000), SEEK_SET);
+    const qint64 song = qBound<qint64>(0, milliseconds * m_layout.stream.sampleRate / 1000, length().samples);
+    m_keepFrom = m_layout.skipSamples + song;
+    const qint64 frame = m_keepFrom / m_layout.stream.samplesPerFrame();
+    restartAt(qMax<qint64>(0, frame - kPrimingFrames));
     SDL_AudioStreamClear(m_convert);
     m_flushed = false;
     m_framesIn = 0;
@@ -122,7 +132,7 @@ void Mp3Decoder::finishConversion()
     // SDL's resampler keeps its last few hundred input frames even through a
     // flush; silence behind the song pushes them out, and expectedOutput()
     // cuts the silence off again.
-    const std::vector<unsigned char> silence(std::size_t(kFlushPadding) * m_channels * sizeof(qint16), 0);
+    const std::vector<unsigned char> silence(std::size_t(kFlushPadding) * 2 * sizeof(qint16), 0);
     SDL_AudioStreamPut(m_convert, silence.data(), int(silence.size()));
     SDL_AudioStreamFlush(m_convert);
     m_flushed = true;
@@ -130,18 +140,51 @@ void Mp3Decoder::finishConversion()
 
 qint64 Mp3Decoder::expectedOutput() const
 {
-    return m_framesIn * AudioOutput::kSampleRate / m_rate;
+    return m_framesIn * AudioOutput::kSampleRate / m_layout.stream.sampleRate;
 }
 
 bool Mp3Decoder::decodeMore()
 {
-    size_t got = 0;
-    const int result = mpg123_read(m_handle, m_pcm.data(), m_pcm.size(), &got);
-    if (got > 0) {
-        SDL_AudioStreamPut(m_convert, m_pcm.data(), int(got));
-        m_framesIn += qint64(got) / (qint64(m_channels) * qint64(sizeof(qint16)));
+    while (m_decoded < m_keepTo) {
+        size_t got = 0;
+        const int result = mpg123_read(m_handle, m_pcm.data(), m_pcm.size(), &got);
+        if (got > 0) {
+            keep(qint64(got) / (2 * qint64(sizeof(qint16))));
+            return true;
+        }
+        if (result == MPG123_NEED_MORE) {
+            if (!feedNextFrame())
+                return false;
+        } else if (result != MPG123_NEW_FORMAT && result != MPG123_OK) {
+            return false;
+        }
     }
-    if (result == MPG123_NEW_FORMAT)
-        return setUpConversion();
-    return result == MPG123_OK || got > 0;
+    return false;
+}
+
+bool Mp3Decoder::feedNextFrame()
+{
+    if (const auto frame = m_walker->next()) {
+        m_lastHeader = QByteArray(reinterpret_cast<const char*>(frame->data), 4);
+        return mpg123_feed(m_handle, frame->data, std::size_t(frame->bytes)) == MPG123_OK;
+    }
+    // libmpg123 takes the first frame (and learns a free-format frame size)
+    // only once it sees the header behind it: a copy of the last header lets
+    // it decode a song of one frame, and is itself never decoded.
+    if (m_fedAll || m_lastHeader.isEmpty())
+        return false;
+    m_fedAll = true;
+    return mpg123_feed(m_handle, reinterpret_cast<const uchar*>(m_lastHeader.constData()), 4) == MPG123_OK;
+}
+
+void Mp3Decoder::keep(qint64 samples)
+{
+    const qint64 from = qMax(m_decoded, m_keepFrom);
+    const qint64 to = qMin(m_decoded + samples, m_keepTo);
+    if (to > from) {
+        const int frameBytes = 2 * int(sizeof(qint16));
+        SDL_AudioStreamPut(m_convert, m_pcm.data() + (from - m_decoded) * frameBytes, int((to - from) * frameBytes));
+        m_framesIn += to - from;
+    }
+    m_decoded += samples;
 }

@@ -1,6 +1,8 @@
 #include "playback/Mp3Length.h"
 
-#include "playback/MpegFrameHeader.h"
+#include "playback/MpegFrameWalker.h"
+
+#include <QFileInfo>
 
 #include <QFile>
 
@@ -9,11 +11,12 @@
 
 namespace {
 
-// Junk between the ID3v2 tags and the first frame that is still skipped;
-// Mp3Decoder gives the decoder the same limit.
+// Junk between the ID3v2 tags and the first frame that is still skipped.
 constexpr qint64 kResyncLimit = 64 * 1024;
 constexpr qint64 kHeadBytes = 8 * 1024;
 constexpr qint64 kWalkChunk = 1024 * 1024;
+// The end of the audio that is checked before a header's counts are trusted.
+constexpr qint64 kTailBytes = 4 * 1024;
 // A frame counts as found only when this many consistent frames follow it
 // in a row (or the audio ends), so stray 0xFF bytes in junk are not taken.
 constexpr int kConfirmFrames = 2;
@@ -151,12 +154,25 @@ bool followedByFrames(const QByteArray& data, qint64 pos, const MpegFrameHeader&
             return true;
         if (pos + 4 > data.size())
             return false;
-        const auto next = MpegFrameHeader::parse(bytes + pos);
+        auto next = MpegFrameHeader::parse(bytes + pos);
         if (!next || !next->sameStreamAs(first))
             return false;
+        next->freeBytes = first.freeBytes;
         pos += next->frameBytes();
     }
     return pos <= dataEnd;
+}
+
+// A header at bytes with its frame size known, free format included.
+std::optional<MpegFrameHeader> headerWithSize(const uchar* bytes, qint64 available)
+{
+    auto header = MpegFrameHeader::parse(bytes);
+    if (header && header->freeFormat()) {
+        header->freeBytes = MpegFrameWalker::freeFrameBytes(bytes, available);
+        if (header->freeBytes == 0)
+            return std::nullopt;
+    }
+    return header;
 }
 
 std::optional<FirstFrame> searchFirstFrame(const QByteArray& data, qint64 base, qint64 end)
@@ -165,7 +181,7 @@ std::optional<FirstFrame> searchFirstFrame(const QByteArray& data, qint64 base, 
     const qint64 dataEnd = end - base; // the audio end, relative to data
     const qint64 limit = qMin<qint64>(kResyncLimit, data.size() - 4);
     for (qint64 i = 0; i <= limit; ++i) {
-        const auto header = bytes[i] == 0xFF ? MpegFrameHeader::parse(bytes + i) : std::nullopt;
+        const auto header = bytes[i] == 0xFF ? headerWithSize(bytes + i, data.size() - i) : std::nullopt;
         if (!header)
             continue;
         const qint64 next = i + header->frameBytes();
@@ -255,59 +271,56 @@ std::optional<StreamHeader> vbriHeader(const FirstFrame& first)
     return StreamHeader { bigEndian32(f + 14), bigEndian32(f + 10) };
 }
 
-// Forward-only view of a file through large reads.
-class ChunkReader {
-public:
-    explicit ChunkReader(QFile& file)
-        : m_file(file)
-    {
-    }
-
-    // n bytes at pos, or nullptr past the end of the file.
-    const uchar* at(qint64 pos, int n)
-    {
-        if (pos < m_base || pos + n > m_base + m_buffer.size()) {
-            m_buffer = readAt(m_file, pos, kWalkChunk);
-            m_base = pos;
-            if (m_buffer.size() < n)
-                return nullptr;
-        }
-        return reinterpret_cast<const uchar*>(m_buffer.constData()) + (pos - m_base);
-    }
-
-private:
-    QFile& m_file;
-    QByteArray m_buffer;
-    qint64 m_base = 0;
-};
-
-// Counts the samples of every frame from pos to end; junk in between is
-// stepped over byte by byte, as a decoder resynchronises.
-qint64 walkFrames(QFile& file, qint64 pos, qint64 end, const MpegFrameHeader& first)
+// Samples of every frame the walker finds from start to end.
+qint64 walkFrames(QFile& file, qint64 start, qint64 end, const MpegFrameHeader& stream)
 {
-    ChunkReader reader(file);
-    qint64 samples = 0;
-    while (pos + 4 <= end) {
-        const uchar* bytes = reader.at(pos, 4);
-        if (!bytes)
-            break;
-        const auto header = bytes[0] == 0xFF ? MpegFrameHeader::parse(bytes) : std::nullopt;
-        if (!header || !header->sameStreamAs(first)) {
-            ++pos;
-            continue;
+    // One read holds a whole song of usual size; no larger buffer than the audio.
+    MpegFrameWalker walker(file, start, end, stream, qMin(kWalkChunk, end - start));
+    qint64 frames = 0;
+    while (walker.next())
+        ++frames;
+    return frames * stream.samplesPerFrame();
+}
+
+// Whether the last part of the audio holds frames of the stream that end
+// exactly where the audio ends. A header's counts are trusted only then: an
+// unfinished download keeps its full size, but its end is zeros, and a last
+// frame cut short does not play.
+bool endsInFrames(FileEnds& file, qint64 start, qint64 end, const MpegFrameHeader& stream)
+{
+    const qint64 window = qMin(kTailBytes, end - start);
+    const QByteArray tail = file.read(end - window, window);
+    const auto* bytes = reinterpret_cast<const uchar*>(tail.constData());
+    for (qint64 i = 0; i + 4 <= tail.size(); ++i) {
+        qint64 pos = i;
+        while (pos + 4 <= tail.size()) {
+            auto header = bytes[pos] == 0xFF ? MpegFrameHeader::parse(bytes + pos) : std::nullopt;
+            if (!header || !header->sameStreamAs(stream))
+                break;
+            header->freeBytes = stream.freeBytes;
+            pos += header->frameBytes();
         }
-        if (pos + header->frameBytes() > end)
-            break; // a cut-off last frame does not play
-        samples += header->samplesPerFrame();
-        pos += header->frameBytes();
+        if (pos == tail.size() && pos - i >= kConfirmFrames * stream.smallestFrameBytes())
+            return true;
     }
-    return samples;
+    return false;
 }
 
 } // namespace
 
 std::optional<Mp3Length::Duration> Mp3Length::of(const QString& path)
 {
+    const auto audio = layout(path);
+    if (!audio)
+        return std::nullopt;
+    return audio->duration;
+}
+
+std::optional<Mp3Length::Layout> Mp3Length::layout(const QString& path)
+{
+    // A named pipe or a device would block the read, or never end.
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return std::nullopt;
@@ -322,24 +335,28 @@ std::optional<Mp3Length::Duration> Mp3Length::of(const QString& path)
     const int perFrame = stream.samplesPerFrame();
     const qint64 audioBytes = end - first->offset;
     const qint64 behindFirst = first->offset + first->bytes.size();
-    Duration duration { 0, stream.sampleRate };
+    const auto trusted = [&](const StreamHeader& header) {
+        return header.fitsInto(audioBytes, stream) && endsInFrames(ends, first->offset, end, stream);
+    };
+    Layout result { { 0, stream.sampleRate }, stream, first->offset, end, 0 };
     if (const auto info = xingHeader(*first)) {
         // Knowing the frame count, a gapless decoder cuts the encoder delay
         // and its own delay at the start, and what padding exceeds its delay
         // at the end; without a count it plays every frame.
         const qint64 frames = info->frames.value_or(0);
-        const qint64 startCut = frames > 0 ? info->encoderDelay + kDecoderDelay : 0;
+        result.skipSamples = frames > 0 ? info->encoderDelay + kDecoderDelay : 0;
         const qint64 announced = frames > 0 ? frames * perFrame - qMax(0, info->padding - kDecoderDelay)
                                             : std::numeric_limits<qint64>::max();
         // The info frame itself is no audio; the walk starts behind it.
-        const qint64 held = info->fitsInto(audioBytes, stream) ? announced : walkFrames(file, behindFirst, end, stream);
-        duration.samples = qMax<qint64>(0, qMin(held, announced) - startCut);
+        result.audioStart = behindFirst;
+        const qint64 held = trusted(*info) ? announced : walkFrames(file, behindFirst, end, stream);
+        result.duration.samples = qMax<qint64>(0, qMin(held, announced) - result.skipSamples);
     } else if (const auto vbri = vbriHeader(*first)) {
         // The decoder knows no VBRI header and plays its frame as silence.
-        duration.samples = vbri->fitsInto(audioBytes, stream) ? (*vbri->frames + 1) * perFrame
-                                                              : walkFrames(file, first->offset, end, stream);
+        result.duration.samples
+            = trusted(*vbri) ? (*vbri->frames + 1) * perFrame : walkFrames(file, first->offset, end, stream);
     } else {
-        duration.samples = walkFrames(file, first->offset, end, stream);
+        result.duration.samples = walkFrames(file, first->offset, end, stream);
     }
-    return duration;
+    return result;
 }

@@ -2,7 +2,7 @@
 
 namespace {
 
-// kbit/s by [MPEG-1 ? 0 : 1][layer - 1][index]; index 0 (free format) and 15 are unusable.
+// kbit/s by [MPEG-1 ? 0 : 1][layer - 1][index]; index 0 is free format, 15 unusable.
 constexpr int kBitrates[2][3][15] = {
     { { 0, 32, 64, 96, 128, 160, 192, 224, 256, 288, 320, 352, 384, 416, 448 },
         { 0, 32, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 384 },
@@ -24,7 +24,7 @@ std::optional<MpegFrameHeader> MpegFrameHeader::parse(const uchar* bytes)
     const int layerBits = (bytes[1] >> 1) & 3;
     const int bitrateIndex = bytes[2] >> 4;
     const int rateIndex = (bytes[2] >> 2) & 3;
-    if (versionBits == 1 || layerBits == 0 || bitrateIndex == 0 || bitrateIndex == 15 || rateIndex == 3)
+    if (versionBits == 1 || layerBits == 0 || bitrateIndex == 15 || rateIndex == 3)
         return std::nullopt;
 
     MpegFrameHeader header;
@@ -41,6 +41,8 @@ std::optional<MpegFrameHeader> MpegFrameHeader::parse(const uchar* bytes)
 
 int MpegFrameHeader::frameBytes() const
 {
+    if (freeFormat())
+        return freeBytes + (padding ? (layer == 1 ? 4 : 1) : 0);
     const int bitsPerSecond = bitrateKbps * 1000;
     if (layer == 1)
         return (12 * bitsPerSecond / sampleRate + (padding ? 1 : 0)) * 4;
@@ -51,8 +53,10 @@ int MpegFrameHeader::frameBytes() const
 int MpegFrameHeader::smallestFrameBytes() const
 {
     MpegFrameHeader smallest = *this;
-    smallest.bitrateKbps = kBitrates[version == Version::Mpeg1 ? 0 : 1][layer - 1][1];
     smallest.padding = false;
+    if (freeFormat())
+        return smallest.frameBytes();
+    smallest.bitrateKbps = kBitrates[version == Version::Mpeg1 ? 0 : 1][layer - 1][1];
     return smallest.frameBytes();
 }
 
@@ -72,5 +76,6 @@ int MpegFrameHeader::sideInfoBytes() const
 
 bool MpegFrameHeader::sameStreamAs(const MpegFrameHeader& other) const
 {
-    return version == other.version && layer == other.layer && sampleRate == other.sampleRate;
+    return version == other.version && layer == other.layer && sampleRate == other.sampleRate && mono == other.mono
+        && freeFormat() == other.freeFormat();
 }

@@ -15,10 +15,15 @@ struct MpegFrameHeader {
     int sampleRate = 0;
     bool padding = false;
     bool mono = false;
+    // A free-format stream (bit-rate index 0) has one frame size, without
+    // padding, that only the distance between two headers tells.
+    int freeBytes = 0;
 
     // Parses big-endian header bytes; nullopt for anything that is not a
-    // usable header (no sync, reserved fields, free format).
+    // usable header (no sync, reserved fields).
     static std::optional<MpegFrameHeader> parse(const uchar* bytes);
+
+    bool freeFormat() const { return bitrateKbps == 0; }
 
     int frameBytes() const;
     // The size of a frame of this stream at its lowest bitrate: no frame of
@@ -28,7 +33,7 @@ struct MpegFrameHeader {
     // Bytes of Layer III side information after the header; a Xing or VBRI
     // header sits right behind it.
     int sideInfoBytes() const;
-    // Frames of one stream share version, layer and sample rate; a header that
-    // differs in these is taken for junk.
+    // Frames of one stream share version, layer, sample rate, channel count
+    // and free format; the decoder treats any other header as a new stream.
     bool sameStreamAs(const MpegFrameHeader& other) const;
 };

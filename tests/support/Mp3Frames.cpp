@@ -95,6 +95,14 @@ QByteArray silentFrame(const Format& format, int bitrateKbps, bool padding)
     return frame;
 }
 
+QByteArray freeFormatFrame(const Format& format, int frameBytes)
+{
+    QByteArray frame = silentFrame(format, versionOf(format) == 0 ? 32 : 8);
+    frame.resize(frameBytes, '\0');
+    frame[2] = char(frame[2] & 0x0F);
+    return frame;
+}
+
 QByteArray frames(const Format& format, const QList<int>& bitratesKbps, int count)
 {
     QByteArray bytes;

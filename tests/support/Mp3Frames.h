@@ -34,6 +34,9 @@ int samplesPerFrame(const Format& format);
 // One silent frame at the given bitrate (must be valid for the version).
 QByteArray silentFrame(const Format& format, int bitrateKbps, bool padding = false);
 
+// One silent free-format frame (bit-rate index 0) of frameBytes bytes.
+QByteArray freeFormatFrame(const Format& format, int frameBytes);
+
 // count silent frames, cycling through the bitrates (one entry: CBR).
 QByteArray frames(const Format& format, const QList<int>& bitratesKbps, int count);
 
