@@ -1,0 +1,157 @@
+#include "controls/ui/ctlVirtuelleTastatur.h"
+
+#include "common/Farbe.h"
+#include "common/Twips.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
+
+ctlVirtuelleTastatur::ctlVirtuelleTastatur(QWidget* parent)
+    : QWidget(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+}
+
+void ctlVirtuelleTastatur::setKeyBackColor(qint32 farbe)
+{
+    const TypeFarbe rgb = ColorToRGB(farbe);
+    m_keyBackColor = QColor(rgb.R, rgb.G, rgb.B);
+    update();
+}
+
+void ctlVirtuelleTastatur::setKeyHeight(int twips)
+{
+    m_aufbau.setKeyHeight(twips);
+}
+
+void ctlVirtuelleTastatur::setKeyWidth(int twips)
+{
+    m_aufbau.setKeyWidth(twips);
+}
+
+void ctlVirtuelleTastatur::setHideSichtbar(bool sichtbar)
+{
+    m_aufbau.setHideSichtbar(sichtbar);
+}
+
+void ctlVirtuelleTastatur::setLoeschenSichtbar(bool sichtbar)
+{
+    m_aufbau.setLoeschenSichtbar(sichtbar);
+}
+
+void ctlVirtuelleTastatur::setEnterSichtbar(bool sichtbar)
+{
+    m_aufbau.setEnterSichtbar(sichtbar);
+}
+
+void ctlVirtuelleTastatur::Tastatur_Ini(int Zeile, const QString& Buchstaben)
+{
+    m_gedrueckt = -1;
+    m_aufbau.Tastatur_Ini(Zeile, Buchstaben);
+    const QSize twips = m_aufbau.groesse();
+    resize(twipsToPixels(twips.width(), logicalDpiX()), twipsToPixels(twips.height(), logicalDpiY()));
+    update();
+}
+
+QRect ctlVirtuelleTastatur::tastenRechteck(const Taste& taste) const
+{
+    const QRect& t = taste.lage;
+    const int x = twipsToPixels(t.x(), logicalDpiX());
+    const int y = twipsToPixels(t.y(), logicalDpiY());
+    return QRect(x, y, twipsToPixels(t.x() + t.width(), logicalDpiX()) - x,
+        twipsToPixels(t.y() + t.height(), logicalDpiY()) - y);
+}
+
+QString ctlVirtuelleTastatur::beschriftung(const Taste& taste) const
+{
+    switch (taste.art) {
+    case Taste::Art::Loeschen:
+        return QStringLiteral("\u2190");
+    case Taste::Art::Enter:
+        return QStringLiteral("\u21B5");
+    case Taste::Art::Verbergen:
+        return QStringLiteral("\u25BC");
+    default:
+        return taste.text;
+    }
+}
+
+void ctlVirtuelleTastatur::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    QFont schrift = font();
+    schrift.setPixelSize(std::max(8, twipsToPixels(m_aufbau.KeyHeight(), logicalDpiY()) * 2 / 5));
+    schrift.setBold(true);
+    painter.setFont(schrift);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Button, m_keyBackColor);
+    palette.setColor(QPalette::ButtonText, m_keyBackColor.lightness() < 128 ? Qt::white : Qt::black);
+    const auto& tasten = m_aufbau.tasten();
+    for (std::size_t i = 0; i < tasten.size(); ++i) {
+        if (!tasten[i].sichtbar)
+            continue;
+        QStyleOptionButton option;
+        option.initFrom(this);
+        option.palette = palette;
+        option.rect = tastenRechteck(tasten[i]);
+        option.text = beschriftung(tasten[i]);
+        option.state = QStyle::State_Enabled
+            | (int(i) == m_gedrueckt ? QStyle::State_Sunken : QStyle::State_Raised);
+        option.fontMetrics = painter.fontMetrics();
+        style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
+    }
+}
+
+void ctlVirtuelleTastatur::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint punkt(pixelsToTwips(event->position().toPoint().x(), logicalDpiX()),
+        pixelsToTwips(event->position().toPoint().y(), logicalDpiY()));
+    const Taste* taste = m_aufbau.tasteBei(punkt);
+    if (!taste) {
+        event->ignore();
+        return;
+    }
+    m_gedrueckt = int(taste - m_aufbau.tasten().data());
+    repaint(tastenRechteck(*taste));
+    // A copy: the host may lay the keyboard out anew while it handles the key.
+    ausloesen(Taste(*taste));
+}
+
+void ctlVirtuelleTastatur::mouseReleaseEvent(QMouseEvent*)
+{
+    if (m_gedrueckt < 0)
+        return;
+    m_gedrueckt = -1;
+    update();
+}
+
+void ctlVirtuelleTastatur::hideEvent(QHideEvent*)
+{
+    m_gedrueckt = -1;
+}
+
+void ctlVirtuelleTastatur::ausloesen(const Taste& taste)
+{
+    switch (taste.art) {
+    case Taste::Art::Zeichen:
+    case Taste::Art::Leertaste:
+    case Taste::Art::Loeschen:
+        emit KeyClick(taste.text);
+        break;
+    case Taste::Art::Enter:
+        if (QWidget* ziel = QApplication::focusWidget()) {
+            QKeyEvent druck(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+            QKeyEvent loslassen(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+            QApplication::sendEvent(ziel, &druck);
+            QApplication::sendEvent(ziel, &loslassen);
+        }
+        break;
+    case Taste::Art::Verbergen:
+        hide();
+        break;
+    }
+}

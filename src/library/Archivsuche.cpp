@@ -1,0 +1,45 @@
+#include "library/Archivsuche.h"
+
+#include "common/FlexGrid.h"
+
+namespace {
+
+// Character by character, so that "ß" stays one character and the 10 count.
+QString grossbuchstaben(const QString& text)
+{
+    QString gross = text;
+    for (QChar& c : gross)
+        c = c.toUpper();
+    return gross;
+}
+
+} // namespace
+
+void Archivsuche::taste(const QString& Daten)
+{
+    if (Daten == kBackspace)
+        m_text.chop(1);
+    else if (m_text.size() < kMaxLaenge)
+        m_text = (m_text + grossbuchstaben(Daten)).left(kMaxLaenge);
+}
+
+int Archivsuche::ersteZeile(const FlexGrid& archiv, int spalte, QStringView text)
+{
+    for (int row = 1; row < archiv.Rows(); ++row)
+        if (archiv.TextMatrix(row, spalte).startsWith(text, Qt::CaseInsensitive))
+            return row;
+    return 0;
+}
+
+int Archivsuche::KeyClick(FlexGrid& archiv, int Sortierspalte, const QString& Daten)
+{
+    taste(Daten);
+    if (m_text.isEmpty())
+        return 0;
+    const int row = ersteZeile(archiv, Sortierspalte, m_text);
+    if (row > 0) {
+        archiv.selectRow(row);
+        archiv.setTopRow(row);
+    }
+    return row;
+}
