@@ -40,8 +40,8 @@ void TastaturAufbau::Tastatur_Ini(int Zeile, const QString& Buchstaben)
     while (i < zeile.size()) {
         ++m_zaehler;
         const QStringView rest = QStringView(zeile).mid(i);
-        const auto wort = std::find_if(
-            kWoerter.begin(), kWoerter.end(), [&](const Wort& w) { return rest.startsWith(w.wort); });
+        const auto wort
+            = std::find_if(kWoerter.begin(), kWoerter.end(), [&](const Wort& w) { return rest.startsWith(w.wort); });
         if (wort != kWoerter.end()) {
             x += platzieren(wort->art, x, y);
             i += wort->wort.size();
@@ -114,7 +114,7 @@ void TastaturAufbau::leeren()
 
 const Taste* TastaturAufbau::tasteBei(QPoint punkt) const
 {
-    const auto taste = std::find_if(m_tasten.begin(), m_tasten.end(),
-        [&](const Taste& t) { return t.sichtbar && t.lage.contains(punkt); });
+    const auto taste = std::find_if(
+        m_tasten.begin(), m_tasten.end(), [&](const Taste& t) { return t.sichtbar && t.lage.contains(punkt); });
     return taste == m_tasten.end() ? nullptr : &*taste;
 }

@@ -2,18 +2,13 @@
 
 #include "common/FlexGrid.h"
 
-namespace {
-
-// Character by character, so that "ß" stays one character and the 10 count.
-QString grossbuchstaben(const QString& text)
+QString Archivsuche::grossbuchstaben(const QString& text)
 {
     QString gross = text;
     for (QChar& c : gross)
         c = c.toUpper();
     return gross;
 }
-
-} // namespace
 
 void Archivsuche::taste(const QString& Daten)
 {

@@ -13,6 +13,9 @@ public:
     static constexpr int kMaxLaenge = 10;
     static inline const QString kBackspace = QStringLiteral("{BACKSPACE}");
 
+    // Upper case character by character, so that "ß" stays one character and the count holds.
+    static QString grossbuchstaben(const QString& text);
+
     const QString& Suchtext() const { return m_text; }
     void leeren() { m_text.clear(); }
 

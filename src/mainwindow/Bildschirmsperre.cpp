@@ -20,7 +20,7 @@ bool Bildschirmsperre::taste(const QString& Daten)
     if (Daten == Archivsuche::kBackspace)
         m_code.chop(1);
     else
-        m_code = (m_code + Daten.toUpper()).left(kMaxCodeLaenge);
+        m_code = (m_code + Archivsuche::grossbuchstaben(Daten)).left(kMaxCodeLaenge);
     return pruefen();
 }
 
@@ -28,7 +28,7 @@ bool Bildschirmsperre::pruefen()
 {
     const QString passwort = m_passwort();
     // An empty code never matches, not even an empty password.
-    if (m_code.isEmpty() || m_code.toLower() != passwort.toLower())
+    if (m_code.isEmpty() || m_code.compare(passwort, Qt::CaseInsensitive) != 0)
         return false;
     SchlossProzedur2();
     aufgeben();

@@ -99,8 +99,7 @@ void ctlVirtuelleTastatur::paintEvent(QPaintEvent*)
         option.palette = palette;
         option.rect = tastenRechteck(tasten[i]);
         option.text = beschriftung(tasten[i]);
-        option.state = QStyle::State_Enabled
-            | (int(i) == m_gedrueckt ? QStyle::State_Sunken : QStyle::State_Raised);
+        option.state = QStyle::State_Enabled | (int(i) == m_gedrueckt ? QStyle::State_Sunken : QStyle::State_Raised);
         option.fontMetrics = painter.fontMetrics();
         style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
     }
@@ -143,7 +142,8 @@ void ctlVirtuelleTastatur::ausloesen(const Taste& taste)
         emit KeyClick(taste.text);
         break;
     case Taste::Art::Enter:
-        if (QWidget* ziel = QApplication::focusWidget()) {
+        // The host's focused control, even while another window is active.
+        if (QWidget* ziel = window()->focusWidget() ? window()->focusWidget() : QApplication::focusWidget()) {
             QKeyEvent druck(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
             QKeyEvent loslassen(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
             QApplication::sendEvent(ziel, &druck);
