@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyleOptionButton>
 
 ctlVirtuelleTastatur::ctlVirtuelleTastatur(QWidget* parent)
     : QWidget(parent)
@@ -80,28 +79,28 @@ QString ctlVirtuelleTastatur::beschriftung(const Taste& taste) const
     }
 }
 
+// Drawn by hand rather than by the style, so the key colour of the settings
+// shows whatever style sheet the host window carries.
 void ctlVirtuelleTastatur::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
     QFont schrift = font();
     schrift.setPixelSize(std::max(8, twipsToPixels(m_aufbau.KeyHeight(), logicalDpiY()) * 2 / 5));
     schrift.setBold(true);
     painter.setFont(schrift);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Button, m_keyBackColor);
-    palette.setColor(QPalette::ButtonText, m_keyBackColor.lightness() < 128 ? Qt::white : Qt::black);
+    const QColor schriftfarbe = m_keyBackColor.lightness() < 128 ? Qt::white : Qt::black;
     const auto& tasten = m_aufbau.tasten();
     for (std::size_t i = 0; i < tasten.size(); ++i) {
         if (!tasten[i].sichtbar)
             continue;
-        QStyleOptionButton option;
-        option.initFrom(this);
-        option.palette = palette;
-        option.rect = tastenRechteck(tasten[i]);
-        option.text = beschriftung(tasten[i]);
-        option.state = QStyle::State_Enabled | (int(i) == m_gedrueckt ? QStyle::State_Sunken : QStyle::State_Raised);
-        option.fontMetrics = painter.fontMetrics();
-        style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
+        const QRectF rechteck = QRectF(tastenRechteck(tasten[i])).adjusted(1.5, 1.5, -1.5, -1.5);
+        const bool gedrueckt = int(i) == m_gedrueckt;
+        painter.setPen(QPen(m_keyBackColor.darker(160), 1.5));
+        painter.setBrush(gedrueckt ? m_keyBackColor.darker(130) : m_keyBackColor);
+        painter.drawRoundedRect(rechteck, 6, 6);
+        painter.setPen(schriftfarbe);
+        painter.drawText(rechteck, Qt::AlignCenter, beschriftung(tasten[i]));
     }
 }
 
