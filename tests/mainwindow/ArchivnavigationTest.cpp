@@ -62,22 +62,6 @@ TEST(ArchivnavigationTest, ArrowsPageWithTheKeepDistanceAndStopAtTheEnds)
     }
 }
 
-TEST(ArchivnavigationTest, PagingTheWholeArchiveDownAndUpKeepsTheSelectionInView)
-{
-    FlexGrid grid;
-    vorbereiten(grid, 40, 1, 1);
-    while (schritt(grid, ArchivRunter, 3)) {
-        ASSERT_TRUE(grid.RowIsVisible(grid.Row()));
-        if (grid.TopRow() > 1 && grid.TopRow() < 35) {
-            ASSERT_EQ(grid.Row() - grid.TopRow() + 1, 3) << grid.Row();
-        }
-    }
-    EXPECT_EQ(grid.Row(), 40);
-    while (schritt(grid, ArchivHoch, 3))
-        ASSERT_TRUE(grid.RowIsVisible(grid.Row()));
-    EXPECT_EQ((Stand { grid.Row(), grid.TopRow() }), (Stand { 1, 1 }));
-}
-
 TEST(ArchivnavigationTest, ArchiveKeysAndDoubleClickActOnlyWhenTakeOverIsPossible)
 {
     using A = Tastenaktion;
