@@ -22,7 +22,7 @@ int wiederfinden(const FlexGrid& archiv, const QStringList& lied)
 {
     for (int row = 1; row < archiv.Rows(); ++row) {
         // The path first: it alone almost always decides.
-        if (archiv.TextMatrix(row, Archiv::Pfad) == lied[Archiv::Pfad] && erkennung(archiv, row) == lied)
+        if (archiv.TextView(row, Archiv::Pfad) == lied[Archiv::Pfad] && erkennung(archiv, row) == lied)
             return row;
     }
     return 0;

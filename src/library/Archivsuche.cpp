@@ -20,9 +20,16 @@ void Archivsuche::taste(const QString& Daten)
 
 int Archivsuche::ersteZeile(const FlexGrid& archiv, int spalte, QStringView text)
 {
-    for (int row = 1; row < archiv.Rows(); ++row)
-        if (archiv.TextMatrix(row, spalte).startsWith(text, Qt::CaseInsensitive))
+    if (text.isEmpty())
+        return archiv.Rows() > 1 ? 1 : 0;
+    // Most rows differ in the first character: compare that alone before the whole prefix.
+    const char32_t erstes = text.front().toCaseFolded().unicode();
+    for (int row = 1; row < archiv.Rows(); ++row) {
+        const QStringView zelle = archiv.TextView(row, spalte);
+        if (!zelle.isEmpty() && zelle.front().toCaseFolded().unicode() == erstes
+            && zelle.startsWith(text, Qt::CaseInsensitive))
             return row;
+    }
     return 0;
 }
 
