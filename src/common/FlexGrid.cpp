@@ -110,6 +110,13 @@ QString FlexGrid::TextMatrix(int row, int col) const
     return m_rows[row].cell(col, m_cols).toString();
 }
 
+QStringView FlexGrid::TextView(int row, int col) const
+{
+    checkRow(row);
+    checkCol(col);
+    return m_rows[row].cell(col, m_cols);
+}
+
 void FlexGrid::setTextMatrix(int row, int col, const QString& text)
 {
     checkRow(row);

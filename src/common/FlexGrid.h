@@ -45,6 +45,8 @@ public:
 
     // --- cells ---
     QString TextMatrix(int row, int col) const;
+    // The same text without a copy, valid until the row changes: for scans over all rows.
+    QStringView TextView(int row, int col) const;
     void setTextMatrix(int row, int col, const QString& text);
     // Cells 0 .. texts.size() - 1 of row in one change: a scan writes a whole row per song.
     void setRowTexts(int row, const QStringList& texts);

@@ -1,0 +1,71 @@
+#include "library/Archivsortierung.h"
+
+#include "common/FlexGrid.h"
+#include "library/Archiv.h"
+
+#include <QStringList>
+
+namespace {
+
+// The texts a song is recognised by after the sort: the shown columns and the file.
+constexpr int kErkennungsspalten = Archiv::Pfad + 1;
+
+QStringList erkennung(const FlexGrid& archiv, int row)
+{
+    QStringList texte;
+    for (int col = 0; col < kErkennungsspalten; ++col)
+        texte << archiv.TextMatrix(row, col);
+    return texte;
+}
+
+int wiederfinden(const FlexGrid& archiv, const QStringList& lied)
+{
+    for (int row = 1; row < archiv.Rows(); ++row) {
+        // The path first: it alone almost always decides.
+        if (archiv.TextView(row, Archiv::Pfad) == lied[Archiv::Pfad] && erkennung(archiv, row) == lied)
+            return row;
+    }
+    return 0;
+}
+
+} // namespace
+
+int Archivsortierung::Sortierschluessel(int Sortierspalte)
+{
+    return Sortierspalte == Archiv::Interpret ? Archiv::Sortierschluessel : Sortierspalte;
+}
+
+bool Archivsortierung::istLiedzeile(const FlexGrid& archiv, int row)
+{
+    return row >= 1 && row < archiv.Rows() && !archiv.TextMatrix(row, Archiv::Pfad).isEmpty();
+}
+
+int Archivsortierung::Sortieren(FlexGrid& archiv, int Sortierspalte, int ArchivZeile, bool ZeileSuchen)
+{
+    if (archiv.Rows() < 2)
+        return ArchivZeile;
+    const bool merken = ZeileSuchen && istLiedzeile(archiv, ArchivZeile);
+    const int abstand = ArchivZeile - archiv.TopRow();
+    const QStringList lied = merken ? erkennung(archiv, ArchivZeile) : QStringList();
+
+    archiv.setRedraw(false);
+    archiv.setRow(1);
+    archiv.setRowSel(archiv.Rows() - 1);
+    archiv.setCol(Sortierschluessel(Sortierspalte));
+    archiv.Sort();
+    archiv.setRow(1);
+    archiv.setRedraw(true);
+    archiv.setTopRow(1);
+
+    const int row = merken ? wiederfinden(archiv, lied) : 0;
+    if (row > 0) {
+        archiv.setRow(row);
+        if (row - abstand >= 1 && row - abstand < archiv.Rows())
+            archiv.setTopRow(row - abstand);
+        else if (row < abstand)
+            archiv.setTopRow(row);
+        ArchivZeile = row;
+    }
+    archiv.selectRow(archiv.Row());
+    return ArchivZeile;
+}

@@ -1,0 +1,180 @@
+#include "controls/TastaturAufbau.h"
+#include "controls/ui/ctlVirtuelleTastatur.h"
+
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QStringList kSuche = { QStringLiteral(" 1234567890"), QStringLiteral("QWERTZUIOPÜBS"),
+    QStringLiteral(" ASDFGHJKLÖÄ"), QStringLiteral("  YXCVBNMSpace") };
+const QStringList kSperre
+    = { QStringLiteral("QWERTZUIOPÜ"), QStringLiteral(" ASDFGHJKLÖÄ"), QStringLiteral("  YXCVBNM") };
+
+template <typename Keyboard> void bauen(Keyboard& tastatur, const QStringList& zeilen, bool loeschen = true)
+{
+    tastatur.setKeyWidth(1200);
+    tastatur.setKeyHeight(1200);
+    tastatur.setLoeschenSichtbar(loeschen);
+    for (int zeile = 0; zeile < zeilen.size(); ++zeile)
+        tastatur.Tastatur_Ini(zeile, zeilen[zeile]);
+}
+
+std::vector<const Taste*> reihe(const TastaturAufbau& aufbau, int zeile)
+{
+    std::vector<const Taste*> tasten;
+    for (const Taste& taste : aufbau.tasten())
+        if (taste.lage.y() == zeile * aufbau.KeyHeight())
+            tasten.push_back(&taste);
+    return tasten;
+}
+
+TEST(TastaturAufbauTest, SearchLayoutGivesIndentedRowsSpecialKeysAndSize)
+{
+    TastaturAufbau aufbau;
+    bauen(aufbau, kSuche);
+    struct Erwartet {
+        int zeichen;
+        int einzug;
+        int rechterRand;
+    };
+    // Row 1: 11 letters and the BS key (one and a half keys); row 3: 7 letters and the space bar.
+    const Erwartet erwartet[] = { { 10, 600, 600 + 10 * 1200 }, { 11, 0, 11 * 1200 + 1800 },
+        { 11, 600, 600 + 11 * 1200 }, { 7, 1200, 1200 + 7 * 1200 + 3600 } };
+    for (int zeile = 0; zeile < 4; ++zeile) {
+        const auto tasten = reihe(aufbau, zeile);
+        const int zeichen = int(
+            std::count_if(tasten.begin(), tasten.end(), [](const Taste* t) { return t->art == Taste::Art::Zeichen; }));
+        EXPECT_EQ(zeichen, erwartet[zeile].zeichen) << zeile;
+        EXPECT_EQ(tasten.front()->lage.x(), erwartet[zeile].einzug) << zeile;
+        EXPECT_EQ(tasten.back()->lage.right() + 1, erwartet[zeile].rechterRand) << zeile;
+    }
+    const auto reihe1 = reihe(aufbau, 1);
+    EXPECT_EQ(reihe1[10]->text, QStringLiteral("Ü"));
+    EXPECT_EQ(reihe1[11]->art, Taste::Art::Loeschen);
+    EXPECT_EQ(reihe1[11]->text, QStringLiteral("{BACKSPACE}"));
+    EXPECT_EQ(reihe(aufbau, 3).back()->art, Taste::Art::Leertaste);
+    EXPECT_EQ(reihe(aufbau, 3).back()->text, QStringLiteral(" "));
+    // The widest row plus 90, the bottom of the last row plus 360.
+    EXPECT_EQ(aufbau.groesse(), QSize(11 * 1200 + 1800 + 90, 4 * 1200 + 360));
+}
+
+TEST(TastaturAufbauTest, NumbersAdvancePerPositionAndWordAndRestartWithRowZero)
+{
+    TastaturAufbau aufbau;
+    bauen(aufbau, kSuche);
+    // Rows number on from the highest letter key: 11 + 11 (BS's number goes again) + 12 + 10.
+    EXPECT_EQ(reihe(aufbau, 3).back()->nummer, 44);
+    EXPECT_EQ(reihe(aufbau, 0).front()->nummer, 2); // after the leading gap
+    const int anzahl = int(aufbau.tasten().size());
+    for (int i = 0; i < 10; ++i)
+        bauen(aufbau, i % 2 ? kSuche : kSperre);
+    EXPECT_EQ(int(aufbau.tasten().size()), anzahl);
+    EXPECT_EQ(reihe(aufbau, 3).back()->nummer, 44);
+}
+
+TEST(TastaturAufbauTest, UnlockLayoutHasNoDigitsNoSpaceAndAHiddenOrAbsentDeleteKey)
+{
+    TastaturAufbau aufbau;
+    bauen(aufbau, kSuche);
+    bauen(aufbau, kSperre, false);
+    EXPECT_EQ(aufbau.tasten().size(), 11u + 11u + 7u);
+    EXPECT_EQ(aufbau.tasteBei(QPoint(600 + 100, 100)), &aufbau.tasten()[0]); // "Q" now, the digit row is gone
+    EXPECT_EQ(aufbau.groesse(), QSize(600 + 11 * 1200 + 90, 3 * 1200 + 360)); // the indented row is widest
+
+    // A hidden BS key keeps its room but cannot be touched.
+    bauen(aufbau, kSuche, false);
+    const Taste* bs = reihe(aufbau, 1).back();
+    EXPECT_FALSE(bs->sichtbar);
+    EXPECT_EQ(aufbau.tasteBei(bs->lage.center()), nullptr);
+    EXPECT_EQ(aufbau.groesse().width(), 11 * 1200 + 1800 + 90);
+}
+
+TEST(TastaturAufbauTest, WordsOnlyWhereTheyStartAndUmlautsAreOneKey)
+{
+    TastaturAufbau aufbau;
+    // "B" and "S" apart are letters; a decomposed "Ü" is still one key.
+    aufbau.Tastatur_Ini(0, QStringLiteral("B SU\u0308BS"));
+    const auto& tasten = aufbau.tasten();
+    ASSERT_EQ(tasten.size(), 4u);
+    EXPECT_EQ(tasten[0].text, QStringLiteral("B"));
+    EXPECT_EQ(tasten[1].text, QStringLiteral("S"));
+    EXPECT_EQ(tasten[2].text, QStringLiteral("Ü"));
+    EXPECT_EQ(tasten[3].art, Taste::Art::Loeschen);
+}
+
+// Presses the key that reports text (a letter, " " or "{BACKSPACE}").
+void druecke(ctlVirtuelleTastatur& tastatur, const QString& text)
+{
+    for (const Taste& taste : tastatur.aufbau().tasten())
+        if (taste.text == text) {
+            QTest::mousePress(&tastatur, Qt::LeftButton, {}, tastatur.tastenRechteck(taste).center());
+            QTest::mouseRelease(&tastatur, Qt::LeftButton, {}, tastatur.tastenRechteck(taste).center());
+            return;
+        }
+    FAIL() << "no key " << text.toStdString();
+}
+
+TEST(ctlVirtuelleTastaturTest, KeysReportOnPressKeepTheFocusAndRespondAfterTenRebuilds)
+{
+    QWidget fenster;
+    QLineEdit feld(&fenster);
+    ctlVirtuelleTastatur tastatur(&fenster);
+    fenster.resize(1400, 600);
+    fenster.show();
+    feld.setFocus();
+    QSignalSpy klicks(&tastatur, &ctlVirtuelleTastatur::KeyClick);
+    for (int i = 0; i < 10; ++i)
+        bauen(tastatur, i % 2 ? kSperre : kSuche);
+    bauen(tastatur, kSuche);
+    tastatur.show();
+    EXPECT_EQ(tastatur.size(), QSize(1006, 344)); // 15090 x 5160 twips at 96 dpi, as after the first build
+
+    const Taste& q = *reihe(tastatur.aufbau(), 1).front();
+    QTest::mousePress(&tastatur, Qt::LeftButton, {}, tastatur.tastenRechteck(q).center());
+    ASSERT_EQ(klicks.count(), 1); // before the release
+    QTest::mouseRelease(&tastatur, Qt::LeftButton, {}, tastatur.tastenRechteck(q).center());
+    druecke(tastatur, QStringLiteral(" "));
+    druecke(tastatur, QStringLiteral("{BACKSPACE}"));
+    druecke(tastatur, QStringLiteral("Ä"));
+    QStringList gemeldet;
+    for (const auto& klick : klicks)
+        gemeldet << klick.at(0).toString();
+    EXPECT_EQ(gemeldet, (QStringList { "Q", " ", "{BACKSPACE}", "Ä" }));
+    EXPECT_EQ(fenster.focusWidget(), &feld);
+
+    // The unlock layout leaves no key of the search layout usable: the space bar's place is empty.
+    const QPoint leertaste = tastatur.tastenRechteck(*reihe(tastatur.aufbau(), 3).back()).center();
+    bauen(tastatur, kSperre, false);
+    klicks.clear();
+    QTest::mouseClick(&tastatur, Qt::LeftButton, {}, leertaste);
+    EXPECT_EQ(klicks.count(), 0);
+}
+
+TEST(ctlVirtuelleTastaturTest, HideKeyHidesOnlyTheKeyboardAndEnterReachesTheFocusedField)
+{
+    QWidget fenster;
+    QLineEdit feld(&fenster);
+    ctlVirtuelleTastatur tastatur(&fenster);
+    fenster.resize(1400, 600);
+    fenster.show();
+    feld.setFocus();
+    tastatur.setHideSichtbar(true);
+    tastatur.setEnterSichtbar(true);
+    tastatur.Tastatur_Ini(0, QStringLiteral("AEnterHide"));
+    tastatur.show();
+    QSignalSpy eingabe(&feld, &QLineEdit::returnPressed);
+    QSignalSpy klicks(&tastatur, &ctlVirtuelleTastatur::KeyClick);
+    const auto& tasten = tastatur.aufbau().tasten();
+    QTest::mouseClick(&tastatur, Qt::LeftButton, {}, tastatur.tastenRechteck(tasten[1]).center());
+    EXPECT_EQ(eingabe.count(), 1);
+    QTest::mouseClick(&tastatur, Qt::LeftButton, {}, tastatur.tastenRechteck(tasten[2]).center());
+    EXPECT_FALSE(tastatur.isVisible());
+    EXPECT_TRUE(fenster.isVisible());
+    EXPECT_EQ(klicks.count(), 0);
+}
+
+} // namespace

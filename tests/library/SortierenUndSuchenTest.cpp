@@ -1,0 +1,147 @@
+#include "common/FlexGrid.h"
+#include "library/Archiv.h"
+#include "library/Archivsortierung.h"
+#include "library/Archivsuche.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Lied {
+    QString titel, interpret, pfad;
+};
+
+// An archive grid with a view of 4 rows and the given songs in this order.
+void fuellen(FlexGrid& archiv, const std::vector<Lied>& lieder)
+{
+    archiv.setRows(1);
+    for (const Lied& lied : lieder) {
+        archiv.AddItem(lied.titel);
+        archiv.setRowTexts(archiv.Rows() - 1,
+            { lied.titel, lied.interpret, QStringLiteral("Rock"), QString(), lied.pfad, lied.interpret + lied.titel });
+    }
+    archiv.setVisibleRowCount(4);
+}
+
+QStringList spalte(const FlexGrid& archiv, int col)
+{
+    QStringList texte;
+    for (int row = 1; row < archiv.Rows(); ++row)
+        texte << archiv.TextMatrix(row, col);
+    return texte;
+}
+
+const std::vector<Lied> kLieder = {
+    { "Zebra", "Beta", "/m/1.mp3" },
+    { "apfel", "Alpha", "/m/2.mp3" },
+    { "Birne", "Alpha", "/m/3.mp3" },
+    { "Ärger", "Gamma", "/m/4.mp3" },
+    { "Dach", "alpha", "/m/5.mp3" },
+    { "Eis", "Beta", "/m/6.mp3" },
+    { "Unbekannter Titel", "Unbekannter Interpret", "/m/a/copy.mp3" },
+    { "Unbekannter Titel", "Unbekannter Interpret", "/m/b/copy.mp3" },
+};
+
+TEST(ArchivsortierungTest, ArtistSortsByArtistThenTitleWithLowerCaseAfterUpperCase)
+{
+    FlexGrid archiv;
+    fuellen(archiv, kLieder);
+    Archivsortierung::Sortieren(archiv, Archiv::Interpret, 0, false);
+    EXPECT_EQ(spalte(archiv, Archiv::Sortierschluessel),
+        (QStringList { "AlphaBirne", "Alphaapfel", "BetaEis", "BetaZebra", "GammaÄrger",
+            "Unbekannter InterpretUnbekannter Titel", "Unbekannter InterpretUnbekannter Titel", "alphaDach" }));
+    EXPECT_EQ(archiv.Row(), 1);
+    EXPECT_EQ(archiv.TopRow(), 1);
+    EXPECT_EQ(archiv.Col(), 0);
+    EXPECT_EQ(archiv.ColSel(), archiv.Cols() - 1);
+
+    // The title column on itself; "Ä" (Windows-1252 0xC4) after every ASCII letter.
+    Archivsortierung::Sortieren(archiv, Archiv::Titel, 0, false);
+    EXPECT_EQ(spalte(archiv, Archiv::Titel).first(), QStringLiteral("Birne"));
+    EXPECT_EQ(spalte(archiv, Archiv::Titel).last(), QStringLiteral("Ärger"));
+}
+
+TEST(ArchivsortierungTest, GuestsSongStaysSelectedAtTheSameHeightEvenAmongEqualCopies)
+{
+    struct Fall {
+        const char* name;
+        int zeile; // ArchivZeile before the sort
+        int top;
+        int erwarteteZeile;
+        int erwarteterTop;
+    };
+    // Sorted by artist: row 8 (copy b) becomes 7, row 6 ("Eis") 3, row 1 ("Zebra") 4, row 3 ("Birne") 1.
+    const Fall faelle[] = {
+        { "copy b, not its twin, keeps distance 3", 8, 5, 7, 4 },
+        { "Eis keeps distance 1", 6, 5, 3, 2 },
+        { "Zebra keeps distance 0", 1, 1, 4, 4 },
+        { "Birne cannot keep distance 2 above row 1", 3, 1, 1, 1 },
+        { "stale row past the end keeps everything", 42, 1, 42, 1 },
+        { "header row is no song", 0, 1, 0, 1 },
+    };
+    for (const Fall& fall : faelle) {
+        FlexGrid archiv;
+        fuellen(archiv, kLieder);
+        archiv.setTopRow(fall.top);
+        const QString pfad = Archivsortierung::istLiedzeile(archiv, fall.zeile)
+            ? archiv.TextMatrix(fall.zeile, Archiv::Pfad)
+            : QString();
+        const int zeile = Archivsortierung::Sortieren(archiv, Archiv::Interpret, fall.zeile, true);
+        EXPECT_EQ(zeile, fall.erwarteteZeile) << fall.name;
+        EXPECT_EQ(archiv.TopRow(), fall.erwarteterTop) << fall.name;
+        if (!pfad.isEmpty()) {
+            EXPECT_EQ(archiv.Row(), zeile) << fall.name;
+            EXPECT_EQ(archiv.TextMatrix(zeile, Archiv::Pfad), pfad) << fall.name;
+        } else {
+            EXPECT_EQ(archiv.Row(), 1) << fall.name;
+        }
+    }
+}
+
+TEST(ArchivsucheTest, EachKeyJumpsToTheFirstMatchInTheSearchColumn)
+{
+    FlexGrid archiv;
+    fuellen(archiv, kLieder);
+    Archivsortierung::Sortieren(archiv, Archiv::Interpret, 0, false);
+    struct Schritt {
+        int sortierspalte;
+        const char* taste;
+        const char* text;
+        int zeile; // 0: nothing moves
+    };
+    const Schritt schritte[] = {
+        { Archiv::Interpret, "B", "B", 3 }, // column 1 itself, although the sort was on column 5
+        { Archiv::Interpret, "E", "BE", 3 }, { Archiv::Interpret, "X", "BEX", 0 },
+        { Archiv::Interpret, "{BACKSPACE}", "BE", 3 }, { Archiv::Interpret, "{BACKSPACE}", "B", 3 },
+        { Archiv::Interpret, "{BACKSPACE}", "", 0 },
+        { Archiv::Interpret, "{BACKSPACE}", "", 0 }, // nothing left to remove
+        { Archiv::Interpret, "a", "A", 1 }, { Archiv::Titel, "{BACKSPACE}", "", 0 },
+        { Archiv::Titel, "ä", "Ä", 5 }, // an umlaut, either case
+        { Archiv::Titel, "{BACKSPACE}", "", 0 }, { Archiv::Titel, "d", "D", 8 }, // "Dach", lower-case artist last
+    };
+    Archivsuche suche;
+    int stelle = archiv.Row();
+    for (const Schritt& s : schritte) {
+        const int zeile = suche.KeyClick(archiv, s.sortierspalte, QString::fromUtf8(s.taste));
+        EXPECT_EQ(suche.Suchtext(), QString::fromUtf8(s.text)) << s.taste;
+        EXPECT_EQ(zeile, s.zeile) << s.text;
+        if (zeile > 0) {
+            stelle = zeile;
+            EXPECT_EQ(archiv.TopRow(), std::min(zeile, archiv.Rows() - 4)) << s.text;
+        }
+        EXPECT_EQ(archiv.Row(), stelle) << s.text;
+    }
+}
+
+TEST(ArchivsucheTest, TheEleventhKeyIsIgnored)
+{
+    Archivsuche suche;
+    for (const char* taste : { "a", "b", "c", "d", "e", "f", "g", "h", "i", "ß", "k" })
+        suche.taste(QString::fromUtf8(taste));
+    EXPECT_EQ(suche.Suchtext(), QStringLiteral("ABCDEFGHIß"));
+    suche.taste(Archivsuche::kBackspace);
+    suche.taste(QStringLiteral("xyz"));
+    EXPECT_EQ(suche.Suchtext(), QStringLiteral("ABCDEFGHIX"));
+}
+
+} // namespace

@@ -1,0 +1,134 @@
+#include "mainwindow/Archivnavigation.h"
+#include "common/FlexGrid.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace Archivnavigation;
+
+// A grid of n data rows, showing 6 at once, with row and top row set.
+void vorbereiten(FlexGrid& grid, int n, int row, int top)
+{
+    grid.setRows(n + 1);
+    grid.setVisibleRowCount(6);
+    grid.selectRow(row);
+    grid.setTopRow(top);
+}
+
+struct Stand {
+    int row, top;
+    bool operator==(const Stand&) const = default;
+};
+
+void PrintTo(const Stand& s, std::ostream* os)
+{
+    *os << "row " << s.row << " top " << s.top;
+}
+
+TEST(ArchivnavigationTest, ArrowsPageWithTheKeepDistanceAndStopAtTheEnds)
+{
+    struct Fall {
+        const char* name;
+        int index, scrollabstand, rows, row, top;
+        Stand erwartet;
+        bool bewegt;
+    };
+    const Fall faelle[] = {
+        { "archive down below K: selection moves alone", ArchivRunter, 3, 50, 1, 1, { 2, 1 }, true },
+        { "archive down reaching row K scrolls", ArchivRunter, 3, 50, 3, 1, { 4, 2 }, true },
+        { "archive down keeps the K-th row", ArchivRunter, 3, 50, 20, 18, { 21, 19 }, true },
+        { "archive down at the last row", ArchivRunter, 3, 50, 50, 45, { 50, 45 }, false },
+        { "archive down near the end: the list stops", ArchivRunter, 3, 50, 48, 45, { 49, 45 }, true },
+        { "archive up at row 1", ArchivHoch, 3, 50, 1, 1, { 1, 1 }, false },
+        { "archive up far from the top edge", ArchivHoch, 3, 50, 30, 25, { 29, 25 }, true },
+        { "archive up within K scrolls back", ArchivHoch, 3, 50, 30, 28, { 29, 27 }, true },
+        { "archive up near row 1 steps the top back", ArchivHoch, 3, 50, 2, 2, { 1, 1 }, true },
+        { "playlist K is one less", PlaylistRunter, 4, 50, 3, 1, { 4, 2 }, true },
+        { "playlist up within K", PlaylistHoch, 4, 50, 10, 9, { 9, 7 }, true },
+        { "playlist up near row 1 leaves the top", PlaylistHoch, 4, 50, 3, 2, { 2, 2 }, true },
+        { "playlist down at the last row", PlaylistRunter, 4, 3, 3, 1, { 3, 1 }, false },
+        // Scrollabstand 1 would make the playlist's distance 0 and page the selection out of view.
+        { "playlist with Scrollabstand 1 keeps the selection on top", PlaylistRunter, 1, 50, 5, 5, { 6, 6 }, true },
+        { "archive with Scrollabstand 1", ArchivRunter, 1, 50, 5, 5, { 6, 6 }, true },
+    };
+    for (const Fall& fall : faelle) {
+        FlexGrid grid;
+        vorbereiten(grid, fall.rows, fall.row, fall.top);
+        EXPECT_EQ(schritt(grid, fall.index, fall.scrollabstand), fall.bewegt) << fall.name;
+        EXPECT_EQ((Stand { grid.Row(), grid.TopRow() }), fall.erwartet) << fall.name;
+        EXPECT_TRUE(grid.RowIsVisible(grid.Row())) << fall.name;
+        EXPECT_EQ(grid.ColSel(), grid.Cols() - 1) << fall.name;
+    }
+}
+
+TEST(ArchivnavigationTest, ArchiveKeysAndDoubleClickActOnlyWhenTakeOverIsPossible)
+{
+    using A = Tastenaktion;
+    EXPECT_EQ(archivTaste(13, true), A::TagEditor);
+    EXPECT_EQ(archivTaste(13, false), A::TagEditor);
+    EXPECT_EQ(archivTaste(32, true), A::SofortSpielen);
+    EXPECT_EQ(archivTaste(32, false), A::Keine);
+    EXPECT_EQ(archivTaste(39, true), A::Uebernehmen);
+    EXPECT_EQ(archivTaste(39, false), A::Keine);
+    EXPECT_EQ(archivTaste(40, true), A::Keine);
+
+    EXPECT_TRUE(doppelklickUebernimmt(true, 1, true));
+    EXPECT_FALSE(doppelklickUebernimmt(true, 0, true)); // the header
+    EXPECT_FALSE(doppelklickUebernimmt(false, 3, true));
+    EXPECT_FALSE(doppelklickUebernimmt(true, 3, false));
+}
+
+TEST(ArchivnavigationTest, KeysScrollTheNextRowIntoViewBeforeTheGridMoves)
+{
+    FlexGrid grid;
+    vorbereiten(grid, 20, 6, 1);
+    sichtKorrektur(grid, 40); // row 7 is below the view
+    EXPECT_EQ(grid.TopRow(), 2);
+    sichtKorrektur(grid, 40); // row 7 now shows: nothing
+    EXPECT_EQ(grid.TopRow(), 2);
+    grid.selectRow(20);
+    sichtKorrektur(grid, 40);
+    EXPECT_EQ(grid.TopRow(), 15); // the last page
+    grid.selectRow(1);
+    grid.setTopRow(4);
+    sichtKorrektur(grid, 38);
+    EXPECT_EQ(grid.TopRow(), 1);
+}
+
+TEST(ArchivnavigationTest, MousePressesSortOnHeadersOpenTheMenuAndKeepTheSelection)
+{
+    struct Fall {
+        int button, mouseRow, mouseCol;
+        bool rechteMaus;
+        Mausaktion erwartet;
+    };
+    const Fall faelle[] = {
+        { 1, 0, 0, false, { false, 0, true, false } },
+        { 1, 0, 2, false, { false, 2, true, false } },
+        { 1, 0, 3, false, { false, 3, false, true } }, // "Dauer": sort without keyboard
+        { 1, 0, 4, false, { false, -1, false, true } }, // the hidden file column never sorts
+        { 2, 0, 1, false, { true, -1, false, false } }, // the right button never sorts
+        { 2, 5, 1, true, { false, -1, false, false } }, // "RechteMaus" ticked: no menu
+        { 1, 5, 3, false, { false, -1, false, true } },
+        { 1, 5, 1, false, { false, -1, false, false } },
+    };
+    for (const Fall& f : faelle) {
+        const Mausaktion a = mausDown(f.button, f.mouseRow, f.mouseCol, f.rechteMaus);
+        EXPECT_EQ(a.kontextmenue, f.erwartet.kontextmenue) << f.button << f.mouseRow << f.mouseCol;
+        EXPECT_EQ(a.sortierspalte, f.erwartet.sortierspalte) << f.button << f.mouseRow << f.mouseCol;
+        EXPECT_EQ(a.tastatur, f.erwartet.tastatur) << f.button << f.mouseRow << f.mouseCol;
+        EXPECT_EQ(a.auswahlZurueck, f.erwartet.auswahlZurueck) << f.button << f.mouseRow << f.mouseCol;
+    }
+
+    FlexGrid archiv;
+    vorbereiten(archiv, 5, 2, 1);
+    archiv.setTextMatrix(4, 4, QStringLiteral("/m/4.mp3"));
+    auswahlZurueck(archiv, 4);
+    EXPECT_EQ(archiv.Row(), 4);
+    auswahlZurueck(archiv, 9); // stale: past the last row
+    auswahlZurueck(archiv, 3); // a row without a file
+    EXPECT_EQ(archiv.Row(), 4);
+}
+
+} // namespace

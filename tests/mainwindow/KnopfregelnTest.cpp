@@ -1,0 +1,47 @@
+#include "mainwindow/Knopfregeln.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Knopfregeln::Freigabe;
+using Knopfregeln::Lage;
+
+// One letter per button, upper case when enabled:
+// U Uebernehmen, H/R cmdHoch(0)/(1), L cmdLoeschen, a/b archive arrows, c/d playlist arrows.
+std::string kurz(const Freigabe& f)
+{
+    const auto b = [](bool an, char c) { return an ? char(std::toupper(c)) : c; };
+    return { b(f.Uebernehmen, 'u'), b(f.cmdHoch[0], 'h'), b(f.cmdHoch[1], 'r'), b(f.cmdLoeschen, 'l'),
+        b(f.FunbuttonArchivNav[0], 'a'), b(f.FunbuttonArchivNav[1], 'b'), b(f.FunbuttonArchivNav[2], 'c'),
+        b(f.FunbuttonArchivNav[3], 'd') };
+}
+
+TEST(KnopfregelnTest, EnableButtonsFollowsGridsPlayerAndLock)
+{
+    struct Fall {
+        const char* name;
+        Lage lage; // playlist Rows, Row; archive Rows, Row; playing; locked
+        const char* erwartet;
+    };
+    const Fall faelle[] = {
+        { "middle of both lists", { 6, 3, 10, 5, false, false }, "UHRLABCD" },
+        { "playlist head selected", { 6, 1, 10, 5, false, false }, "UhrLABcD" },
+        { "second song cannot move above the head", { 6, 2, 10, 5, false, false }, "UhRLABCD" },
+        { "last song cannot move down", { 6, 5, 10, 5, false, false }, "UHrLABCd" },
+        { "one song: row 1 is also the last", { 2, 1, 10, 5, false, false }, "UhrLABcd" },
+        { "two songs, second selected", { 3, 2, 10, 5, false, false }, "UhrLABCd" },
+        { "empty playlist, stopped", { 1, 0, 10, 5, false, false }, "UhrlABcd" },
+        { "empty playlist, playing: delete stops it", { 1, 0, 10, 5, true, false }, "UhrLABcd" },
+        { "archive at row 1", { 6, 3, 10, 1, false, false }, "UHRLaBCD" },
+        { "archive at its last row", { 6, 3, 10, 9, false, false }, "UHRLAbCD" },
+        { "empty archive", { 6, 3, 1, 0, false, false }, "UHRLabCD" },
+        { "archive of one song", { 6, 3, 2, 1, false, false }, "UHRLabCD" },
+        { "locked: browsing only", { 6, 3, 10, 5, true, true }, "uhrlABCD" },
+        { "locked at the edges", { 2, 1, 10, 1, true, true }, "uhrlaBcd" },
+    };
+    for (const Fall& fall : faelle)
+        EXPECT_EQ(kurz(Knopfregeln::EnableButtons(fall.lage)), fall.erwartet) << fall.name;
+}
+
+} // namespace
