@@ -9,6 +9,8 @@
 
 #include <QSet>
 
+#include <chrono>
+
 Dauermessung::Dauermessung(FlexGrid& archiv, Laengenmesser messer, QObject* parent)
     : QObject(parent)
     , m_archiv(archiv)
@@ -109,10 +111,28 @@ void Dauermessung::sichtbareZeilen()
 
 void Dauermessung::arbeiten()
 {
+    std::vector<Ergebnis> fertige;
+    auto abgegeben = std::chrono::steady_clock::now();
+    const auto abgeben = [&] {
+        QMetaObject::invokeMethod(
+            this,
+            [this, buendel = std::move(fertige)] {
+                for (const Ergebnis& e : buendel)
+                    ergebnis(e.zeile, e.datei, e.sekunden);
+            },
+            Qt::QueuedConnection);
+        fertige.clear();
+        abgegeben = std::chrono::steady_clock::now();
+    };
     for (;;) {
         Auftrag auftrag;
         {
             std::unique_lock lock(m_mutex);
+            if (m_auftraege.empty() && !fertige.empty()) {
+                lock.unlock();
+                abgeben();
+                continue;
+            }
             m_wecker.wait(lock, [this] { return m_ende || !m_auftraege.empty(); });
             if (m_ende)
                 return;
@@ -125,9 +145,10 @@ void Dauermessung::arbeiten()
         } catch (...) {
             // An unreadable file counts as five minutes, like one without a length.
         }
-        QMetaObject::invokeMethod(
-            this, [this, auftrag, sekunden] { ergebnis(auftrag.zeile, auftrag.datei, sekunden); },
-            Qt::QueuedConnection);
+        fertige.push_back({ auftrag.zeile, std::move(auftrag.datei), sekunden });
+        // Results go back in bundles: one event per file would cost the UI thread more than the measuring.
+        if (fertige.size() >= kBuendel || std::chrono::steady_clock::now() - abgegeben > kHoechstensWarten)
+            abgeben();
     }
 }
 

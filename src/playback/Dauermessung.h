@@ -4,11 +4,13 @@
 #include <QObject>
 #include <QString>
 
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 class FlexGrid;
 
@@ -53,6 +55,13 @@ private:
         int zeile;
         QString datei;
     };
+    struct Ergebnis {
+        int zeile;
+        QString datei;
+        qint64 sekunden;
+    };
+    static constexpr std::size_t kBuendel = 64;
+    static constexpr std::chrono::milliseconds kHoechstensWarten { 20 };
 
     void vollerLauf();
     void sichtbareZeilen();

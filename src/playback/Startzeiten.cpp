@@ -27,13 +27,18 @@ void Startzeiten::Uhrzeiten()
         const int fadingzeit = m_fenster.optionen().Fadingzeit;
         const QDateTime jetzt = m_clock.now();
         const QDateTime t0 = jetzt.addMSecs(-m_player.GetPosition(m_zustand.AktiverPlayer));
+        const QTime t0Zeit = t0.time();
         qint64 summe = 0;
         for (int zeile = 1; zeile < m_playlist.Rows(); ++zeile) {
             // Until the sequencer has started row 1 (its next tick), row 1 starts now.
             const bool gestartet = zeile == 1 && m_zustand.Startzeit.isValid()
                 && m_zustand.AktuelleDatei == m_playlist.TextMatrix(1, Playlistspalte::Pfad);
-            const QDateTime start = gestartet ? m_zustand.Startzeit : t0.addSecs(summe);
-            m_playlist.setTextMatrix(zeile, Playlistspalte::Start, Zeittext::Uhrzeit(start));
+            // Times of day only: local date-time arithmetic per row would cost more than the whole rest.
+            const QTime start = gestartet ? m_zustand.Startzeit.time() : t0Zeit.addSecs(int(summe % 86400));
+            const QString text = Zeittext::Uhrzeit(start);
+            // Most rows keep their time; an unchanged cell need not be announced to the view.
+            if (m_playlist.TextMatrix(zeile, Playlistspalte::Start) != text)
+                m_playlist.setTextMatrix(zeile, Playlistspalte::Start, text);
             const qint64 dauer = Zeittext::DauerLesen(m_playlist.TextMatrix(zeile, Playlistspalte::Dauer))
                                      .value_or(Zeittext::kUnbekannteDauer);
             summe += Ueberblendung::Startabstand(dauer, fadingzeit);

@@ -1,6 +1,6 @@
 #include "playback/Zeittext.h"
 
-#include <QRegularExpression>
+#include <algorithm>
 
 const QString Zeittext::kUnbekannt = QStringLiteral("05:00");
 
@@ -14,15 +14,32 @@ QString Zeittext::Dauer(qint64 sekunden)
 
 std::optional<qint64> Zeittext::DauerLesen(const QString& text)
 {
-    // Seconds below 60, as a time of day would have them.
-    static const QRegularExpression muster(QStringLiteral("^\\s*(\\d{1,6}):([0-5]?\\d)\\s*$"));
-    const QRegularExpressionMatch treffer = muster.match(text);
-    if (!treffer.hasMatch())
+    const QString t = text.trimmed();
+    const qsizetype doppelpunkt = t.indexOf(QLatin1Char(':'));
+    if (doppelpunkt < 1 || doppelpunkt > 6 || t.size() - doppelpunkt - 1 < 1 || t.size() - doppelpunkt - 1 > 2)
         return std::nullopt;
-    return treffer.captured(1).toLongLong() * 60 + treffer.captured(2).toLongLong();
+    const auto ziffern = [](QStringView teil) {
+        return std::all_of(teil.begin(), teil.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    };
+    const QStringView minuten = QStringView(t).left(doppelpunkt);
+    const QStringView sekunden = QStringView(t).mid(doppelpunkt + 1);
+    if (!ziffern(minuten) || !ziffern(sekunden))
+        return std::nullopt;
+    // Seconds below 60, as a time of day would have them.
+    const qint64 s = sekunden.toLongLong();
+    if (s >= 60)
+        return std::nullopt;
+    return minuten.toLongLong() * 60 + s;
 }
 
 QString Zeittext::Uhrzeit(const QDateTime& zeitpunkt)
 {
-    return zeitpunkt.toString(QStringLiteral("HH:mm"));
+    return Uhrzeit(zeitpunkt.time());
+}
+
+QString Zeittext::Uhrzeit(QTime zeit)
+{
+    return QStringLiteral("%1:%2")
+        .arg(zeit.hour(), 2, 10, QLatin1Char('0'))
+        .arg(zeit.minute(), 2, 10, QLatin1Char('0'));
 }

@@ -21,4 +21,5 @@ public:
     static std::optional<qint64> DauerLesen(const QString& text);
     // The time of day "HH:mm".
     static QString Uhrzeit(const QDateTime& zeitpunkt);
+    static QString Uhrzeit(QTime zeit);
 };
