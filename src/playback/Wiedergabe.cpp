@@ -1,0 +1,37 @@
+#include "playback/Wiedergabe.h"
+
+#include "errors/Procedure.h"
+#include "playback/Wiedergabefenster.h"
+
+Wiedergabe::Wiedergabe(
+    Teile teile, Sequenzer::Zufallsquelle zufall, Dauermessung::Laengenmesser messer, PlaylistDatei datei)
+    : m_teile(teile)
+    , m_datei(std::move(datei))
+    , m_zeitbalken(teile.player, teile.MSFlexGrid2)
+    , m_startzeiten(teile.MSFlexGrid2, teile.player, teile.clock, m_zustand, teile.fenster)
+    , m_sequenzer({ teile.MSFlexGrid1, teile.MSFlexGrid2, teile.player, teile.clock, teile.fenster, m_startzeiten,
+                      m_zeitbalken, m_zustand },
+          std::move(zufall), [this] { m_playliste.Uebernehmen_Click(); })
+    , m_playliste({ teile.MSFlexGrid1, teile.MSFlexGrid2, teile.player, teile.fenster, m_startzeiten, m_sequenzer })
+    , m_dauermessung(teile.MSFlexGrid1, std::move(messer))
+    , m_autospeicherung(teile.MSFlexGrid2, [this] { PlaylistSpeichern(); })
+{
+}
+
+void Wiedergabe::PlaylistSpeichern()
+{
+    Procedure proc("Wiedergabe", "void Wiedergabe::PlaylistSpeichern()");
+    proc.run([&] { m_datei.PlaylistSpeichern(m_teile.MSFlexGrid2); });
+}
+
+void Wiedergabe::PlaylistEinlesen()
+{
+    Procedure proc("Wiedergabe", "void Wiedergabe::PlaylistEinlesen()");
+    if (m_gelesen)
+        return;
+    m_gelesen = true;
+    // A bad line ends reading; unless the operator leaves here, the rows before it get headers and start times.
+    if (!proc.run([&] { m_datei.PlaylistEinlesen(m_teile.MSFlexGrid2); }))
+        return;
+    proc.run([&] { m_teile.fenster.TabellenBeschriften(); }) && proc.run([&] { m_startzeiten.Uhrzeiten(); });
+}

@@ -1,0 +1,137 @@
+#include "WiedergabeFakes.h"
+
+#include "support/Mp3Frames.h"
+
+#include <QFile>
+
+#include <unistd.h>
+
+namespace {
+
+class PlaylistDateitest : public WiedergabeTest {
+protected:
+    QString datei() const { return ordner.filePath(QStringLiteral("Playlist.txt")); }
+    void queue(int anzahl)
+    {
+        for (int i = 0; i < anzahl; ++i)
+            uebernehmen(archivLied(QStringLiteral("lied%1").arg(playlist.Rows() - 1)));
+    }
+    // A fresh screen reads the file.
+    QStringList neuEinlesen()
+    {
+        wiedergabe.reset();
+        playlist.setRows(1);
+        wiedergabe = std::make_unique<Wiedergabe>(
+            Wiedergabe::Teile { archiv, playlist, player, uhr, fenster }, [] { return 0.0; },
+            [](const QString&) { return 1; }, PlaylistDatei(ordner.path(), { ordner.path() }));
+        wiedergabe->PlaylistEinlesen();
+        return titel();
+    }
+};
+
+TEST_F(PlaylistDateitest, FewerThanFiveSongsLeaveTheOldFileAndFiveReplaceIt)
+{
+    ASSERT_TRUE(Mp3Frames::writeFile(datei(), "alt"));
+    queue(4);
+    wiedergabe->PlaylistSpeichern();
+    EXPECT_EQ(Mp3Frames::readFile(datei()), QByteArray("alt"));
+    queue(1);
+    wiedergabe->PlaylistSpeichern();
+    const QByteArray inhalt = Mp3Frames::readFile(datei());
+    EXPECT_EQ(inhalt.count("\r\n"), 5);
+    EXPECT_TRUE(inhalt.startsWith("lied0;Band lied0;Rock;20:00;/m/lied0.mp3;05:00\r\n")) << inhalt.toStdString();
+    EXPECT_EQ(neuEinlesen(), QStringList({ "lied0", "lied1", "lied2", "lied3", "lied4" }));
+    EXPECT_EQ(fenster.beschriftet, 1);
+    EXPECT_EQ(playlist.TextMatrix(2, 3), QStringLiteral("20:04")) << "start times recomputed at once";
+}
+
+TEST_F(PlaylistDateitest, ReadOnlyFileIsLeftAsItIs)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root writes read-only files";
+    ASSERT_TRUE(Mp3Frames::writeFile(datei(), "fest"));
+    QFile::setPermissions(datei(), QFile::ReadOwner);
+    queue(6);
+    wiedergabe->PlaylistSpeichern();
+    EXPECT_EQ(Mp3Frames::readFile(datei()), QByteArray("fest"));
+    EXPECT_TRUE(fehlerfenster.berichte.isEmpty());
+    QFile::setPermissions(datei(), QFile::ReadOwner | QFile::WriteOwner);
+}
+
+TEST_F(PlaylistDateitest, TextsComeBackWholeInEitherEncoding)
+{
+    const QString nul = QString::fromUtf8("Mit NUL\0\0\0", 10);
+    const QString polnisch = QStringLiteral("Łódź – Sonne");
+    const QByteArray zeilen = PlaylistDatei::Zeile({ nul, "Ä", "Pop", "??:??", "/m/ä.mp3", "03:00" })
+        + "\r\n" // empty lines are skipped
+        + PlaylistDatei::Zeile({ polnisch, "Ő", "Pop", "12:00", "/m/ł.mp3", "05:00" })
+        + "Ende;B;G;12:00;/m/e.mp3;01:00\n"; // LF alone
+    EXPECT_TRUE(zeilen.startsWith(QByteArrayLiteral("Mit NUL\0\0\0;\xC4;Pop;??:??;/m/\xE4.mp3;03:00\r\n")))
+        << "a line that fits Windows-1252 stays single-byte";
+    ASSERT_TRUE(Mp3Frames::writeFile(datei(), zeilen));
+    EXPECT_EQ(neuEinlesen(), QStringList({ nul, polnisch, "Ende" }));
+    EXPECT_EQ(playlist.TextMatrix(1, 4), QStringLiteral("/m/ä.mp3"));
+    EXPECT_EQ(playlist.TextMatrix(2, 4), QStringLiteral("/m/ł.mp3"));
+    EXPECT_EQ(playlist.TextMatrix(2, 1), QStringLiteral("Ő"));
+    EXPECT_EQ(playlist.TextMatrix(3, 5), QStringLiteral("01:00"));
+}
+
+TEST_F(PlaylistDateitest, BadLinesStopReadingKeepTheRowsBeforeAndAreReported)
+{
+    const std::pair<const char*, QByteArray> faelle[] = {
+        { "five fields", "a;b;c;d;/m/a.mp3;01:00\r\nkaputt;b;c;d;e\r\nc;b;c;d;/m/c.mp3;01:00\r\n" },
+        { "binary garbage", "a;b;c;d;/m/a.mp3;01:00\r\n" + QByteArray(100'000, '\xFF') },
+        { "endless line", "a;b;c;d;/m/a.mp3;01:00\r\n" + QByteArray(1'000'000, ';') },
+    };
+    for (const auto& [name, inhalt] : faelle) {
+        SCOPED_TRACE(name);
+        fehlerfenster.berichte.clear();
+        ASSERT_TRUE(Mp3Frames::writeFile(datei(), inhalt));
+        EXPECT_EQ(neuEinlesen(), QStringList({ "a" }));
+        EXPECT_EQ(fehlerfenster.berichte.size(), 1);
+    }
+}
+
+TEST_F(PlaylistDateitest, ReadOnlyOnceAndMissingFileLeavesTheQueueEmpty)
+{
+    EXPECT_TRUE(neuEinlesen().isEmpty());
+    EXPECT_TRUE(fehlerfenster.berichte.isEmpty());
+    ASSERT_TRUE(Mp3Frames::writeFile(datei(), "a;b;c;d;/m/a.mp3;01:00\r\n"));
+    wiedergabe->PlaylistEinlesen();
+    EXPECT_TRUE(titel().isEmpty()) << "a later start keeps the queue as it is";
+}
+
+TEST_F(PlaylistDateitest, ProgramFolderFileIsReadBeforeThePerUserOne)
+{
+    QTemporaryDir benutzer;
+    ASSERT_TRUE(Mp3Frames::writeFile(QDir(benutzer.path()).filePath("Playlist.txt"), "x"));
+    EXPECT_EQ(PlaylistDatei(benutzer.path(), { ordner.path(), benutzer.path() }).lesepfad(),
+        QDir(benutzer.path()).filePath("Playlist.txt"));
+    ASSERT_TRUE(Mp3Frames::writeFile(datei(), "y"));
+    EXPECT_EQ(PlaylistDatei(benutzer.path(), { ordner.path(), benutzer.path() }).lesepfad(), datei());
+}
+
+TEST_F(PlaylistDateitest, QueueChangesAreSavedAMomentLaterInOneWrite)
+{
+    Autospeicherung& auto_ = wiedergabe->autospeicherung();
+    queue(6);
+    playlist.announcePendingRows();
+    EXPECT_TRUE(auto_.faellig());
+    EXPECT_FALSE(QFile::exists(datei()));
+    auto_.Timer_Timer();
+    EXPECT_EQ(Mp3Frames::readFile(datei()).count("\r\n"), 6);
+
+    // The start times run on by the minute: no save for that.
+    wiedergabe->startzeiten().Uhrzeiten();
+    uhr.zeit = uhr.zeit.addSecs(3600);
+    wiedergabe->startzeiten().Uhrzeiten();
+    EXPECT_FALSE(auto_.faellig());
+
+    playlist.selectRow(6);
+    wiedergabe->playliste().Loeschen();
+    EXPECT_TRUE(auto_.faellig());
+    auto_.Timer_Timer();
+    EXPECT_EQ(Mp3Frames::readFile(datei()).count("\r\n"), 5);
+}
+
+} // namespace

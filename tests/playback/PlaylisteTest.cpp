@@ -1,0 +1,210 @@
+#include "WiedergabeFakes.h"
+
+#include "playback/Maustasten.h"
+
+namespace {
+
+using Playlistetest = WiedergabeTest;
+
+TEST_F(Playlistetest, TakingOverCopiesTheRowWithUnknownStartAndDuration)
+{
+    uebernehmen(archivLied("ohne"));
+    uebernehmen(archivLied("mit", 215, QStringLiteral("03:35")));
+    ASSERT_EQ(playlist.Rows(), 3);
+    EXPECT_EQ(playlist.TextMatrix(1, 1), QStringLiteral("Band ohne"));
+    EXPECT_EQ(playlist.TextMatrix(1, 2), QStringLiteral("Rock"));
+    EXPECT_EQ(playlist.TextMatrix(1, 4), pfad("ohne"));
+    EXPECT_EQ(playlist.TextMatrix(1, 5), QStringLiteral("05:00"));
+    EXPECT_EQ(playlist.TextMatrix(2, 5), QStringLiteral("03:35"));
+    EXPECT_EQ(playlist.TextMatrix(2, 3), QStringLiteral("20:04")) << "start times computed at once (5 min - 10 s)";
+    EXPECT_EQ(playlist.Row(), 2);
+    EXPECT_EQ(playlist.ColSel(), playlist.Cols() - 1);
+    EXPECT_EQ(fenster.enableButtons, 2);
+    EXPECT_TRUE(fenster.meldungen.isEmpty());
+}
+
+TEST_F(Playlistetest, LimitCountsThePlayingSongAndNamesItself)
+{
+    struct Fall {
+        int anzahl;
+        int vorher;
+        QString meldung;
+    };
+    const Fall faelle[] = {
+        { 1, 1, QStringLiteral("Begrenzung auf 1 Lied!") },
+        { 5, 5, QStringLiteral("Begrenzung auf 5 Lieder!") },
+        { 5, 4, QString() },
+        { 0, 12, QString() },
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.anzahl);
+        playlist.setRows(1);
+        archiv.setRows(1);
+        fenster.meldungen.clear();
+        fenster.werte.Anzahl = f.anzahl;
+        for (int i = 0; i < f.vorher; ++i)
+            uebernehmen(archivLied(QString::number(i)));
+        uebernehmen(archivLied(QStringLiteral("neu")));
+        EXPECT_EQ(playlist.Rows() - 1, f.meldung.isEmpty() ? f.vorher + 1 : f.vorher);
+        EXPECT_EQ(fenster.meldungen, f.meldung.isEmpty() ? QStringList() : QStringList { f.meldung });
+    }
+}
+
+TEST_F(Playlistetest, SongAlreadyQueuedIsSelectedNotAddedAgain)
+{
+    const int a = archivLied("a");
+    uebernehmen(a);
+    uebernehmen(archivLied("b"));
+    uebernehmen(archivLied("c"));
+    uebernehmen(a);
+    EXPECT_EQ(titel(), QStringList({ "a", "b", "c" }));
+    EXPECT_EQ(playlist.Row(), 1);
+    EXPECT_EQ(fenster.meldungen, QStringList({ "Bereits in Playliste vorhanden!" }));
+}
+
+TEST_F(Playlistetest, NothingIsTakenOverWhenLockedEmptyOrOnTheHeader)
+{
+    const int a = archivLied("a");
+    fenster.schloss = false;
+    uebernehmen(a);
+    EXPECT_FALSE(fenster.uebernehmenEnabled);
+    EXPECT_EQ(fenster.enableButtons, 0) << "locked: not even the buttons are updated";
+
+    fenster.schloss = true;
+    uebernehmen(0);
+    archiv.setTextMatrix(a, 0, QString());
+    uebernehmen(a);
+    EXPECT_EQ(playlist.Rows(), 1);
+    EXPECT_EQ(fenster.enableButtons, 2);
+}
+
+TEST_F(Playlistetest, DeletingThePlayingRowStartsTheNextAtOnceOnTheSamePlayer)
+{
+    for (const char* name : { "a", "b", "c" })
+        uebernehmen(archivLied(name));
+    spielen(0.25);
+    playlist.setRow(1);
+    wiedergabe->playliste().Loeschen();
+    EXPECT_EQ(titel(), QStringList({ "b", "c" }));
+    EXPECT_EQ(player.GetFileName(1), pfad("b"));
+    EXPECT_EQ(player.spielende(), QList<int>({ 1 }));
+    EXPECT_EQ(fenster.fokus.last(), QStringLiteral("playlist"));
+
+    playlist.setRow(2);
+    wiedergabe->playliste().Loeschen();
+    EXPECT_EQ(titel(), QStringList({ "b" }));
+    EXPECT_EQ(player.GetFileName(1), pfad("b")) << "deleting another row leaves the song playing";
+
+    wiedergabe->playliste().Loeschen();
+    EXPECT_EQ(playlist.Rows(), 1);
+    EXPECT_TRUE(player.spielende().isEmpty()) << "the last song stops with its row";
+    EXPECT_EQ(wiedergabe->sequenzer().zustand().AktuelleDatei, QString());
+    spielen(1);
+    EXPECT_TRUE(player.spielende().isEmpty());
+}
+
+TEST_F(Playlistetest, MovesNeverTouchOrPassRowOne)
+{
+    for (const char* name : { "a", "b", "c", "d" })
+        uebernehmen(archivLied(name));
+    struct Fall {
+        int zeile;
+        int index;
+        QStringList danach;
+        int auswahl;
+    };
+    const Fall faelle[] = {
+        { 1, 0, { "a", "b", "c", "d" }, 1 },
+        { 1, 1, { "a", "b", "c", "d" }, 1 },
+        { 2, 0, { "a", "b", "c", "d" }, 2 },
+        { 4, 1, { "a", "b", "c", "d" }, 4 },
+        { 3, 0, { "a", "c", "b", "d" }, 2 },
+        { 2, 1, { "a", "b", "c", "d" }, 3 },
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(testing::Message() << "row " << f.zeile << " index " << f.index);
+        playlist.selectRow(f.zeile);
+        wiedergabe->playliste().cmdHoch_Click(f.index);
+        EXPECT_EQ(titel(), f.danach);
+        EXPECT_EQ(playlist.Row(), f.auswahl);
+    }
+    EXPECT_EQ(playlist.TextMatrix(3, 4), pfad("c")) << "the whole row moves";
+}
+
+TEST(Maustasten, OneTableForDeleteAndMove)
+{
+    using A = Maustasten::Aktion;
+    using K = Maustasten::Knopf;
+    struct Fall {
+        bool muelleimer;
+        int button;
+        bool rechteMaus;
+        A loeschen;
+        A verschieben;
+    };
+    const Fall tabelle[] = {
+        { false, 1, false, A::Ausfuehren, A::Ausfuehren },
+        { false, 1, true, A::Ausfuehren, A::Ausfuehren },
+        { false, 2, false, A::Ausfuehren, A::Ausfuehren },
+        { false, 2, true, A::Nichts, A::Nichts },
+        { true, 2, false, A::Ausfuehren, A::Ausfuehren },
+        { true, 2, true, A::LoeschenSperren, A::Nichts },
+        { true, 1, false, A::Nichts, A::Nichts },
+        { true, 4, true, A::Nichts, A::Nichts },
+    };
+    for (const Fall& f : tabelle) {
+        SCOPED_TRACE(testing::Message() << f.muelleimer << f.button << f.rechteMaus);
+        EXPECT_EQ(Maustasten::entscheiden(K::Loeschen, f.button, f.muelleimer, f.rechteMaus), f.loeschen);
+        EXPECT_EQ(Maustasten::entscheiden(K::Verschieben, f.button, f.muelleimer, f.rechteMaus), f.verschieben);
+    }
+}
+
+TEST_F(Playlistetest, ButtonPressesActOnlyWhenTheTableAndTheButtonAllow)
+{
+    for (const char* name : { "a", "b", "c" })
+        uebernehmen(archivLied(name));
+    fenster.werte.Muelleimer = true;
+    playlist.selectRow(3);
+    wiedergabe->playliste().cmdLoeschen_MouseDown(1, 0, 0, 0);
+    wiedergabe->playliste().cmdHoch_MouseDown(0, 1, 0, 0, 0);
+    EXPECT_EQ(titel(), QStringList({ "a", "b", "c" })) << "left press with Muelleimer";
+
+    wiedergabe->playliste().cmdHoch_MouseDown(0, 2, 0, 0, 0);
+    EXPECT_EQ(titel(), QStringList({ "a", "c", "b" }));
+    fenster.loeschenEnabled = false;
+    wiedergabe->playliste().cmdLoeschen_MouseDown(2, 0, 0, 0);
+    EXPECT_EQ(playlist.Rows(), 4) << "a disabled button does not delete";
+    fenster.loeschenEnabled = true;
+    wiedergabe->playliste().cmdLoeschen_MouseDown(2, 0, 0, 0);
+    EXPECT_EQ(titel(), QStringList({ "a", "b" }));
+
+    fenster.werte.RechteMaus = true;
+    wiedergabe->playliste().cmdLoeschen_MouseDown(2, 0, 0, 0);
+    EXPECT_FALSE(fenster.loeschenEnabled);
+    EXPECT_EQ(playlist.Rows(), 3);
+}
+
+TEST_F(Playlistetest, DoubleClickShowsTheSongInTheArchiveAtTheSelectionsScreenPlace)
+{
+    for (int i = 1; i <= 30; ++i)
+        archivLied(QString::number(i));
+    archiv.setVisibleRowCount(10);
+    uebernehmen(25);
+    archiv.setTopRow(3);
+    fenster.archivZeile = 5; // two rows below the top
+    playlist.selectRow(1);
+    EXPECT_TRUE(wiedergabe->playliste().MSFlexGrid2_KeyDown(13, 0));
+    EXPECT_EQ(fenster.sortiert, QList<int>({ 1 }));
+    EXPECT_EQ(archiv.Row(), 25);
+    EXPECT_EQ(archiv.TopRow(), 21);
+    EXPECT_EQ(fenster.archivZeile, 25);
+    EXPECT_EQ(fenster.fokus.last(), QStringLiteral("archiv"));
+    EXPECT_FALSE(wiedergabe->playliste().MSFlexGrid2_KeyDown(40, 0));
+
+    // A song gone from the archive only leaves it sorted.
+    playlist.setTextMatrix(1, 4, QStringLiteral("/weg.mp3"));
+    wiedergabe->playliste().MSFlexGrid2_DblClick();
+    EXPECT_EQ(archiv.Row(), 25);
+}
+
+} // namespace

@@ -1,0 +1,194 @@
+#include "WiedergabeFakes.h"
+
+#include "playback/Zeittext.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <atomic>
+
+namespace {
+
+TEST(Zeittext, DurationsKeepWholeMinutesAndReadBackAnyLength)
+{
+    const std::pair<qint64, QString> werte[] = {
+        { 0, "00:00" },
+        { 45, "00:45" },
+        { 215, "03:35" },
+        { 24 * 60 - 1, "23:59" },
+        { 25 * 60, "25:00" }, // not wrapped to "01:00"
+        { 112 * 60 + 7, "112:07" },
+    };
+    for (const auto& [sekunden, text] : werte) {
+        EXPECT_EQ(Zeittext::Dauer(sekunden), text);
+        EXPECT_EQ(Zeittext::DauerLesen(text), sekunden) << text.toStdString();
+    }
+    EXPECT_EQ(Zeittext::DauerLesen(QStringLiteral("3:05")), 185);
+    for (const char* kein : { "", "??:??", "05:60", "ab:cd", "05", "-1:00" })
+        EXPECT_EQ(Zeittext::DauerLesen(QString::fromLatin1(kein)), std::nullopt) << kein;
+}
+
+using Startzeitentest = WiedergabeTest;
+
+TEST_F(Startzeitentest, LaterRowsCountFromTheCurrentSongLessTheCrossfading)
+{
+    uebernehmen(archivLied("a", 200, "03:20"));
+    uebernehmen(archivLied("b", 180, "03:00"));
+    uebernehmen(archivLied("c", 100, "ohne Zeit"));
+    uebernehmen(archivLied("d", 100));
+    spielen(0.25);
+    const QDateTime start = uhr.zeit;
+    spielen(60);
+    // Paused for ten minutes: only the rows below the playing song move on.
+    wiedergabe->sequenzer().Pause();
+    uhr.zeit = uhr.zeit.addSecs(600);
+    wiedergabe->startzeiten().Uhrzeiten();
+    const QDateTime t0 = uhr.zeit.addMSecs(-player.GetPosition(1));
+    EXPECT_EQ(playlist.TextMatrix(1, 3), start.toString("HH:mm"));
+    EXPECT_EQ(playlist.TextMatrix(2, 3), t0.addSecs(190).toString("HH:mm"));
+    EXPECT_EQ(playlist.TextMatrix(3, 3), t0.addSecs(190 + 170).toString("HH:mm"));
+    EXPECT_EQ(playlist.TextMatrix(4, 3), t0.addSecs(190 + 170 + 290).toString("HH:mm")) << "no time: five minutes";
+
+    // The sum must agree with when the sequencer really starts the songs.
+    wiedergabe->sequenzer().Pause();
+    const QString erwartet = playlist.TextMatrix(3, 3);
+    while (titel().first() != QStringLiteral("c") && uhr.zeit < t0.addSecs(600))
+        spielen(0.25);
+    EXPECT_EQ(uhr.zeit.toString("HH:mm"), erwartet);
+    EXPECT_LT(uhr.zeit, t0.addSecs(190 + 170 + 1)) << "late by no more than a tick per song";
+}
+
+TEST_F(Startzeitentest, TimeBarShowsLengthTitleUpToNulAndBlinksWhilePaused)
+{
+    QSignalSpy geaendert(&wiedergabe->zeitbalken(), &Zeitbalken::geaendert);
+    uebernehmen(archivLied(QString::fromUtf8("Titel\0\0\0", 8), 215));
+    uebernehmen(archivLied("kurz", 45));
+    spielen(0.5);
+    const Balkenzustand& balken = wiedergabe->zeitbalken().zustand();
+    EXPECT_EQ(balken.BalkenLaenge, 215);
+    EXPECT_EQ(balken.Balkentext, QString::fromUtf8(" 03:35   Titel\0\0\0", 17)) << "the cell keeps its NULs";
+    EXPECT_DOUBLE_EQ(balken.Noteposition, 0.25);
+    EXPECT_FALSE(balken.Blinken);
+    wiedergabe->sequenzer().Pause();
+    spielen(0.25);
+    EXPECT_TRUE(balken.Blinken);
+    EXPECT_EQ(balken.Balkentext, QString::fromUtf8(" 03:35   Titel\0\0\0", 17));
+    wiedergabe->sequenzer().Pause();
+    spielen(210);
+    EXPECT_EQ(titel(), QStringList({ "kurz" }));
+    EXPECT_EQ(balken.Balkentext, QStringLiteral(" 00:45"));
+    EXPECT_FALSE(balken.Blinken);
+    spielen(60);
+    EXPECT_EQ(balken.Balkentext, QString()) << "idle: no text, note at the start";
+    EXPECT_EQ(balken.Noteposition, 0);
+    const qsizetype signale = geaendert.size();
+    spielen(1);
+    EXPECT_EQ(geaendert.size(), signale) << "an unchanged bar is not redrawn";
+}
+
+// Measures on the worker thread; a test can hold it at a gate.
+class Messer {
+public:
+    std::atomic<bool> offen { true };
+    std::atomic<int> anzahl { 0 };
+    qint64 operator()(const QString& datei)
+    {
+        while (!offen)
+            QThread::msleep(1);
+        ++anzahl;
+        return datei.section('/', -1).section('.', 0, 0).toLongLong();
+    }
+};
+
+class Dauertest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ProgrammEnde = false;
+        archiv.setRows(1);
+        // The song at row i is i seconds long.
+        for (int i = 1; i <= 40; ++i) {
+            archiv.AddItem(QString::number(i));
+            archiv.setTextMatrix(i, 4, QStringLiteral("/m/%1.mp3").arg(i));
+        }
+    }
+    bool fertig()
+    {
+        return QTest::qWaitFor([&] { return messung.offen() == 0; }, 5000);
+    }
+    void erwarteDauerStimmt()
+    {
+        for (int i = 1; i < archiv.Rows(); ++i) {
+            const qint64 sekunden = archiv.TextMatrix(i, 4).section('/', -1).section('.', 0, 0).toLongLong();
+            EXPECT_EQ(archiv.TextMatrix(i, 3), Zeittext::Dauer(sekunden)) << "row " << i;
+        }
+    }
+
+    FlexGrid archiv;
+    Messer messer;
+    Dauermessung messung { archiv, [this](const QString& d) { return messer(d); } };
+};
+
+TEST_F(Dauertest, FullScanFillsOnlyEmptyCellsAndSaysWhenDone)
+{
+    archiv.setTextMatrix(7, 3, QStringLiteral("99:99"));
+    QSignalSpy fertigSignal(&messung, &Dauermessung::fertig);
+    messung.ZeitenEinlesen(false);
+    EXPECT_TRUE(messung.ZeitenLaeuft());
+    ASSERT_TRUE(fertig());
+    EXPECT_EQ(archiv.TextMatrix(7, 3), QStringLiteral("99:99"));
+    EXPECT_EQ(messer.anzahl, 39);
+    EXPECT_EQ(fertigSignal.size(), 1);
+    EXPECT_TRUE(messung.ZeitenFertig());
+    EXPECT_FALSE(messung.ZeitenLaeuft());
+    archiv.setTextMatrix(7, 3, Zeittext::Dauer(7));
+    erwarteDauerStimmt();
+}
+
+TEST_F(Dauertest, ResortDuringTheScanNeverPutsALengthOnAnotherSong)
+{
+    messer.offen = false;
+    messung.ZeitenEinlesen(false);
+    // Reverse the archive while the worker holds its first files.
+    archiv.setRow(1);
+    archiv.setRowSel(archiv.Rows() - 1);
+    archiv.setCol(4);
+    for (int i = 1, j = archiv.Rows() - 1; i < j; ++i, --j) {
+        const QString a = archiv.TextMatrix(i, 4);
+        archiv.setTextMatrix(i, 4, archiv.TextMatrix(j, 4));
+        archiv.setTextMatrix(j, 4, a);
+    }
+    messung.setZeitenNeustart(true);
+    messer.offen = true;
+    ASSERT_TRUE(fertig());
+    erwarteDauerStimmt();
+}
+
+TEST_F(Dauertest, VisibleRowsGoFirstAndOnlyThem)
+{
+    archiv.setVisibleRowCount(5);
+    archiv.setTopRow(20);
+    messung.ZeitenEinlesen(true);
+    ASSERT_TRUE(fertig());
+    EXPECT_EQ(messer.anzahl, 5);
+    EXPECT_EQ(archiv.TextMatrix(22, 3), QStringLiteral("00:22"));
+    EXPECT_EQ(archiv.TextMatrix(19, 3), QString());
+    EXPECT_EQ(archiv.TextMatrix(25, 3), QString());
+    EXPECT_FALSE(messung.ZeitenFertig()) << "a visible-rows scan is not the full one";
+}
+
+TEST_F(Dauertest, ProgramEndStopsTheScanAndWritesNoMore)
+{
+    messer.offen = false;
+    messung.ZeitenEinlesen(false);
+    ProgrammEnde = true;
+    messer.offen = true;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !messung.ZeitenLaeuft(); }, 5000));
+    QTest::qWait(20);
+    for (int i = 1; i < archiv.Rows(); ++i)
+        EXPECT_EQ(archiv.TextMatrix(i, 3), QString()) << "row " << i;
+    EXPECT_FALSE(messung.ZeitenFertig());
+    ProgrammEnde = false;
+}
+
+} // namespace
