@@ -129,7 +129,7 @@ TEST_F(HilfetourTest, StopsAtOnceOnCloseAndAtTheNextStepWhenTheProgramEnds)
 
 TEST_F(HilfetourTest, AFailingStepThatIsLeftEndsTheTourSoHelpWorksAgain)
 {
-    scope.errors.code = ErrPtnr::ProzedurVerlassen;
+    scope.errors.otherwise = ErrPtnr::ProzedurVerlassen;
     bubble.fehlerBeiSchritt = 2;
     tour.cmdFragezeichen_Click();
     tour.weiter();
