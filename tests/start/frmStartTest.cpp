@@ -163,7 +163,8 @@ TEST_F(frmStartTest, AutostartCountsDownFromTheThirtiethSecondAndStarts)
     EXPECT_TRUE(screen.calls.isEmpty());
 
     ticks(1);
-    EXPECT_EQ(screen.calls, QStringList({ "laden", "Einlesen " + folder.path(), "Startmeldung", "zeigen" }));
+    EXPECT_EQ(screen.calls,
+        QStringList({ "laden", "Einlesen " + folder.path(), "Startmeldung", "EnabledRechts an", "zeigen" }));
     EXPECT_EQ(screen.report.lblStartmeldung, "3 Lieder gefunden!");
     EXPECT_TRUE(screen.maximiert);
     EXPECT_FALSE(form->isVisible());
@@ -256,8 +257,10 @@ TEST_F(frmStartTest, AFaultInTheLoadLeftKeepsTheStartWindowReadyAndGoingOnStarts
 
     screen.calls.clear();
     scope.errors.code = ErrPtnr::Fortsetzen;
+    child<QCheckBox>("chkRechteMaustaste")->setChecked(true);
     form->cmdOK_Click();
-    EXPECT_EQ(screen.calls, QStringList({ "laden", "Einlesen " + folder.path(), "Startmeldung", "zeigen" }));
+    EXPECT_EQ(screen.calls,
+        QStringList({ "laden", "Einlesen " + folder.path(), "Startmeldung", "EnabledRechts aus", "zeigen" }));
     EXPECT_FALSE(form->isVisible());
 }
 
