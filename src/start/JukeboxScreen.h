@@ -26,4 +26,6 @@ public:
     virtual void Frame1Verstecken() = 0;
     // Shows the screen (built first if needed), maximised if asked.
     virtual void zeigen(bool maximieren) = 0;
+    // Whether the touch buttons take presses of the right mouse button as enabled.
+    virtual void EnabledRechts(bool Wert) = 0;
 };

@@ -80,4 +80,8 @@ public:
         calls << QStringLiteral("zeigen");
         maximiert = maximieren;
     }
+    void EnabledRechts(bool Wert) override
+    {
+        calls << (Wert ? QStringLiteral("EnabledRechts an") : QStringLiteral("EnabledRechts aus"));
+    }
 };

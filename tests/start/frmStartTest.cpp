@@ -170,7 +170,8 @@ TEST_F(frmStartTest, AutostartCountsDownFromTheThirtiethSecondAndStartsOnce)
     EXPECT_TRUE(screen.calls.isEmpty());
 
     ticks(1);
-    EXPECT_EQ(screen.calls, QStringList({ "laden", "Einlesen " + folder.path(), "Startmeldung", "zeigen" }));
+    EXPECT_EQ(screen.calls,
+        QStringList({ "laden", "Einlesen " + folder.path(), "Startmeldung", "EnabledRechts an", "zeigen" }));
     EXPECT_EQ(status,
         QStringList({ "Die Oberfläche wird erstellt. Bitte warten...",
             "Lieder werden gesucht und eingelesen. Bitte warten..." }));
@@ -251,8 +252,10 @@ TEST_F(frmStartTest, AFaultInTheLoadLeftKeepsTheStartWindowReadyAndGoingOnStarts
 
     screen.calls.clear();
     scope.errors.otherwise = ErrPtnr::Fortsetzen;
+    child<QCheckBox>("chkRechteMaustaste")->setChecked(true);
     form->cmdOK_Click();
-    EXPECT_EQ(screen.calls, QStringList({ "laden", "Einlesen " + folder.path(), "Startmeldung", "zeigen" }));
+    EXPECT_EQ(screen.calls,
+        QStringList({ "laden", "Einlesen " + folder.path(), "Startmeldung", "EnabledRechts aus", "zeigen" }));
     EXPECT_FALSE(form->isVisible());
 }
 

@@ -5,9 +5,13 @@
 #include "common/Twips.h"
 #include "common/ui/FlexGridView.h"
 #include "common/ui/InputCodes.h"
+#include "controls/Knopfbild.h"
+#include "controls/ui/Funbutton.h"
 #include "errors/Procedure.h"
 #include "library/ui/frmMP3Tags.h"
+#include "mainwindow/Einfaerbung.h"
 #include "mainwindow/Hauptlayout.h"
+#include "mainwindow/Scrollabstand.h"
 #include "playback/PlayerControl.h"
 #include "start/ui/frmStart.h"
 
@@ -20,6 +24,7 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
@@ -36,6 +41,36 @@ constexpr int kKeyF12 = 123;
 constexpr int kPlayerAnzahl = 3;
 // Design size of the message frame, in twips.
 constexpr QSize kFrame1Groesse(7800, 2400);
+// Design place of the window's title caption, in twips.
+constexpr QPoint kLabel1Ort(600, 150);
+// The buttons' look is prepared for this share; it is only recorded.
+constexpr qint16 kIniProzent = 80;
+
+QRect inPixeln(const QRect& twips, double dpi)
+{
+    return QRect(twipsToPixels(twips.x(), dpi), twipsToPixels(twips.y(), dpi), twipsToPixels(twips.width(), dpi),
+        twipsToPixels(twips.height(), dpi));
+}
+
+QSize inTwips(QSize pixel, double dpi)
+{
+    return QSize(pixelsToTwips(pixel.width(), dpi), pixelsToTwips(pixel.height(), dpi));
+}
+
+void textfarbe(QWidget* widget, const QColor& farbe)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, farbe);
+    widget->setPalette(palette);
+}
+
+void hintergrund(QWidget* widget, const QColor& farbe)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, farbe);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
 
 } // namespace
 
@@ -101,6 +136,60 @@ void frmMain::buildUi()
 
     m_TimerStartmeldung.setSingleShot(false);
     m_TimerStartmeldung.setInterval(StartReport::kIntervall);
+
+    txtEingabe = new QLineEdit(this);
+    txtEingabe->setObjectName(QStringLiteral("txtEingabe"));
+    txtSortierung = new QLineEdit(this);
+    txtSortierung->setObjectName(QStringLiteral("txtSortierung"));
+    Label1 = new QLabel(QStringLiteral("Quorvane Tonvaro"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setStyleSheet(QStringLiteral("font-size: 14pt; font-weight: bold;"));
+    Label1->adjustSize();
+    Label1->move(inPixeln(QRect(kLabel1Ort, QSize()), logicalDpiX()).topLeft());
+    Label2 = new QLabel(QStringLiteral("Musikbox"), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setStyleSheet(QStringLiteral("font-size: 11pt;"));
+    Label2->adjustSize();
+    Balken = new QFrame(this);
+    Balken->setObjectName(QStringLiteral("Balken"));
+    // The time display gives the bar its length once a song plays.
+    Balken->setGeometry(inPixeln(QRect(Hauptlayout::kRand, 0, 0, Hauptlayout::kBalkenHoehe), logicalDpiX()));
+    touchbuttonsBauen();
+    Frame1->raise();
+}
+
+void frmMain::touchbuttonsBauen()
+{
+    const double dpi = logicalDpiX();
+    const auto knopf = [&](const char* name, Knopfsymbol symbol, QSize twips) {
+        const QSize groesse = inPixeln(QRect(QPoint(), twips), dpi).size();
+        auto* button = new Funbutton(Knopfbild(symbol, groesse), this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->resize(groesse);
+        return button;
+    };
+    m_FunbuttonArchivNav = { knopf("FunbuttonArchivNav0", Knopfsymbol::SeiteHoch, Hauptlayout::kNavGroesse),
+        knopf("FunbuttonArchivNav1", Knopfsymbol::SeiteRunter, Hauptlayout::kNavGroesse),
+        knopf("FunbuttonArchivNav2", Knopfsymbol::SeiteHoch, Hauptlayout::kNavGroesse),
+        knopf("FunbuttonArchivNav3", Knopfsymbol::SeiteRunter, Hauptlayout::kNavGroesse) };
+    m_Uebernehmen = knopf("Uebernehmen", Knopfsymbol::Uebernehmen, Hauptlayout::kUebernehmenGroesse);
+    m_cmdHoch = { knopf("cmdHoch0", Knopfsymbol::ZeileHoch, Hauptlayout::kSpaltenGroesse),
+        knopf("cmdHoch1", Knopfsymbol::ZeileRunter, Hauptlayout::kSpaltenGroesse) };
+    m_cmdLoeschen = knopf("cmdLoeschen", Knopfsymbol::Loeschen, Hauptlayout::kSpaltenGroesse);
+    m_Schloss = knopf("Schloss", Knopfsymbol::SchlossOffen, Hauptlayout::kSpaltenGroesse);
+    m_Schloss2 = knopf("Schloss2", Knopfsymbol::SchlossZu, Hauptlayout::kSpaltenGroesse);
+    // Shown only while the screen is locked.
+    m_Schloss2->hide();
+    m_cmdSmilie = knopf("cmdSmilie", Knopfsymbol::Smilie, Hauptlayout::kRundGroesse);
+    m_cmdFragezeichen = knopf("cmdFragezeichen", Knopfsymbol::Fragezeichen, Hauptlayout::kRundGroesse);
+    m_Positionsgrafik = knopf("Positionsgrafik", Knopfsymbol::Note, Hauptlayout::kPositionsgrafikGroesse);
+}
+
+QList<Funbutton*> frmMain::Touchbuttons() const
+{
+    return { m_Uebernehmen, m_cmdHoch[0], m_cmdHoch[1], m_cmdLoeschen, m_FunbuttonArchivNav[0], m_FunbuttonArchivNav[1],
+        m_FunbuttonArchivNav[2], m_FunbuttonArchivNav[3], m_Schloss, m_Schloss2, m_cmdSmilie, m_Positionsgrafik,
+        m_cmdFragezeichen };
 }
 
 // All connections of the window in one place.
@@ -146,13 +235,73 @@ bool frmMain::Form_Load()
         }))
         return false;
     if (!proc.run([&] { m_lblStartmeldung->setText(QStringLiteral("Lieder werden eingelesen...")); })
-        || !proc.run([&] { m_archiv.TabellenBeschriften(false); })
-        || !proc.run([&] { m_Fadingzeit = optionen.Fading; }))
+        || !proc.run([&] { m_archiv.TabellenBeschriften(false); }) || !proc.run([&] { m_Fadingzeit = optionen.Fading; })
+        || !proc.run([&] {
+               txtEingabe->hide();
+               txtSortierung->hide();
+           }))
+        return false;
+    // No lock without a password; the options apply as they are at this start.
+    if (!proc.run([&] { m_Schloss->setVisible(!optionen.PW.trimmed().isEmpty()); })
+        || !proc.run([&] { m_cmdSmilie->setVisible(optionen.Spiel); }) || !proc.run([&] {
+               m_cmdLoeschen->setLinksGesperrt(optionen.Muelleimer);
+               m_cmdHoch[0]->setLinksGesperrt(optionen.Muelleimer);
+               m_cmdHoch[1]->setLinksGesperrt(optionen.Muelleimer);
+           }))
         return false;
     QCoreApplication::processEvents();
+    if (!proc.run([&] { Einfaerben(optionen.Hintergrundfarbe, optionen.Farbe); }) || !proc.run([&] {
+            for (Funbutton* pfeil : m_FunbuttonArchivNav)
+                pfeil->setRepeatEnabled(true);
+        })
+        || !proc.run([&] {
+               m_cmdHoch[0]->setEnabled(false);
+               m_cmdHoch[1]->setEnabled(false);
+           }))
+        return false;
     return proc.run([&] {
         MSFlexGrid1.setFontSize(optionen.schriftgroesse());
         MSFlexGrid2.setFontSize(optionen.schriftgroesse());
+        // The rows the archive shows depend on the font.
+        Form_Resize();
+    });
+}
+
+void frmMain::EnabledRechts(bool Wert)
+{
+    for (Funbutton* knopf : Touchbuttons())
+        knopf->setEnabledRechts(Wert);
+}
+
+void frmMain::Einfaerben(qint32 Hintergrund, qint32 Vordergrund)
+{
+    Procedure proc("frmMain", "void frmMain::Einfaerben(qint32 Hintergrund, qint32 Vordergrund)",
+        { { "Hintergrund", Hintergrund }, { "Vordergrund", Vordergrund } });
+    const StartSettings optionen = m_start.werte();
+    const Einfaerbung farben = Einfaerbung::fuer(Hintergrund, Vordergrund, optionen.Farbe, optionen.Hintergrundfarbe);
+    if (!proc.run([&] {
+            MSFlexGrid1.setColours(farben.archiv);
+            MSFlexGrid2.setColours(farben.playlist);
+            hintergrund(Frame1, farben.frame1);
+            textfarbe(m_lblStartmeldung, farben.meldungen);
+            textfarbe(m_lblStartmeldung2, farben.meldungen);
+            hintergrund(this, farben.fenster);
+            for (Funbutton* knopf : Touchbuttons())
+                knopf->Grundfarbe = Vordergrund;
+            hintergrund(Balken, farben.balken);
+        }))
+        return;
+    QCoreApplication::processEvents();
+    // Prepared once: the looks are made at the first colouring, later ones only change the colours of the grids.
+    if (!proc.run([&] {
+            if (m_Uebernehmen->IniState() == 0 && !ProgrammEnde)
+                for (Funbutton* knopf : Touchbuttons())
+                    knopf->Ini(kIniProzent);
+        }))
+        return;
+    proc.run([&] {
+        textfarbe(Label1, farben.beschriftungen);
+        textfarbe(Label2, farben.beschriftungen);
     });
 }
 
@@ -244,19 +393,37 @@ void frmMain::resizeEvent(QResizeEvent* e)
 void frmMain::Form_Resize()
 {
     const double dpi = logicalDpiX();
-    const auto pixels = [dpi](const QRect& twips) {
-        return QRect(twipsToPixels(twips.x(), dpi), twipsToPixels(twips.y(), dpi), twipsToPixels(twips.width(), dpi),
-            twipsToPixels(twips.height(), dpi));
-    };
-    const Hauptlayout layout
-        = Hauptlayout::fuer(pixelsToTwips(width(), dpi), pixelsToTwips(height(), dpi), kFrame1Groesse);
-    m_view1->setGeometry(pixels(layout.archiv));
-    m_view2->setGeometry(pixels(layout.playlist));
-    Frame1->setGeometry(pixels(layout.frame1));
+    const Hauptlayout layout = Hauptlayout::fuer(
+        pixelsToTwips(width(), dpi), pixelsToTwips(height(), dpi), kFrame1Groesse, inTwips(Label2->size(), dpi));
+    const auto platzieren = [dpi](QWidget* widget, const QRect& twips) { widget->setGeometry(inPixeln(twips, dpi)); };
+    const auto nachOben = [dpi](QWidget* widget, int top) { widget->move(widget->x(), twipsToPixels(top, dpi)); };
+    txtSortierung->move(inPixeln(layout.txtSortierung, dpi).topLeft());
+    platzieren(Frame1, layout.frame1);
+    platzieren(m_view1, layout.archiv);
+    platzieren(m_view2, layout.playlist);
     // The views report their widths only once they are laid out; the columns need them now.
     MSFlexGrid1.setWidth(layout.archiv.width());
     MSFlexGrid2.setWidth(layout.playlist.width());
     m_archiv.Spaltenbreite();
+    for (size_t i = 0; i < m_FunbuttonArchivNav.size(); ++i)
+        platzieren(m_FunbuttonArchivNav[i], layout.FunbuttonArchivNav[i]);
+    platzieren(m_Uebernehmen, layout.Uebernehmen);
+    platzieren(m_cmdSmilie, layout.cmdSmilie);
+    platzieren(m_cmdFragezeichen, layout.cmdFragezeichen);
+    platzieren(m_cmdHoch[0], layout.cmdHoch[0]);
+    platzieren(m_cmdHoch[1], layout.cmdHoch[1]);
+    platzieren(m_cmdLoeschen, layout.cmdLoeschen);
+    platzieren(m_Schloss, layout.Schloss);
+    m_Schloss2->move(m_Schloss->pos());
+    nachOben(m_Positionsgrafik, layout.PositionsgrafikTop);
+    // Until a song plays the note stands at the start of the bar.
+    m_Positionsgrafik->move(Balken->x() - m_Positionsgrafik->width() / 2, m_Positionsgrafik->y());
+    nachOben(Balken, layout.BalkenTop);
+    platzieren(Label2, layout.Label2);
+    // Measured from the archive's height, not by scrolling it: a resize keeps the guest's place.
+    const int zeile = m_view1->rowHeight();
+    const int sichtbar = (m_view1->height() - 2 * m_view1->frameWidth() - zeile) / zeile;
+    m_Scrollabstand = ::Scrollabstand(MSFlexGrid1.Rows(), sichtbar);
 }
 
 bool frmMain::Form_KeyDown(int KeyCode, int Shift)

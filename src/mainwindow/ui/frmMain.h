@@ -9,18 +9,23 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <memory>
 
 class FlexGridView;
+class Funbutton;
 class MessageService;
 class PlayerControl;
 class frmStart;
 class QFrame;
 class QLabel;
+class QLineEdit;
 
 // The jukebox screen: the archive grid MSFlexGrid1 above the playlist grid
-// MSFlexGrid2 and the message frame Frame1. It takes its options from the
+// MSFlexGrid2, the touch buttons around them, the time bar and the message
+// frame Frame1. Layout and colours come from Hauptlayout and Einfaerbung;
+// the window only applies them. It takes its options from the
 // start window's controls, uses the start window's context menu, and its
 // close takes the whole program down.
 class frmMain : public QWidget, public JukeboxScreen {
@@ -41,6 +46,7 @@ public:
     void Startmeldung(const StartReport& report) override;
     void Frame1Verstecken() override;
     void zeigen(bool maximieren) override;
+    void EnabledRechts(bool Wert) override;
 
     FlexGrid& Playlist() { return MSFlexGrid2; }
     int Fadingzeit() const { return m_Fadingzeit; }
@@ -59,6 +65,26 @@ public:
     void menuDateiEntfernen_Click();
     void TimerStartmeldung_Timer();
 
+    // Colours the window, its grids and captions; prepares the touch buttons the first time.
+    void Einfaerben(qint32 Hintergrund, qint32 Vordergrund);
+    // Rows that paging through the archive keeps in view.
+    int Scrollabstand() const { return m_Scrollabstand; }
+
+    // The touch buttons, for the handlers that give them their actions.
+    Funbutton& Uebernehmen() { return *m_Uebernehmen; }
+    Funbutton& cmdLoeschen() { return *m_cmdLoeschen; }
+    // 0 moves the selected song up, 1 down.
+    Funbutton& cmdHoch(int Index) { return *m_cmdHoch.at(size_t(Index)); }
+    // 0 and 1 page the archive up and down, 2 and 3 the playlist.
+    Funbutton& FunbuttonArchivNav(int Index) { return *m_FunbuttonArchivNav.at(size_t(Index)); }
+    Funbutton& Schloss() { return *m_Schloss; }
+    Funbutton& Schloss2() { return *m_Schloss2; }
+    Funbutton& cmdSmilie() { return *m_cmdSmilie; }
+    Funbutton& cmdFragezeichen() { return *m_cmdFragezeichen; }
+    Funbutton& Positionsgrafik() { return *m_Positionsgrafik; }
+    // All thirteen, in the order they are coloured.
+    QList<Funbutton*> Touchbuttons() const;
+
 protected:
     bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
@@ -68,6 +94,7 @@ protected:
 
 private:
     void buildUi();
+    void touchbuttonsBauen();
     void verbinden();
     bool Form_Load();
     void Form_Activate();
@@ -90,10 +117,25 @@ private:
     bool m_liestEin = false;
     int m_Fadingzeit = 0;
     int m_AktiverPlayer = 0;
+    int m_Scrollabstand = 5;
 
     FlexGridView* m_view1 = nullptr;
     FlexGridView* m_view2 = nullptr;
     QFrame* Frame1 = nullptr;
     QLabel* m_lblStartmeldung = nullptr;
     QLabel* m_lblStartmeldung2 = nullptr;
+    QLineEdit* txtEingabe = nullptr;
+    QLineEdit* txtSortierung = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QFrame* Balken = nullptr;
+    Funbutton* m_Uebernehmen = nullptr;
+    Funbutton* m_cmdLoeschen = nullptr;
+    std::array<Funbutton*, 2> m_cmdHoch {};
+    std::array<Funbutton*, 4> m_FunbuttonArchivNav {};
+    Funbutton* m_Schloss = nullptr;
+    Funbutton* m_Schloss2 = nullptr;
+    Funbutton* m_cmdSmilie = nullptr;
+    Funbutton* m_cmdFragezeichen = nullptr;
+    Funbutton* m_Positionsgrafik = nullptr;
 };

@@ -505,7 +505,7 @@ void frmStart::cmdOK_Click()
             m_screen->Startmeldung(report);
         }))
         return;
-    if (!proc.run([&] { hide(); }))
+    if (!proc.run([&] { hide(); }) || !proc.run([&] { m_screen->EnabledRechts(!chkRechteMaustaste->isChecked()); }))
         return;
     proc.run([&] { m_screen->zeigen(chkFenster->isChecked()); });
 }
