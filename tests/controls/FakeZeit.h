@@ -4,10 +4,12 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
+
 #include <memory>
 #include <vector>
 
-// Time stepped by hand: the timers it makes fire when vergehen() passes their due time.
+// Time stepped by hand: its timers fire when vergehen() passes their due time.
 class FakeZeit {
 public:
     qint64 jetzt = 0;
@@ -20,26 +22,20 @@ public:
             return timer;
         };
     }
-
     void vergehen(qint64 ms)
     {
         for (const qint64 ende = jetzt + ms; jetzt < ende;) {
             ++jetzt;
-            for (Timer* timer : m_timer) {
-                if (timer->laeuft() && timer->faellig == jetzt) {
-                    timer->faellig += timer->intervall;
-                    timer->tick();
+            for (Timer* t : m_timer)
+                if (t->aktiv && t->faellig == jetzt) {
+                    t->faellig += t->intervall;
+                    t->tick();
                 }
-            }
         }
     }
-
     int laufende() const
     {
-        int anzahl = 0;
-        for (const Timer* timer : m_timer)
-            anzahl += timer->laeuft() ? 1 : 0;
-        return anzahl;
+        return int(std::count_if(m_timer.begin(), m_timer.end(), [](Timer* t) { return t->aktiv; }));
     }
 
 private:

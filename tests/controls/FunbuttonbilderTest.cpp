@@ -58,9 +58,9 @@ TEST(FunbuttonbilderTest, TheShadowFallsToTheLowerRightAndFarPixelsKeepTheBackgr
     EXPECT_EQ(bilder.normal.pixel(35, 35), hellPixel) << "far from the artwork";
     EXPECT_EQ(bilder.normal.pixel(45, 12), hellPixel) << "too near the right end for a shadow";
 
-    // The shadow does not reach below 0 on a dark background.
-    const Funbuttonbilder dunkel = Funbuttonbilder::berechnen(quelleMitQuadrat(100, 20, 20), 0x050505, kGrundfarbe);
-    EXPECT_EQ(dunkel.normal.pixel(21, 21), qRgb(0, 0, 0));
+    EXPECT_EQ(Funbuttonbilder::berechnen(quelleMitQuadrat(100, 20, 20), 0x050505, kGrundfarbe).normal.pixel(21, 21),
+        qRgb(0, 0, 0))
+        << "not below 0 on a dark background";
 }
 
 TEST(FunbuttonbilderTest, TheDisabledLookIsTheNormalOneCrossedByTwoRedBands)
@@ -95,29 +95,6 @@ TEST(FunbuttonbilderTest, AnyPictureSizeStaysInsideItsPixels)
         EXPECT_NE(bilder.normal.pixel(0, 0), kHintergrundPixel);
     }
     EXPECT_TRUE(Funbuttonbilder::berechnen(QImage(), kHintergrund, kGrundfarbe).normal.isNull());
-}
-
-TEST(FunbuttonbilderTest, TransparentMeansWhiteOrFullyTransparent)
-{
-    QImage quelle(20, 20, QImage::Format_ARGB32);
-    quelle.fill(Qt::transparent);
-    quelle.setPixel(0, 0, qRgba(255, 255, 255, 0x14));
-    quelle.setPixel(2, 0, qRgba(0, 0, 0, 255));
-    quelle.setPixel(4, 0, qRgba(254, 255, 255, 255));
-    const Funbuttonbilder bilder = Funbuttonbilder::berechnen(quelle, kHintergrund, kGrundfarbe);
-    EXPECT_EQ(bilder.normal.pixel(0, 0), kHintergrundPixel);
-    EXPECT_NE(bilder.normal.pixel(1, 0), kHintergrundPixel);
-    EXPECT_NE(bilder.normal.pixel(2, 0), kHintergrundPixel) << "off-white counts as artwork";
-    EXPECT_EQ(bilder.normal.pixel(3, 0), kHintergrundPixel);
-}
-
-TEST(FunbuttonbilderTest, ShadowColourIsFortyPercentOfTheBackground)
-{
-    EXPECT_EQ(ColorToRGB(Funbuttonbilder::Schattenfarbe(0xFF0000)).B, 102);
-    const TypeFarbe grau = ColorToRGB(Funbuttonbilder::Schattenfarbe(RGBToColor({ 3, 119, 255 })));
-    EXPECT_EQ(grau.R, 1);
-    EXPECT_EQ(grau.G, 48);
-    EXPECT_EQ(grau.B, 102);
 }
 
 TEST(FunbuttonbilderTest, EveryButtonPictureHasArtworkAndRoomForItsShadow)

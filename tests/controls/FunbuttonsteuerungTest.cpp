@@ -9,187 +9,126 @@ namespace {
 
 using Bild = Funbuttonsteuerung::Bild;
 
-constexpr int kLinks = 1;
-constexpr int kRechts = 2;
-
-// A button on stepped time that writes down its events with their times.
+// A button on stepped time that writes down its events and the times of its clicks.
 struct Knopf {
     FakeZeit zeit;
-    Funbuttonsteuerung steuerung { zeit.fabrik() };
+    Funbuttonsteuerung s { zeit.fabrik() };
     QStringList ereignisse;
     std::vector<qint64> klicks;
 
-    Knopf()
+    explicit Knopf(bool repeat = false)
     {
-        QObject::connect(&steuerung, &Funbuttonsteuerung::MouseDown, [this](int b, int s, int x, int y) {
-            ereignisse << QStringLiteral("MouseDown %1 %2 %3 %4").arg(b).arg(s).arg(x).arg(y);
-        });
-        QObject::connect(&steuerung, &Funbuttonsteuerung::Click, [this] {
+        s.setRepeatEnabled(repeat);
+        const auto maus = [this](const char* name) {
+            return [this, name](int b, int, int x, int y) {
+                ereignisse << QStringLiteral("%1 %2 %3 %4").arg(name).arg(b).arg(x).arg(y);
+            };
+        };
+        QObject::connect(&s, &Funbuttonsteuerung::MouseDown, maus("MouseDown"));
+        QObject::connect(&s, &Funbuttonsteuerung::MouseUp, maus("MouseUp"));
+        QObject::connect(&s, &Funbuttonsteuerung::Click, [this] {
             ereignisse << QStringLiteral("Click");
             klicks.push_back(zeit.jetzt);
         });
         QObject::connect(
-            &steuerung, &Funbuttonsteuerung::ClickDisabled, [this] { ereignisse << QStringLiteral("ClickDisabled"); });
-        QObject::connect(&steuerung, &Funbuttonsteuerung::MouseUp, [this](int b, int s, int x, int y) {
-            ereignisse << QStringLiteral("MouseUp %1 %2 %3 %4").arg(b).arg(s).arg(x).arg(y);
-        });
+            &s, &Funbuttonsteuerung::ClickDisabled, [this] { ereignisse << QStringLiteral("ClickDisabled"); });
     }
     void halten(int button, qint64 ms)
     {
-        steuerung.druecken(button, 0, 10, 20);
+        s.druecken(button, 0, 10.4, 19.6);
         zeit.vergehen(ms);
     }
 };
 
-TEST(FunbuttonsteuerungTest, PressesThatCountAsDisabledRaiseClickDisabledAndNoMouseUp)
+TEST(FunbuttonsteuerungTest, PressesThatCountAsDisabledRaiseClickDisabledNeverRepeatAndGetNoMouseUp)
 {
     struct Fall {
-        const char* name;
         bool enabled;
         bool linksGesperrt;
         int button;
         bool deaktiviert;
     };
-    const Fall faelle[] = {
-        { "enabled", true, false, kLinks, false },
-        { "disabled", false, false, kLinks, true },
-        { "left on a right-only button", true, true, kLinks, true },
-        { "middle on a right-only button", true, true, 4, true },
-        { "right on a right-only button", true, true, kRechts, false },
-    };
-    for (const Fall& fall : faelle) {
-        SCOPED_TRACE(fall.name);
-        Knopf knopf;
-        knopf.steuerung.setEnabled(fall.enabled);
-        knopf.steuerung.LinksGesperrt = fall.linksGesperrt;
-        knopf.steuerung.setRepeatEnabled(true);
-        knopf.steuerung.druecken(fall.button, 1, 10.4, 19.6);
-        EXPECT_EQ(knopf.steuerung.sichtbaresBild(), fall.deaktiviert ? Bild::Deaktiviert : Bild::Gedrueckt);
-        QStringList erwartet { QStringLiteral("MouseDown %1 1 10 20").arg(fall.button), QStringLiteral("Click") };
-        if (fall.deaktiviert)
+    for (const Fall f : { Fall { true, false, 1, false }, Fall { false, false, 1, true }, Fall { true, true, 1, true },
+             Fall { true, true, 4, true }, Fall { true, true, 2, false } }) {
+        SCOPED_TRACE(testing::Message() << f.enabled << f.linksGesperrt << f.button);
+        Knopf k(true);
+        k.s.setEnabled(f.enabled);
+        k.s.LinksGesperrt = f.linksGesperrt;
+        k.halten(f.button, 1000);
+        EXPECT_EQ(k.s.sichtbaresBild(), f.deaktiviert ? Bild::Deaktiviert : Bild::Gedrueckt);
+        QStringList erwartet { QStringLiteral("MouseDown %1 10 20").arg(f.button), QStringLiteral("Click") };
+        if (f.deaktiviert)
             erwartet << QStringLiteral("ClickDisabled");
-        EXPECT_EQ(knopf.ereignisse, erwartet);
+        EXPECT_EQ(k.ereignisse.mid(0, erwartet.size()), erwartet);
+        EXPECT_EQ(k.klicks, (f.deaktiviert ? std::vector<qint64> { 0 } : std::vector<qint64> { 0, 650, 800, 950 }));
 
-        knopf.zeit.vergehen(1000);
-        EXPECT_EQ(knopf.klicks.size(), fall.deaktiviert ? 1u : 4u) << "a disabled press never repeats";
-        knopf.ereignisse.clear();
-        knopf.steuerung.loslassen(fall.button, 0, 3, 4);
-        EXPECT_EQ(knopf.steuerung.sichtbaresBild(), Bild::Normal);
-        EXPECT_EQ(knopf.ereignisse,
-            fall.enabled ? QStringList { QStringLiteral("MouseUp %1 0 3 4").arg(fall.button) } : QStringList {});
+        k.ereignisse.clear();
+        k.s.loslassen(f.button, 0, 3, 4);
+        k.zeit.vergehen(1000);
+        EXPECT_EQ(k.s.sichtbaresBild(), Bild::Normal);
+        EXPECT_EQ(
+            k.ereignisse, f.enabled ? QStringList { QStringLiteral("MouseUp %1 3 4").arg(f.button) } : QStringList {});
+        EXPECT_EQ(k.zeit.laufende(), 0) << "the release ends the repeat at once";
     }
 }
 
-TEST(FunbuttonsteuerungTest, HoldingRepeatsOnlyWithRepeatEnabledAndStopsOnRelease)
+TEST(FunbuttonsteuerungTest, WithoutRepeatEnabledAPressIsOneClickHoweverLongItIsHeld)
 {
-    Knopf mitRepeat;
-    mitRepeat.steuerung.setRepeatEnabled(true);
-    mitRepeat.halten(kLinks, 1000);
-    EXPECT_EQ(mitRepeat.klicks, (std::vector<qint64> { 0, 650, 800, 950 }));
-    mitRepeat.steuerung.loslassen(kLinks, 0, 0, 0);
-    mitRepeat.zeit.vergehen(1000);
-    EXPECT_EQ(mitRepeat.klicks.size(), 4u);
-    EXPECT_EQ(mitRepeat.zeit.laufende(), 0);
-
-    // One press is one click, however long it is held: a second one would take a song twice.
-    Knopf ohneRepeat;
-    ohneRepeat.halten(kLinks, 2000);
-    EXPECT_EQ(ohneRepeat.klicks, (std::vector<qint64> { 0 }));
-    EXPECT_EQ(ohneRepeat.zeit.laufende(), 0);
-
-    Knopf kurz;
-    kurz.steuerung.setRepeatEnabled(true);
-    kurz.halten(kLinks, 499);
-    kurz.steuerung.loslassen(kLinks, 0, 0, 0);
-    kurz.zeit.vergehen(1000);
-    EXPECT_EQ(kurz.klicks.size(), 1u) << "released before the delay";
+    Knopf k;
+    k.halten(1, 2000);
+    EXPECT_EQ(k.klicks, (std::vector<qint64> { 0 }));
+    EXPECT_EQ(k.zeit.laufende(), 0);
 }
 
-TEST(FunbuttonsteuerungTest, DisablingWhileRepeatingShowsTheCrossAndEndsAfterOneTick)
+TEST(FunbuttonsteuerungTest, DisablingAHeldPressShowsTheCrossAndStopsTheRepeat)
 {
-    Knopf knopf;
-    knopf.steuerung.setRepeatEnabled(true);
-    knopf.halten(kLinks, 700);
-    ASSERT_EQ(knopf.klicks.size(), 2u);
-    knopf.steuerung.setEnabled(false);
-    EXPECT_EQ(knopf.steuerung.sichtbaresBild(), Bild::Deaktiviert);
-    knopf.zeit.vergehen(1000);
-    EXPECT_EQ(knopf.klicks, (std::vector<qint64> { 0, 650, 800 }));
-    knopf.ereignisse.clear();
-    knopf.steuerung.loslassen(kLinks, 0, 0, 0);
-    EXPECT_TRUE(knopf.ereignisse.isEmpty()) << "no MouseUp while disabled";
+    Knopf k(true);
+    k.halten(1, 700);
+    k.s.setEnabled(false);
+    EXPECT_EQ(k.s.sichtbaresBild(), Bild::Deaktiviert);
+    k.zeit.vergehen(1000);
+    EXPECT_EQ(k.klicks, (std::vector<qint64> { 0, 650, 800 })) << "one more tick still clicks";
 
-    // Disabled before the delay ran out: the repeat never starts.
-    Knopf frueh;
-    frueh.steuerung.setRepeatEnabled(true);
-    frueh.halten(kLinks, 300);
-    frueh.steuerung.setEnabled(false);
-    EXPECT_EQ(frueh.steuerung.sichtbaresBild(), Bild::Deaktiviert);
+    Knopf frueh(true);
+    frueh.halten(1, 300);
+    frueh.s.setEnabledLinks(false);
+    EXPECT_EQ(frueh.s.sichtbaresBild(), Bild::Deaktiviert);
+    frueh.s.setEnabled(false);
     frueh.zeit.vergehen(1000);
-    EXPECT_EQ(frueh.klicks.size(), 1u);
-}
-
-TEST(FunbuttonsteuerungTest, EnabledLinksAndRechtsTurnOnlyTheirOwnPressDisabled)
-{
-    Knopf knopf;
-    knopf.halten(kLinks, 10);
-    knopf.steuerung.setEnabledRechts(false);
-    EXPECT_EQ(knopf.steuerung.sichtbaresBild(), Bild::Gedrueckt);
-    knopf.steuerung.setEnabledLinks(false);
-    EXPECT_EQ(knopf.steuerung.sichtbaresBild(), Bild::Deaktiviert);
-    knopf.steuerung.loslassen(kLinks, 0, 0, 0);
-
-    // They do not decide whether a press counts.
-    knopf.ereignisse.clear();
-    knopf.steuerung.druecken(kRechts, 0, 0, 0);
-    EXPECT_EQ(knopf.steuerung.sichtbaresBild(), Bild::Gedrueckt);
-    EXPECT_FALSE(knopf.ereignisse.contains(QStringLiteral("ClickDisabled")));
+    EXPECT_EQ(frueh.klicks.size(), 1u) << "disabled before the delay ran out";
 }
 
 TEST(FunbuttonsteuerungTest, APressWhoseReleaseIsLostEndsLikeARelease)
 {
-    Knopf knopf;
-    knopf.steuerung.setRepeatEnabled(true);
-    knopf.halten(kRechts, 800);
-    knopf.ereignisse.clear();
-    knopf.steuerung.druckVerloren();
-    EXPECT_EQ(knopf.ereignisse, QStringList { QStringLiteral("MouseUp 2 0 0 0") });
-    EXPECT_FALSE(knopf.steuerung.gedrueckt());
-    EXPECT_EQ(knopf.steuerung.sichtbaresBild(), Bild::Normal);
-    const size_t klicks = knopf.klicks.size();
-    knopf.zeit.vergehen(2000);
-    EXPECT_EQ(knopf.klicks.size(), klicks);
-
-    knopf.ereignisse.clear();
-    knopf.steuerung.druckVerloren();
-    EXPECT_TRUE(knopf.ereignisse.isEmpty()) << "without a press nothing is released";
+    Knopf k(true);
+    k.halten(2, 700);
+    k.ereignisse.clear();
+    k.s.druckVerloren();
+    k.s.druckVerloren();
+    EXPECT_EQ(k.ereignisse, QStringList { QStringLiteral("MouseUp 2 0 0") }) << "once, and only while pressed";
+    EXPECT_EQ(k.s.sichtbaresBild(), Bild::Normal);
+    k.zeit.vergehen(2000);
+    EXPECT_EQ(k.klicks.size(), 2u);
 }
 
 TEST(FunbuttonsteuerungTest, BlinkingAlternatesEveryHalfSecondAndAReleaseShowsTheLook)
 {
-    Knopf knopf;
-    knopf.steuerung.setBlinken(true);
-    EXPECT_EQ(knopf.steuerung.sichtbaresBild(), Bild::Keins);
-    knopf.zeit.vergehen(500);
-    EXPECT_EQ(knopf.steuerung.sichtbaresBild(), Bild::Normal);
-    EXPECT_EQ(knopf.steuerung.Blinkphase(), 1);
+    Knopf k;
+    k.s.setBlinken(true);
+    EXPECT_EQ(k.s.sichtbaresBild(), Bild::Keins);
+    k.zeit.vergehen(500);
+    EXPECT_EQ(k.s.sichtbaresBild(), Bild::Normal);
+    k.s.setBlinken(true);
+    EXPECT_EQ(k.s.Blinkphase(), 1) << "switching it on again changes nothing";
+    k.zeit.vergehen(500);
+    EXPECT_EQ(k.s.sichtbaresBild(), Bild::Keins);
 
-    knopf.steuerung.setBlinken(true);
-    EXPECT_EQ(knopf.steuerung.Blinkphase(), 1) << "switching it on again changes nothing";
-    EXPECT_EQ(knopf.steuerung.sichtbaresBild(), Bild::Normal);
-    knopf.zeit.vergehen(500);
-    EXPECT_EQ(knopf.steuerung.sichtbaresBild(), Bild::Keins);
-
-    knopf.steuerung.druecken(kLinks, 0, 0, 0);
-    knopf.zeit.vergehen(500);
-    EXPECT_EQ(knopf.steuerung.sichtbaresBild(), Bild::Gedrueckt) << "the pressed look stays while blinking";
-    knopf.zeit.vergehen(500);
-    knopf.steuerung.loslassen(kLinks, 0, 0, 0);
-    EXPECT_EQ(knopf.steuerung.sichtbaresBild(), Bild::Normal);
-
-    knopf.steuerung.setBlinken(false);
-    EXPECT_EQ(knopf.steuerung.sichtbaresBild(), Bild::Normal);
-    EXPECT_EQ(knopf.zeit.laufende(), 0);
+    k.halten(1, 1000);
+    EXPECT_EQ(k.s.sichtbaresBild(), Bild::Gedrueckt) << "the pressed look stays while blinking";
+    k.s.loslassen(1, 0, 0, 0);
+    EXPECT_EQ(k.s.sichtbaresBild(), Bild::Normal);
+    k.s.setBlinken(false);
+    EXPECT_EQ(k.zeit.laufende(), 0);
 }
 
 } // namespace
