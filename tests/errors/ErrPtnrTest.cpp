@@ -15,23 +15,7 @@ const Fault kOverflow { "Überlauf", 6 };
 using ErrPtnrHistory = ReporterTest;
 using ErrPtnrOnError = ReporterTest;
 
-TEST_F(ErrPtnrHistory, KeepsTheFortyNewestEntriesParametersIncluded)
-{
-    for (int call = 0; call < 45; ++call)
-        reporter().CallStack(QStringLiteral("[modTest] void modTest::Schritt%1()").arg(call));
-    QStringList history = reporter().history();
-    ASSERT_EQ(history.size(), ErrPtnr::kMaxHistory);
-    EXPECT_EQ(history.first(), "[modTest] void modTest::Schritt44() 14:05:07");
-    EXPECT_EQ(history.last(), "[modTest] void modTest::Schritt5() 14:05:07");
-
-    reporter().CallStackParam("Datei", "a.mp3");
-    history = reporter().history();
-    ASSERT_EQ(history.size(), ErrPtnr::kMaxHistory);
-    EXPECT_EQ(history[1], "\tDatei:\ta.mp3");
-    EXPECT_EQ(history.last(), "[modTest] void modTest::Schritt6() 14:05:07");
-}
-
-TEST_F(ErrPtnrHistory, ParametersFollowTheirProcedureInDeclarationOrder)
+TEST_F(ErrPtnrHistory, NewestFirstParametersInDeclarationOrderAndFortyEntriesAtMost)
 {
     reporter().CallStack("[frmMain] void frmMain::Form_Load()");
     clock.time = clock.time.addSecs(3);
@@ -40,23 +24,27 @@ TEST_F(ErrPtnrHistory, ParametersFollowTheirProcedureInDeclarationOrder)
     EXPECT_EQ(reporter().history(),
         QStringList({ "[frmMain] void frmMain::MSFlexGrid1_MouseDown(int Button, int Shift, float X, float Y) 14:05:10",
             "\tButton:\t1", "\tShift:\t0", "\tX:\t12.5", "\tY:\t7", "[frmMain] void frmMain::Form_Load() 14:05:07" }));
+
+    for (int call = 0; call < 40; ++call)
+        reporter().CallStack(QStringLiteral("[modTest] void modTest::Schritt%1()").arg(call));
+    reporter().CallStackParam("Datei", "a.mp3");
+    const QStringList history = reporter().history();
+    ASSERT_EQ(history.size(), ErrPtnr::kMaxHistory) << "parameters count too";
+    EXPECT_EQ(history.mid(0, 2), QStringList({ "[modTest] void modTest::Schritt39() 14:05:10", "\tDatei:\ta.mp3" }));
+    EXPECT_EQ(history.last(), "[modTest] void modTest::Schritt1() 14:05:10");
 }
 
 TEST_F(ErrPtnrHistory, ValueTextsNameTheKindOfValue)
 {
     QObject named;
     const QList<std::pair<QVariant, QString>> cases {
-        { QVariantList { 1, 2 }, "[ARRAY]" },
         { QStringList { "a" }, "[ARRAY]" },
         { QVariant::fromValue(QList<int> { 1 }), "[ARRAY]" },
-        { QVariant::fromValue(nullptr), "[NULL]" },
         { QVariant(QMetaType::fromType<int>()), "[NULL]" },
         { QVariant(), "[EMPTY]" },
         { QVariant::fromValue<QObject*>(nullptr), "[NOTHING]" },
         { QVariant::fromValue(&named), "[OBJECT:QObject]" },
         { "Grüße; ok", "Grüße; ok" },
-        { QString(), "" },
-        { 42, "42" },
         { true, "true" },
     };
     for (const auto& [value, text] : cases) {
@@ -72,13 +60,10 @@ TEST_F(ErrPtnrHistory, ValueTextsNameTheKindOfValue)
     EXPECT_EQ(reporter().history().mid(1, 2), QStringList({ "\tsender:\t[OBJECT:QTimer]", "\tother:\t[NOTHING]" }));
     EXPECT_EQ(ErrPtnr::LPSTRToVBString(QStringLiteral("Service Pack 3") + QChar(0) + "xx"), "Service Pack 3");
     EXPECT_EQ(ErrPtnr::LPSTRToVBString("ohne Ende"), QString()) << "no NUL, no text";
-    EXPECT_EQ(ErrPtnr::LPSTRToVBString(QChar(0) + QStringLiteral("Rest")), QString())
-        << "a leading NUL ends it at once";
 }
 
 TEST_F(ErrPtnrOnError, ShowsTheFaultAndReturnsTheChosenCode)
 {
-    EXPECT_EQ(reporter().progInfo(), AppPaths::programName() + "  V1.0.0");
     reporter().SetProgInfo("Quorvane Tonvaro  V2.1.3");
     window.codes = { ErrPtnr::Fortsetzen };
     EXPECT_EQ(reporter().OnError(kOverflow, "frmMain", "Naechstes", 3), ErrPtnr::Fortsetzen);

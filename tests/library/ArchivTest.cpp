@@ -228,7 +228,7 @@ TEST_F(ArchivTest, SkippedFoldersAndPaths)
     EXPECT_TRUE(meldungen.shown.isEmpty());
 }
 
-TEST_F(ArchivTest, OnlyMp3FilesAreSongsHiddenOrNotAndSkippedEntriesStaySilent)
+TEST_F(ArchivTest, OnlyMp3FilesAreSongsHiddenOrNotOddNamesIncludedAndSkippedEntriesStaySilent)
 {
     QSet<QString> erwartet = { song(".versteckt.mp3"), song("LAUT.MP3"), song(".Versteckter Ordner/a.Mp3"),
         song("Ordner.mp3/innen.mp3"), song(QString::fromUtf8("Grüße.mp3")) };
@@ -237,6 +237,8 @@ TEST_F(ArchivTest, OnlyMp3FilesAreSongsHiddenOrNotAndSkippedEntriesStaySilent)
     song("lied.mp4");
     Mp3Frames::writeFile(music() + "/leer.mp3", {});
 #ifdef Q_OS_LINUX
+    // Beside "a\" a folder "a" whose song a path cut at the backslash would list twice.
+    erwartet += { song("a\\/x.mp3"), song("a\\/b/y.mp3"), song("a/x.mp3") };
     QFile::link(music() + "/gibtsnicht.mp3", music() + "/kaputt.mp3");
     ASSERT_EQ(::mkfifo(QFile::encodeName(music() + "/rohr.mp3").constData(), 0644), 0);
     // Names that are not valid UTF-8, made through the standard library: Qt cannot name them.
@@ -249,6 +251,7 @@ TEST_F(ArchivTest, OnlyMp3FilesAreSongsHiddenOrNotAndSkippedEntriesStaySilent)
 
     suche.Einlesen(music());
     EXPECT_EQ(pfadMenge(), erwartet);
+    EXPECT_EQ(spalte().size(), erwartet.size()) << "no song twice";
     EXPECT_TRUE(meldungen.shown.isEmpty());
     EXPECT_TRUE(errors.reports.isEmpty());
 #ifdef Q_OS_LINUX
@@ -281,22 +284,6 @@ TEST_F(ArchivTest, SymbolicLinksNeitherLoopNorListASongTwice)
     ziele.sort();
     erwartet.sort();
     EXPECT_EQ(ziele, erwartet);
-}
-
-TEST_F(ArchivTest, BackslashEndingAFolderNameStaysInThePaths)
-{
-    // Beside "a\" a folder "a" whose song a wrong path would list twice.
-    const QString schraeg = Songs::write(music(), "a\\/x.mp3", Songs::tag("Schraeg", "B", 0));
-    const QString tiefer = Songs::write(music(), "a\\/b/y.mp3", Songs::tag("Tiefer", "B", 0));
-    const QString gerade = Songs::write(music(), "a/x.mp3", Songs::tag("Gerade", "B", 0));
-
-    suche.Einlesen(music());
-
-    QMap<QString, QString> titel;
-    for (int row = 1; row < MSFlexGrid1.Rows(); ++row)
-        titel.insert(MSFlexGrid1.TextMatrix(row, Archiv::Pfad), MSFlexGrid1.TextMatrix(row, Archiv::Titel));
-    EXPECT_EQ(MSFlexGrid1.Rows(), 4);
-    EXPECT_EQ(titel, (QMap<QString, QString> { { schraeg, "Schraeg" }, { tiefer, "Tiefer" }, { gerade, "Gerade" } }));
 }
 
 TEST_F(ArchivTest, UnreadableFolderIsSkippedAndTheScanGoesOn)

