@@ -34,10 +34,8 @@ qint64 decodedFrames(const QString& path, qint64 fromMs = 0)
         decoder->seek(fromMs);
     std::array<qint16, 4096 * 2> buffer;
     qint64 frames = 0;
-    for (int got = 4096; got == 4096;) {
+    for (int got = 4096; got == 4096; frames += got)
         got = decoder->read(buffer.data(), 4096);
-        frames += got;
-    }
     return frames;
 }
 
@@ -60,7 +58,6 @@ protected:
         files->encode("cbr.mp3", stereo, { "-b", "128" });
         files->encode("vbr.mp3", stereo, { "-V", "5" });
         files->encode("cbr-bare.mp3", stereo, { "-b", "160", "-t" });
-        files->encode("vbr-bare.mp3", stereo, { "-V", "2", "-t" });
         files->encode("mpeg2.mp3", mono22, { "-b", "64" });
         files->encode("mpeg25-bare.mp3", { 300, 2.2, 8000, 1 }, { "-b", "16", "-t" });
         files->encode("jingle.mp3", { 880, 0.2 }, { "-b", "128" });

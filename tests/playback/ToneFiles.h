@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <numbers>
 #include <stdexcept>
 #include <vector>
@@ -36,13 +35,10 @@ public:
         }
         const QString raw
             = write(name + ".raw", QByteArray(reinterpret_cast<const char*>(pcm.data()), qsizetype(pcm.size() * 2)));
-        QProcess lame;
-        lame.start("lame",
-            QStringList { "--quiet", "-r", "--signed", "--little-endian", "--bitwidth", "16", "-s",
-                QString::number(tone.sampleRate / 1000.0), "-m", tone.channels == 1 ? "m" : "j" }
-                + lameOptions + QStringList { raw, path(name) });
-        if (!lame.waitForFinished(60000) || lame.exitCode() != 0)
-            throw std::runtime_error("lame failed: " + lame.readAllStandardError().toStdString());
+        const QStringList arguments { "--quiet", "-r", "--signed", "--little-endian", "--bitwidth", "16", "-s",
+            QString::number(tone.sampleRate / 1000.0), "-m", tone.channels == 1 ? "m" : "j" };
+        if (QProcess::execute("lame", arguments + lameOptions + QStringList { raw, path(name) }) != 0)
+            throw std::runtime_error("lame failed on " + name.toStdString());
         return path(name);
     }
     QString write(const QString& name, const QByteArray& bytes)
@@ -83,13 +79,4 @@ inline int largestStep(const std::vector<qint16>& stereo)
     for (std::size_t i = 2; i < stereo.size(); i += 2)
         largest = std::max(largest, std::abs(stereo[i] - stereo[i - 2]));
     return largest;
-}
-
-// The whole of a raw 16-bit stereo file (what SDL's disk driver writes).
-inline std::vector<qint16> readRawStereo(const QString& path)
-{
-    const QByteArray bytes = Mp3Frames::readFile(path);
-    std::vector<qint16> samples(std::size_t(bytes.size()) / 4 * 2);
-    std::memcpy(samples.data(), bytes.constData(), samples.size() * 2);
-    return samples;
 }
