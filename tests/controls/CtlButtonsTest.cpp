@@ -8,40 +8,43 @@
 
 namespace {
 
-TEST(CtlButtons, EachLookShowsItsPartsAndUnknownLooksChangeNothing)
+TEST(CtlButtons, EachLookShowsItsPartsTheHotSpotReportsMouseEventsAndTouchesCountStrictlyInside)
 {
     QWidget container;
     CtlButtons knopf(&container);
     knopf.setGeometry(0, 0, 120, 60);
     knopf.setCaption(QStringLiteral("Los"));
-    knopf.setBorderWidth(3);
     container.show();
-    struct Aussehen {
-        int stil;
-        bool command, label, shape;
-        int shapeNummer;
-    };
-    for (const Aussehen& a : { Aussehen { 1, false, true, true, 2 }, Aussehen { 2, false, true, true, 4 },
-             Aussehen { 3, false, false, true, 0 }, Aussehen { 0, true, false, false, 0 } }) {
-        knopf.setStil(a.stil);
-        EXPECT_EQ(knopf.Command1()->isVisible(), a.command) << a.stil;
-        EXPECT_EQ(knopf.Label1()->isVisible(), a.label) << a.stil;
-        EXPECT_EQ(knopf.shapeSichtbar(), a.shape) << a.stil;
-        EXPECT_EQ(knopf.Shape(), a.shapeNummer) << a.stil;
+    // Look: command button, label and shape shown, the shape's kind.
+    const std::tuple<int, bool, bool, bool, int> aussehen[] = { { 1, false, true, true, 2 },
+        { 2, false, true, true, 4 }, { 3, false, false, true, 0 }, { 0, true, false, false, 0 } };
+    for (const auto& [stil, command, label, shape, nummer] : aussehen) {
+        knopf.setStil(stil);
+        const auto sichtbar
+            = std::tuple(knopf.Command1()->isVisible(), knopf.Label1()->isVisible(), knopf.shapeSichtbar());
+        EXPECT_EQ(sichtbar, std::tuple(command, label, shape)) << stil;
+        EXPECT_EQ(knopf.Shape(), nummer) << stil;
     }
     knopf.setStil(1);
     EXPECT_EQ(knopf.Label1()->text(), QStringLiteral("Los"));
     EXPECT_LE(qAbs(knopf.Label1()->geometry().center().y() - 30), 1) << "caption centred on the shape";
     knopf.setStil(5);
-    EXPECT_EQ(knopf.Shape(), 2);
-    EXPECT_TRUE(knopf.Label1()->isVisible());
-}
+    EXPECT_TRUE(knopf.Shape() == 2 && knopf.Label1()->isVisible());
 
-TEST(CtlButtons, PositionCheckIsStrictlyInsideForEveryLookAndRestoreKeepsWidePlaces)
-{
-    QWidget container;
-    CtlButtons knopf(&container);
-    // Beyond about 2,185 pixels a place in 16-bit twips would overflow.
+    knopf.setStil(0);
+    QSignalSpy clicks(&knopf, &CtlButtons::Click);
+    QSignalSpy downs(&knopf, &CtlButtons::MouseDown);
+    knopf.setTransparent(true);
+    EXPECT_TRUE(!knopf.Command1()->isVisible() && knopf.Label1()->isVisible() && knopf.Label1()->text().isEmpty());
+    QTest::mouseClick(knopf.Label1(), Qt::RightButton, Qt::ShiftModifier, QPoint(4, 2));
+    ASSERT_TRUE(clicks.size() == 1 && downs.size() == 1);
+    EXPECT_EQ(downs[0], (QList<QVariant> { 2, 1, 4 * 1440 / knopf.logicalDpiX(), 2 * 1440 / knopf.logicalDpiY() }));
+
+    knopf.setTransparent(false);
+    QTest::mouseClick(knopf.Command1(), Qt::LeftButton);
+    EXPECT_TRUE(clicks.size() == 2 && !knopf.Label1()->isVisible());
+
+    // Strictly inside for every look, also beyond 2,185 pixels, where a place in 16-bit twips would overflow.
     knopf.setGeometry(3000, 100, 200, 50);
     knopf.Save();
     knopf.setGeometry(0, 0, 10, 10);
@@ -52,29 +55,6 @@ TEST(CtlButtons, PositionCheckIsStrictlyInsideForEveryLookAndRestoreKeepsWidePla
         for (const QPoint& p : { QPoint(3000, 120), QPoint(3100, 100), QPoint(3200, 120), QPoint(3100, 150) })
             EXPECT_FALSE(knopf.PositionCheck(p.x(), p.y())) << stil << " " << p.x() << "," << p.y();
     }
-}
-
-TEST(CtlButtons, HotSpotStillReportsClicksAndMouseEvents)
-{
-    QWidget container;
-    CtlButtons knopf(&container);
-    knopf.setGeometry(0, 0, 100, 40);
-    knopf.setCaption(QStringLiteral("Los"));
-    container.show();
-    QSignalSpy clicks(&knopf, &CtlButtons::Click);
-    QSignalSpy downs(&knopf, &CtlButtons::MouseDown);
-    knopf.setTransparent(true);
-    EXPECT_FALSE(knopf.Command1()->isVisible());
-    EXPECT_TRUE(knopf.Label1()->isVisible() && knopf.Label1()->text().isEmpty());
-    QTest::mouseClick(knopf.Label1(), Qt::RightButton, Qt::ShiftModifier, QPoint(4, 2));
-    EXPECT_EQ(clicks.size(), 1);
-    ASSERT_EQ(downs.size(), 1);
-    EXPECT_EQ(downs[0], (QList<QVariant> { 2, 1, 4 * 1440 / knopf.logicalDpiX(), 2 * 1440 / knopf.logicalDpiY() }));
-
-    knopf.setTransparent(false);
-    QTest::mouseClick(knopf.Command1(), Qt::LeftButton);
-    EXPECT_EQ(clicks.size(), 2);
-    EXPECT_FALSE(knopf.Label1()->isVisible());
 }
 
 } // namespace

@@ -7,21 +7,22 @@
 
 namespace {
 
-void beruehren(frmTicTacToe& fenster, int feld)
-{
-    QTest::mousePress(fenster.ctlSmilie1(feld), Qt::LeftButton);
-}
-
 void spielen(frmTicTacToe& fenster, std::initializer_list<int> felder)
 {
     for (int feld : felder)
-        beruehren(fenster, feld);
+        QTest::mousePress(fenster.ctlSmilie1(feld), Qt::LeftButton);
 }
 
-// Lets the close timer run out soon, so a test sees whether something restarts it.
-void fastAbgelaufen(frmTicTacToe& fenster)
+// Every piece shows its cell of the game: placed or not, its colour and its mouth.
+void expectBrettZeigtSpiel(const frmTicTacToe& fenster)
 {
-    fenster.Timer1().start(5);
+    for (int f = 0; f < TicTacToe::kFelder; ++f) {
+        const ctlSmilie* stein = fenster.ctlSmilie1(f);
+        ASSERT_EQ(stein->VisibleMy(), fenster.spiel().feld(f) != TicTacToe::Spieler::Keiner) << f;
+        if (stein->VisibleMy())
+            EXPECT_TRUE(stein->Farbe() == fenster.spiel().farbe(f) && stein->gewonnen() != fenster.spiel().traurig(f))
+                << f;
+    }
 }
 
 bool zwanzigSekunden(frmTicTacToe& fenster)
@@ -30,79 +31,49 @@ bool zwanzigSekunden(frmTicTacToe& fenster)
         && fenster.Timer1().remainingTime() > frmTicTacToe::kSchliessenNach - 1000;
 }
 
-TEST(ctlSmilie, MouthOnlyChangesOnAVisiblePiece)
-{
-    ctlSmilie stein;
-    stein.Mund(false);
-    EXPECT_TRUE(stein.gewonnen());
-    stein.setVisibleMy(true);
-    stein.Mund(false);
-    EXPECT_FALSE(stein.gewonnen());
-}
-
-TEST(frmTicTacToe, TouchesPlacePiecesInTurnAndAWinShowsOnTheBoard)
+TEST(frmTicTacToe, TouchesPlayInTurnAWinShowsOnTheBoardAndReopeningStartsAfresh)
 {
     frmTicTacToe fenster;
     ASSERT_TRUE(fenster.oeffnen());
     EXPECT_FALSE(fenster.oeffnen()) << "a second press opens no second game";
     spielen(fenster, { 0, 3, 1, 4 });
-    EXPECT_TRUE(fenster.ctlSmilie1(0)->VisibleMy());
-    EXPECT_EQ(fenster.ctlSmilie1(0)->Farbe(), TicTacToe::kGelb);
-    EXPECT_EQ(fenster.ctlSmilie1(3)->Farbe(), TicTacToe::kGruen);
-    EXPECT_FALSE(fenster.ctlSmilie1(2)->VisibleMy());
-
-    beruehren(fenster, 2);
-    ASSERT_TRUE(fenster.spiel().SpielEnde());
-    for (int feld : { 0, 1, 2 }) {
-        EXPECT_EQ(fenster.ctlSmilie1(feld)->Farbe(), TicTacToe::kGelb);
-        EXPECT_TRUE(fenster.ctlSmilie1(feld)->gewonnen());
-    }
-    for (int feld : { 3, 4 }) {
-        EXPECT_EQ(fenster.ctlSmilie1(feld)->Farbe(), TicTacToe::kGruenBlass);
-        EXPECT_FALSE(fenster.ctlSmilie1(feld)->gewonnen());
-    }
-    beruehren(fenster, 8);
+    expectBrettZeigtSpiel(fenster);
+    spielen(fenster, { 2, 8 });
+    EXPECT_EQ(fenster.spiel().gewinnlinie(), (TicTacToe::Linie { 0, 1, 2 }));
     EXPECT_FALSE(fenster.ctlSmilie1(8)->VisibleMy()) << "no move after a win";
+    expectBrettZeigtSpiel(fenster);
+
+    QTest::mousePress(fenster.cmdEnde(), Qt::LeftButton);
+    EXPECT_FALSE(fenster.isVisible() || fenster.Timer1().isActive());
+    ASSERT_TRUE(fenster.oeffnen());
+    EXPECT_TRUE(zwanzigSekunden(fenster));
+    spielen(fenster, { 8, 3 });
+    EXPECT_EQ(fenster.ctlSmilie1(8)->Farbe(), TicTacToe::kGelb) << "yellow begins every game";
+    expectBrettZeigtSpiel(fenster); // also: no sad mouth of the last game
 }
 
 TEST(frmTicTacToe, EveryTouchRestartsTheTwentySecondsAndTheirEndCloses)
 {
     frmTicTacToe fenster;
+    // Lets the close timer nearly run out, to see whether the next step restarts it.
+    auto fastAbgelaufen = [&] { fenster.Timer1().start(5); };
     fenster.oeffnen();
     EXPECT_TRUE(zwanzigSekunden(fenster));
-    fastAbgelaufen(fenster);
-    beruehren(fenster, 4);
+    fastAbgelaufen();
+    spielen(fenster, { 4 });
     EXPECT_TRUE(zwanzigSekunden(fenster)) << "touch on an empty cell";
-    fastAbgelaufen(fenster);
-    beruehren(fenster, 4);
+    fastAbgelaufen();
+    spielen(fenster, { 4 });
     EXPECT_TRUE(zwanzigSekunden(fenster)) << "touch on a taken cell";
     EXPECT_EQ(fenster.spiel().Zug(), 2) << "a taken cell does not pass the turn";
-    fastAbgelaufen(fenster);
+    fastAbgelaufen();
     QTest::mousePress(fenster.cmdNeu(), Qt::LeftButton);
     EXPECT_TRUE(zwanzigSekunden(fenster)) << "new game";
     EXPECT_FALSE(fenster.ctlSmilie1(4)->VisibleMy());
 
-    fastAbgelaufen(fenster);
+    fastAbgelaufen();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !fenster.isVisible(); }, 2000)) << "closes in the middle of a game";
     EXPECT_FALSE(fenster.Timer1().isActive());
-}
-
-TEST(frmTicTacToe, ReopeningStartsAFreshGameWithHappyPiecesAndItsOwnTimer)
-{
-    frmTicTacToe fenster;
-    fenster.oeffnen();
-    spielen(fenster, { 0, 3, 1, 4, 2 });
-    QTest::mousePress(fenster.cmdEnde(), Qt::LeftButton);
-    EXPECT_FALSE(fenster.isVisible());
-    EXPECT_FALSE(fenster.Timer1().isActive()) << "closing stops the timer";
-
-    ASSERT_TRUE(fenster.oeffnen());
-    EXPECT_TRUE(zwanzigSekunden(fenster));
-    for (int feld = 0; feld < TicTacToe::kFelder; ++feld)
-        EXPECT_FALSE(fenster.ctlSmilie1(feld)->VisibleMy()) << feld;
-    spielen(fenster, { 8, 3 });
-    EXPECT_EQ(fenster.ctlSmilie1(8)->Farbe(), TicTacToe::kGelb);
-    EXPECT_TRUE(fenster.ctlSmilie1(3)->gewonnen()) << "a sad mouth of the last game does not carry over";
 }
 
 } // namespace

@@ -24,6 +24,8 @@ protected:
         files = new ToneFiles;
         files->encode("tone.mp3", { 440, 3.0, 44100, 2, 0.8 });
         files->encode("vbr.mp3", { 440, 3.0 }, { "-V", "5" });
+        files->encode("mono22k.mp3", { 1000, 1.5, 22050, 1, 0.5 }, { "-b", "64" });
+        files->encode("high.mp3", { 1000, 2.0, 44100, 2, 0.8 });
     }
     static void TearDownTestSuite() { delete files; }
 
@@ -33,10 +35,18 @@ protected:
         const std::size_t at = out.size();
         out.resize(at + std::size_t(frames) * 2);
         for (int done = 0; done < frames; done += kChunk) {
-            if (decode)
+            if (decode) {
                 player.decodeAhead();
+                other.decodeAhead();
+            }
             mixer.render(out.data() + at + std::size_t(done) * 2, qMin(kChunk, frames - done));
         }
+    }
+    void runToTheEnd()
+    {
+        for (int i = 0; i < 10 * kRate / kChunk && player.status() != EnginePlayer::Other; ++i)
+            run(kChunk);
+        ASSERT_EQ(player.status(), EnginePlayer::Other);
     }
     double lastTenthLevel() const
     {
@@ -45,16 +55,25 @@ protected:
 
     static inline ToneFiles* files = nullptr;
     EnginePlayer player;
-    PlayerMixer mixer { { &player } };
+    EnginePlayer other;
+    PlayerMixer mixer { { &player, &other } };
     std::vector<qint16> out;
 };
 
-TEST_F(EnginePlayerTest, StartPauseResumeAndStopFade)
+TEST_F(EnginePlayerTest, StartPauseResumeStopJumpsAndAnUnderrunFadeInsteadOfClicking)
 {
     ASSERT_TRUE(player.open(files->path("tone.mp3")));
     player.play();
-    run(4 * kRate);
-    ASSERT_EQ(player.status(), EnginePlayer::Other);
+    player.decodeAhead(); // fills the ring: about 1.5 s
+    run(2 * kRate, false);
+    const qint64 dry = player.positionMs();
+    EXPECT_NEAR(double(dry), 1486, 30); // all the ring held
+    EXPECT_EQ(player.status(), EnginePlayer::Playing);
+    run(kRate / 4);
+    EXPECT_GT(player.positionMs(), dry + 200);
+    EXPECT_GT(lastTenthLevel(), 0.7);
+    runToTheEnd();
+
     // Again from mid-song, where the tone is at full swing.
     player.setStart(1234);
     player.play();
@@ -69,49 +88,70 @@ TEST_F(EnginePlayerTest, StartPauseResumeAndStopFade)
     EXPECT_NEAR(double(player.positionMs()), 1234 + 550, 30);
     player.stop();
     run(kRate / 10);
+    player.play();
+    run(kRate / 10);
+    EXPECT_NEAR(double(player.positionMs()), 1234 + 650, 30) << "a stop keeps the place";
+    player.setStart(500);
+    player.play();
+    run(kRate / 10);
+    EXPECT_NEAR(double(player.positionMs()), 600, 30) << "a jump while playing";
+    player.stop();
+    run(kRate / 10);
     EXPECT_LT(largestStep(out), kClick);
 }
 
-TEST_F(EnginePlayerTest, DecoderFallingBehindFadesOutAndBackIn)
+TEST_F(EnginePlayerTest, OverlappingSongsAddUpAndClipInsteadOfWrappingAround)
+{
+    ASSERT_TRUE(player.open(files->path("tone.mp3")) && other.open(files->path("high.mp3")));
+    player.play();
+    other.play();
+    run(kRate / 2);
+    const qint16* together = out.data() + out.size() - kRate / 10 * 2;
+    EXPECT_GT(toneLevel(together, kRate / 10, 440, kRate), 0.5);
+    EXPECT_GT(toneLevel(together, kRate / 10, 1000, kRate), 0.5);
+    // Two tones at 0.8 of full scale exceed it; wrapping would jump by nearly 65536.
+    EXPECT_LT(largestStep(out), 12000);
+}
+
+TEST_F(EnginePlayerTest, OpeningSilencesTheOldSongAtOnceAndALowRateSongPlaysFromItsStartAtItsPitch)
 {
     ASSERT_TRUE(player.open(files->path("tone.mp3")));
     player.play();
-    player.decodeAhead(); // fills the ring: about 1.5 s
-    run(2 * kRate, false);
-    const qint64 dry = player.positionMs();
-    EXPECT_NEAR(double(dry), 1486, 30); // all the ring held
-    EXPECT_EQ(player.status(), EnginePlayer::Playing);
-    run(kRate / 4);
-    EXPECT_GT(player.positionMs(), dry + 200);
-    EXPECT_GT(lastTenthLevel(), 0.7);
-    EXPECT_LT(largestStep(out), kClick);
+    run(kRate / 2);
+    // The ring holds another 1.5 s of the old song: after the fade-out none of
+    // it sounds, and nothing of the new song before it is played.
+    ASSERT_TRUE(player.open(files->path("mono22k.mp3")));
+    out.clear();
+    run(kRate / 2);
+    EXPECT_TRUE(std::all_of(out.begin() + 512 * 2, out.end(), [](qint16 s) { return s == 0; }));
+    EXPECT_EQ(player.status(), EnginePlayer::Other);
+
+    player.setStart(500);
+    player.play();
+    out.clear();
+    runToTheEnd();
+    EXPECT_NEAR(double(out.size() / 2), double(kRate), 2.0 * kChunk) << "one second heard from 0.5 s on";
+    EXPECT_NEAR(double(player.positionMs()), 1500.0, 30.0);
+    const qint16* middle = out.data() + out.size() / 2;
+    EXPECT_NEAR(toneLevel(middle, kRate / 20, 1000, kRate), 0.5, 0.05) << "at its pitch";
+    EXPECT_EQ(middle[100], middle[101]) << "both channels carry the mono signal";
 }
 
 TEST_F(EnginePlayerTest, SongEndsWithPositionAndLengthAgreeingWhateverItsHeaderSays)
 {
     const QByteArray cbr = files->bytes("tone.mp3");
-    const QByteArray vbr = files->bytes("vbr.mp3");
-    const struct {
-        const char* name;
-        QByteArray bytes;
-        bool announcesMore = false; // a length the file does not hold, told by the decoder's end only
-    } kinds[] = {
-        { "VBR with Xing, cut in half", vbr.left(vbr.size() / 2) },
-        { "Xing counting 2^32 - 1 frames", Mp3Frames::withFrameCount(vbr, 0xFFFFFFFF) },
-        // Twice its frames would still fit the file.
-        { "Info counting twice its frames", Mp3Frames::withFrameCount(cbr, 2 * 116), true },
-    };
-    for (const auto& kind : kinds) {
-        SCOPED_TRACE(kind.name);
-        ASSERT_TRUE(player.open(files->write("song.mp3", kind.bytes)));
+    // A count twice the frames still fits the file: only the decoder's end tells the length.
+    const std::pair<QByteArray, bool> kinds[]
+        = { { files->bytes("vbr.mp3"), false }, { Mp3Frames::withFrameCount(cbr, 2 * 116), true } };
+    for (const auto& [bytes, announcesMore] : kinds) {
+        SCOPED_TRACE(announcesMore);
+        ASSERT_TRUE(player.open(files->write("song.mp3", bytes)));
         const qint64 announced = player.lengthMs();
         player.play();
-        for (int i = 0; i < 10 * kRate / kChunk && player.status() != EnginePlayer::Other; ++i)
-            run(kChunk);
-        ASSERT_EQ(player.status(), EnginePlayer::Other);
+        runToTheEnd();
         EXPECT_GT(player.positionMs(), 1000);
         EXPECT_NEAR(double(player.lengthMs()), double(player.positionMs()), 30);
-        if (kind.announcesMore)
+        if (announcesMore)
             EXPECT_GT(announced, player.lengthMs() + 2000);
         else
             EXPECT_NEAR(double(announced), double(player.lengthMs()), 30);

@@ -36,13 +36,10 @@ public:
         }
         const QString raw
             = write(name + ".raw", QByteArray(reinterpret_cast<const char*>(pcm.data()), qsizetype(pcm.size() * 2)));
-        QProcess lame;
-        lame.start("lame",
-            QStringList { "--quiet", "-r", "--signed", "--little-endian", "--bitwidth", "16", "-s",
-                QString::number(tone.sampleRate / 1000.0), "-m", tone.channels == 1 ? "m" : "j" }
-                + lameOptions + QStringList { raw, path(name) });
-        if (!lame.waitForFinished(60000) || lame.exitCode() != 0)
-            throw std::runtime_error("lame failed: " + lame.readAllStandardError().toStdString());
+        const QStringList arguments { "--quiet", "-r", "--signed", "--little-endian", "--bitwidth", "16", "-s",
+            QString::number(tone.sampleRate / 1000.0), "-m", tone.channels == 1 ? "m" : "j" };
+        if (QProcess::execute("lame", arguments + lameOptions + QStringList { raw, path(name) }) != 0)
+            throw std::runtime_error("lame failed on " + name.toStdString());
         return path(name);
     }
     QString write(const QString& name, const QByteArray& bytes)
@@ -85,7 +82,7 @@ inline int largestStep(const std::vector<qint16>& stereo)
     return largest;
 }
 
-// The whole of a raw 16-bit stereo file (what SDL's disk driver writes).
+// What SDL's disk driver wrote: 16-bit stereo frames.
 inline std::vector<qint16> readRawStereo(const QString& path)
 {
     const QByteArray bytes = Mp3Frames::readFile(path);
