@@ -1,8 +1,8 @@
 #include "game/ui/frmTicTacToe.h"
+#include "controls/ui/Funbutton.h"
 #include "game/ui/ctlSmilie.h"
 
 #include <gtest/gtest.h>
-#include <QAbstractButton>
 #include <QTest>
 
 namespace {
