@@ -75,6 +75,10 @@ void HilfeUndSpiel::zeigen(const Hilfetour::Blase& blase)
     b.setPfeilposition(blase.Pfeilposition);
     b.setPunktX(blase.punkt.x());
     b.setPunktY(blase.punkt.y());
+    // Near the window's edge the bubble would leave the screen and cut its text: it slides back
+    // inside, and its tip leaves the point by that much.
+    const QSize platz = m_fenster.size() - b.size();
+    b.move(qBound(0, b.x(), platz.width()), qBound(0, b.y(), platz.height()));
     b.setTextMy(blase.text);
     b.show();
     b.raise();
