@@ -1,4 +1,5 @@
 #include "game/ui/frmTicTacToe.h"
+#include "controls/Steuerfarbe.h"
 #include "controls/ui/Funbutton.h"
 #include "game/ui/ctlSmilie.h"
 
@@ -22,6 +23,12 @@ void spielen(frmTicTacToe& fenster, std::initializer_list<int> felder)
 void fastAbgelaufen(frmTicTacToe& fenster)
 {
     fenster.Timer1().start(5);
+}
+
+void bildSpeichern(frmTicTacToe& fenster, const QString& name)
+{
+    if (const QByteArray ordner = qgetenv("TONVARO_SCREENSHOTS"); !ordner.isEmpty())
+        fenster.grab().save(QString::fromLocal8Bit(ordner) + '/' + name + ".png");
 }
 
 bool zwanzigSekunden(frmTicTacToe& fenster)
@@ -53,6 +60,7 @@ TEST(frmTicTacToe, TouchesPlacePiecesInTurnAndAWinShowsOnTheBoard)
 
     beruehren(fenster, 2);
     ASSERT_TRUE(fenster.spiel().SpielEnde());
+    bildSpeichern(fenster, QStringLiteral("spiel_gewonnen"));
     for (int feld : { 0, 1, 2 }) {
         EXPECT_EQ(fenster.ctlSmilie1(feld)->Farbe(), TicTacToe::kGelb);
         EXPECT_TRUE(fenster.ctlSmilie1(feld)->gewonnen());
@@ -103,6 +111,39 @@ TEST(frmTicTacToe, ReopeningStartsAFreshGameWithHappyPiecesAndItsOwnTimer)
     spielen(fenster, { 8, 3 });
     EXPECT_EQ(fenster.ctlSmilie1(8)->Farbe(), TicTacToe::kGelb);
     EXPECT_TRUE(fenster.ctlSmilie1(3)->gewonnen()) << "a sad mouth of the last game does not carry over";
+}
+
+TEST(frmTicTacToe, AFullBoardWithoutALineLeavesEveryPieceInFullColour)
+{
+    frmTicTacToe fenster;
+    fenster.setFarben(0x402000, 0xFFFF00);
+    fenster.oeffnen();
+    spielen(fenster, { 0, 1, 2, 4, 3, 5, 7, 6, 8 });
+    bildSpeichern(fenster, QStringLiteral("spiel_unentschieden"));
+    for (int feld = 0; feld < TicTacToe::kFelder; ++feld) {
+        const qint32 farbe = fenster.ctlSmilie1(feld)->Farbe();
+        EXPECT_TRUE(farbe == TicTacToe::kGelb || farbe == TicTacToe::kGruen) << feld;
+        EXPECT_TRUE(fenster.ctlSmilie1(feld)->gewonnen()) << feld;
+    }
+}
+
+TEST(frmTicTacToe, TheButtonsAreMadeFromTheOperatorsColoursAgainAfterAChange)
+{
+    frmTicTacToe fenster;
+    fenster.oeffnen();
+    EXPECT_FALSE(fenster.cmdNeu()->sichtbarePixmap().isNull()) << "prepared also without the operator's colours";
+    const std::pair<qint32, qint32> farben[] = { { 0xFF0000, 0xFFFF00 }, { 0x004000, 0x00FFFF } };
+    for (const auto& [hintergrund, knopf] : farben) {
+        fenster.cmdEnde_Click();
+        fenster.setFarben(hintergrund, knopf);
+        fenster.oeffnen();
+        for (Funbutton* button : { fenster.cmdNeu(), fenster.cmdEnde() }) {
+            const QImage bild = button->sichtbarePixmap().toImage();
+            EXPECT_EQ(bild.pixelColor(0, bild.height() - 1), zuQColor(hintergrund)) << "around the plate";
+            const QColor platte = bild.pixelColor(12, bild.height() / 2);
+            EXPECT_GT(platte.green(), 100) << "the plate is in the button colour";
+        }
+    }
 }
 
 } // namespace
