@@ -1,8 +1,9 @@
 #include "game/ui/frmTicTacToe.h"
+#include "controls/Steuerfarbe.h"
+#include "controls/ui/Funbutton.h"
 #include "game/ui/ctlSmilie.h"
 
 #include <gtest/gtest.h>
-#include <QAbstractButton>
 #include <QTest>
 
 namespace {
@@ -74,6 +75,25 @@ TEST(frmTicTacToe, EveryTouchRestartsTheTwentySecondsAndTheirEndCloses)
     fastAbgelaufen();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !fenster.isVisible(); }, 2000)) << "closes in the middle of a game";
     EXPECT_FALSE(fenster.Timer1().isActive());
+}
+
+TEST(frmTicTacToe, TheButtonsAreMadeFromTheOperatorsColoursAgainAfterAChange)
+{
+    frmTicTacToe fenster;
+    fenster.oeffnen();
+    EXPECT_FALSE(fenster.cmdNeu()->sichtbarePixmap().isNull()) << "prepared also without the operator's colours";
+    const std::pair<qint32, qint32> farben[] = { { 0xFF0000, 0xFFFF00 }, { 0x004000, 0x00FFFF } };
+    for (const auto& [hintergrund, knopf] : farben) {
+        fenster.cmdEnde_Click();
+        fenster.setFarben(hintergrund, knopf);
+        fenster.oeffnen();
+        for (Funbutton* button : { fenster.cmdNeu(), fenster.cmdEnde() }) {
+            const QImage bild = button->sichtbarePixmap().toImage();
+            EXPECT_EQ(bild.pixelColor(0, bild.height() - 1), zuQColor(hintergrund)) << "around the plate";
+            const QColor platte = bild.pixelColor(12, bild.height() / 2);
+            EXPECT_GT(platte.green(), 100) << "the plate is in the button colour";
+        }
+    }
 }
 
 } // namespace

@@ -1,10 +1,11 @@
 #include "game/ui/frmTicTacToe.h"
 
 #include "controls/Steuerfarbe.h"
+#include "controls/ui/Funbutton.h"
+#include "game/Spielknopfbild.h"
 #include "game/ui/ctlSmilie.h"
 
 #include <QPainter>
-#include <QPushButton>
 
 namespace {
 
@@ -14,6 +15,7 @@ constexpr int kFeld = 150;
 constexpr int kLinie = 6;
 constexpr int kBrett = 3 * kFeld + 2 * kLinie;
 constexpr int kKnopfHoehe = 70;
+constexpr int kKnopfBreite = (kBrett - kRand) / 2;
 
 } // namespace
 
@@ -32,41 +34,43 @@ frmTicTacToe::frmTicTacToe(QWidget* parent)
         connect(stein, &ctlSmilie::Click, this, [this, index] { ctlSmilie1_Click(index); });
         m_steine[index] = stein;
     }
-    // Touch buttons act on the press.
-    connect(m_cmdNeu, &QAbstractButton::pressed, this, &frmTicTacToe::cmdNeu_Click);
-    connect(m_cmdEnde, &QAbstractButton::pressed, this, &frmTicTacToe::cmdEnde_Click);
+    connect(m_cmdNeu, &Funbutton::Click, this, &frmTicTacToe::cmdNeu_Click);
+    connect(m_cmdEnde, &Funbutton::Click, this, &frmTicTacToe::cmdEnde_Click);
     m_Timer1.setSingleShot(true);
     connect(&m_Timer1, &QTimer::timeout, this, &frmTicTacToe::Timer1_Timer);
     setFixedSize(2 * kRand + kBrett, 3 * kRand + kBrett + kKnopfHoehe);
 }
 
-// Plain push buttons stand in for the touch buttons until those join the game.
-QAbstractButton* frmTicTacToe::knopf(const QString& name, const QString& text)
+Funbutton* frmTicTacToe::knopf(const QString& name, const QString& text)
 {
-    auto* button = new QPushButton(text, this);
+    const QSize groesse(kKnopfBreite, kKnopfHoehe);
+    auto* button = new Funbutton(Spielknopfbild(text, groesse), this);
     button->setObjectName(name);
-    button->setFocusPolicy(Qt::NoFocus);
+    // The looks are cut to the button's size when they are made.
+    button->resize(groesse);
     return button;
 }
 
 void frmTicTacToe::setFarben(qint32 hintergrund, qint32 knopf)
 {
     QPalette p = palette();
+    if (p.color(QPalette::Window) != zuQColor(hintergrund) || m_cmdNeu->Grundfarbe != knopf)
+        m_knoepfeBereit = false;
     p.setColor(QPalette::Window, zuQColor(hintergrund));
     setPalette(p);
-    for (QAbstractButton* button : { m_cmdNeu, m_cmdEnde }) {
-        QPalette bp = button->palette();
-        bp.setColor(QPalette::Button, zuQColor(knopf));
-        button->setPalette(bp);
-    }
-    for (ctlSmilie* stein : m_steine)
-        stein->Ini();
+    for (Funbutton* button : { m_cmdNeu, m_cmdEnde })
+        button->Grundfarbe = knopf;
 }
 
 bool frmTicTacToe::oeffnen()
 {
     if (isVisible())
         return false;
+    if (!m_knoepfeBereit) {
+        m_cmdNeu->Ini(100);
+        m_cmdEnde->Ini(100);
+        m_knoepfeBereit = true;
+    }
     for (ctlSmilie* stein : m_steine)
         stein->Ini();
     NeuesSpiel();
@@ -135,9 +139,8 @@ void frmTicTacToe::resizeEvent(QResizeEvent* e)
         m_steine[index]->setGeometry(kRand + spalte * (kFeld + kLinie), kRand + zeile * (kFeld + kLinie), kFeld, kFeld);
     }
     const int knopfY = 2 * kRand + kBrett;
-    const int knopfBreite = (kBrett - kRand) / 2;
-    m_cmdNeu->setGeometry(kRand, knopfY, knopfBreite, kKnopfHoehe);
-    m_cmdEnde->setGeometry(2 * kRand + knopfBreite, knopfY, knopfBreite, kKnopfHoehe);
+    m_cmdNeu->move(kRand, knopfY);
+    m_cmdEnde->move(2 * kRand + kKnopfBreite, knopfY);
 }
 
 void frmTicTacToe::paintEvent(QPaintEvent*)

@@ -7,8 +7,8 @@
 
 #include <array>
 
+class Funbutton;
 class ctlSmilie;
-class QAbstractButton;
 
 // The pastime game for two waiting guests: a 3 x 3 board of smiley pieces,
 // a button for a new game and one to close. The window closes by itself
@@ -33,8 +33,8 @@ public:
 
     const TicTacToe& spiel() const { return m_spiel; }
     ctlSmilie* ctlSmilie1(int index) const { return m_steine.at(index); }
-    QAbstractButton* cmdNeu() const { return m_cmdNeu; }
-    QAbstractButton* cmdEnde() const { return m_cmdEnde; }
+    Funbutton* cmdNeu() const { return m_cmdNeu; }
+    Funbutton* cmdEnde() const { return m_cmdEnde; }
     QTimer& Timer1() { return m_Timer1; }
 
 protected:
@@ -46,11 +46,13 @@ private:
     void NeuesSpiel();
     // Shows every piece as the rules have it now.
     void darstellen();
-    QAbstractButton* knopf(const QString& name, const QString& text);
+    Funbutton* knopf(const QString& name, const QString& text);
 
     TicTacToe m_spiel;
     std::array<ctlSmilie*, TicTacToe::kFelder> m_steine {};
-    QAbstractButton* m_cmdNeu;
-    QAbstractButton* m_cmdEnde;
+    Funbutton* m_cmdNeu;
+    Funbutton* m_cmdEnde;
     QTimer m_Timer1;
+    // The buttons' looks are made from the colours; a change of colours makes them anew at the next opening.
+    bool m_knoepfeBereit = false;
 };

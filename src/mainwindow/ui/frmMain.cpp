@@ -35,6 +35,7 @@
 namespace {
 
 constexpr int kKeyDelete = 46;
+constexpr int kKeyF1 = 112;
 constexpr int kKeyF11 = 122;
 constexpr int kKeyF12 = 123;
 // The players the program opens: two for crossfading, one for measuring.
@@ -83,6 +84,7 @@ frmMain::frmMain(
     , m_archiv(MSFlexGrid1, MSFlexGrid2)
     , m_liedersuche(m_archiv, meldungen)
     , m_kiosk(kiosk(this))
+    , m_hilfeUndSpiel(*this, start)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Quorvane Tonvaro"));
@@ -196,6 +198,8 @@ QList<Funbutton*> frmMain::Touchbuttons() const
 void frmMain::verbinden()
 {
     connect(&m_TimerStartmeldung, &QTimer::timeout, this, &frmMain::TimerStartmeldung_Timer);
+    connect(m_cmdFragezeichen, &Funbutton::Click, &m_hilfeUndSpiel, &HilfeUndSpiel::cmdFragezeichen_Click);
+    connect(m_cmdSmilie, &Funbutton::MouseUp, &m_hilfeUndSpiel, &HilfeUndSpiel::cmdSmilie_MouseUp);
     m_liedersuche.setGefundenAnzeige([this](const QString& text) { m_start.setGefunden(text); });
     for (FlexGridView* view : { m_view1, m_view2 }) {
         // The form sees the keys before its grids do.
@@ -437,6 +441,9 @@ bool frmMain::Form_KeyDown(int KeyCode, int Shift)
     case kKeyF11:
         proc.run([&] { m_start.menuZurueck_Click(); });
         return true;
+    case kKeyF1:
+        proc.run([&] { m_hilfeUndSpiel.cmdFragezeichen_Click(); });
+        return true;
     default:
         return false;
     }
@@ -472,6 +479,7 @@ void frmMain::menuBeenden_Click()
 {
     Procedure proc("frmMain", "void frmMain::menuBeenden_Click()");
     ProgrammEnde = true;
+    m_hilfeUndSpiel.schliessen();
     if (!proc.run([&] { m_start.close(); }) || !proc.run([&] { playerSchliessen(); }))
         return;
     proc.run([&] { close(); });
@@ -491,6 +499,7 @@ void frmMain::Form_QueryUnload()
     m_entladen = true;
     Procedure proc("frmMain", "void frmMain::Form_QueryUnload()");
     ProgrammEnde = true;
+    m_hilfeUndSpiel.schliessen();
     if (!proc.run([&] { m_kiosk->freigeben(); }) || !proc.run([&] { m_start.close(); })
         || !proc.run([&] { playerSchliessen(); }))
         return;

@@ -3,6 +3,7 @@
 #include "common/FlexGrid.h"
 #include "library/Archiv.h"
 #include "library/Liedersuche.h"
+#include "mainwindow/ui/HilfeUndSpiel.h"
 #include "platform/Kiosk.h"
 #include "start/JukeboxScreen.h"
 
@@ -82,6 +83,7 @@ public:
     Funbutton& cmdSmilie() { return *m_cmdSmilie; }
     Funbutton& cmdFragezeichen() { return *m_cmdFragezeichen; }
     Funbutton& Positionsgrafik() { return *m_Positionsgrafik; }
+    HilfeUndSpiel& hilfeUndSpiel() { return m_hilfeUndSpiel; }
     // All thirteen, in the order they are coloured.
     QList<Funbutton*> Touchbuttons() const;
 
@@ -112,6 +114,7 @@ private:
     ::Archiv m_archiv;
     Liedersuche m_liedersuche;
     std::unique_ptr<Kiosk> m_kiosk;
+    HilfeUndSpiel m_hilfeUndSpiel;
     QTimer m_TimerStartmeldung;
     bool m_entladen = false;
     bool m_liestEin = false;
