@@ -20,9 +20,10 @@ void expectBrettZeigtSpiel(const frmTicTacToe& fenster)
     for (int f = 0; f < TicTacToe::kFelder; ++f) {
         const ctlSmilie* stein = fenster.ctlSmilie1(f);
         ASSERT_EQ(stein->VisibleMy(), fenster.spiel().feld(f) != TicTacToe::Spieler::Keiner) << f;
-        if (stein->VisibleMy())
+        if (stein->VisibleMy()) {
             EXPECT_TRUE(stein->Farbe() == fenster.spiel().farbe(f) && stein->gewonnen() != fenster.spiel().traurig(f))
                 << f;
+        }
     }
 }
 
