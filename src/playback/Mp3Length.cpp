@@ -211,13 +211,26 @@ struct StreamHeader {
     std::optional<qint64> bytes;
     int encoderDelay = 0;
     int padding = 0;
+    // "Info" marks a constant bitrate: every frame has the size of the first,
+    // give or take its padding byte.
+    bool constantBitrate = false;
 
     // A cut or patched file announces more than it holds: more bytes than
     // there are, or more frames than would fit even at the lowest bitrate.
+    // At a constant bitrate the count must also fill the audio, so a count
+    // that is too big is caught even when its frames would fit.
     bool fitsInto(qint64 audioBytes, const MpegFrameHeader& stream) const
     {
-        return frames && *frames > 0 && *frames * stream.smallestFrameBytes() <= audioBytes
-            && (!bytes || *bytes <= audioBytes);
+        if (!frames || *frames <= 0 || *frames * stream.smallestFrameBytes() > audioBytes
+            || (bytes && *bytes > audioBytes))
+            return false;
+        if (!constantBitrate)
+            return true;
+        MpegFrameHeader unpadded = stream;
+        unpadded.padding = false;
+        const qint64 slack = 2 * (unpadded.frameBytes() + 1); // the info frame, a frame cut short
+        return *frames * unpadded.frameBytes() <= audioBytes + slack
+            && audioBytes <= *frames * (unpadded.frameBytes() + 1) + slack;
     }
 };
 
@@ -238,6 +251,7 @@ std::optional<StreamHeader> xingHeader(const FirstFrame& first)
         return std::nullopt;
 
     StreamHeader info;
+    info.constantBitrate = std::memcmp(f + tag, "Info", 4) == 0;
     const quint32 flags = bigEndian32(f + tag + 4);
     qint64 p = tag + 8;
     if (flags & 0x1) {

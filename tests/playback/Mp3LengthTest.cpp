@@ -138,6 +138,8 @@ TEST_F(Mp3LengthTest, LengthIsExactlyWhatTheDecoderPlays)
         { "Info counting no frames", Mp3Frames::withFrameCount(cbr, 0) },
         { "Xing counting 2^32 - 1 frames", Mp3Frames::withFrameCount(vbr, 0xFFFFFFFF), 3000 },
         { "Info counting 1000 frames", Mp3Frames::withFrameCount(cbr, 1000), 3000 },
+        // Fits the file at the lowest bitrate and ends in whole frames, yet twice what the song holds.
+        { "Info counting twice its frames", Mp3Frames::withFrameCount(cbr, 2 * (cbr.size() / 417)), 3000 },
         { "VBRI counting 2^32 - 1 frames", Mp3Frames::withFrameCount(vbri, 0xFFFFFFFF), 121 * frameMs },
     };
     for (const auto& kind : kinds) {
