@@ -41,7 +41,7 @@ inline double ms(const QElapsedTimer& timer)
 
 inline void summary(const char* name, double value, const char* unit, double ratio, const char* baseline)
 {
-    std::printf("%s: %.2f %s (ratio %.2f vs %s)\n", name, value, unit, ratio, baseline);
+    std::printf("%s: %.3g %s (ratio %.3g vs %s)\n", name, value, unit, ratio, baseline);
 }
 
 } // namespace BenchArchiv

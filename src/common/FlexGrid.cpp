@@ -71,6 +71,7 @@ void FlexGrid::setRows(int rows)
     announcePendingRows();
     const int old = Rows();
     if (rows > old) {
+        m_sortedCol = -1;
         m_rows.resize(rows);
         scheduleAnnouncement();
     } else if (rows < old) {
@@ -122,6 +123,8 @@ void FlexGrid::setTextMatrix(int row, int col, const QString& text)
     checkRow(row);
     checkCol(col);
     m_rows[row].setCell(col, m_cols, text);
+    if (row > 0 && col == m_sortedCol)
+        m_sortedCol = -1;
     cellsChanged(row, col, col);
 }
 
@@ -133,6 +136,8 @@ void FlexGrid::setRowTexts(int row, const QStringList& texts)
     if (texts.isEmpty())
         return;
     m_rows[row].setCells(texts, m_cols);
+    if (row > 0 && m_sortedCol < texts.size())
+        m_sortedCol = -1;
     cellsChanged(row, 0, int(texts.size()) - 1);
 }
 
@@ -163,6 +168,7 @@ void FlexGrid::AddItem(const QString& text0, int row)
         throw std::out_of_range(kOutOfRange);
     FlexGridRow added;
     added.setCell(0, m_cols, text0);
+    m_sortedCol = -1;
     if (row == Rows()) {
         m_rows.push_back(std::move(added));
         scheduleAnnouncement();
@@ -191,6 +197,7 @@ void FlexGrid::Clear()
 {
     announcePendingRows();
     std::fill(m_rows.begin(), m_rows.end(), FlexGridRow());
+    m_sortedCol = -1;
     announceCells(0, Rows() - 1);
 }
 
@@ -341,12 +348,21 @@ void FlexGrid::Sort()
 {
     const int first = std::max(1, std::min(m_row, m_rowSel));
     const int last = std::max(m_row, m_rowSel);
+    if (first == 1 && last >= Rows() - 1)
+        m_sortedCol = m_col;
+    else if (m_col != m_sortedCol) // sorting part of the rows on the sorted column keeps them in order
+        m_sortedCol = -1;
     if (last <= first)
         return;
     announcePendingRows();
 
     sortRowsByCodes(m_rows, first, last, m_col, m_cols);
     announceCells(first, last);
+}
+
+int FlexGrid::sortedCol() const
+{
+    return m_sortedCol;
 }
 
 // --- look ---

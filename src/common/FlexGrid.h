@@ -92,6 +92,10 @@ public:
     // the text of column Col(), by character codes (see lessByCodes in
     // FlexGridSort.h); equal texts keep their order.
     void Sort();
+    // The column by whose text all data rows are in Sort() order, known from
+    // the last sort of all data rows and kept while only other columns change
+    // or rows are removed; -1 when unknown. Lets searches bisect.
+    int sortedCol() const;
 
     // --- look ---
     // While false, cell changes are not announced one by one; switching back
@@ -174,6 +178,7 @@ private:
     int m_topRow = 1;
     int m_visibleRows = 0;
     int m_mouseRow = 0, m_mouseCol = 0;
+    int m_sortedCol = -1;
     bool m_redraw = true;
     bool m_cellsChangedWhileHidden = false;
     std::vector<Qt::Alignment> m_alignment;

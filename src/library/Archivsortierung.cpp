@@ -1,9 +1,13 @@
 #include "library/Archivsortierung.h"
 
 #include "common/FlexGrid.h"
+#include "common/FlexGridSort.h"
 #include "library/Archiv.h"
 
 #include <QStringList>
+
+#include <algorithm>
+#include <ranges>
 
 namespace {
 
@@ -18,9 +22,15 @@ QStringList erkennung(const FlexGrid& archiv, int row)
     return texte;
 }
 
-int wiederfinden(const FlexGrid& archiv, const QStringList& lied)
+// The song among the rows just sorted on column spalte: only the run of rows
+// whose key equals the song's key can hold it, so bisect to that run.
+int wiederfinden(const FlexGrid& archiv, int spalte, const QString& schluessel, const QStringList& lied)
 {
-    for (int row = 1; row < archiv.Rows(); ++row) {
+    const auto zeilen = std::views::iota(1, archiv.Rows());
+    const int von = 1 + int(std::ranges::partition_point(zeilen, [&](int row) {
+        return lessByCodes(archiv.TextView(row, spalte), schluessel);
+    }) - zeilen.begin());
+    for (int row = von; row < archiv.Rows() && archiv.TextView(row, spalte) == schluessel; ++row) {
         // The path first: it alone almost always decides.
         if (archiv.TextView(row, Archiv::Pfad) == lied[Archiv::Pfad] && erkennung(archiv, row) == lied)
             return row;
@@ -46,18 +56,20 @@ int Archivsortierung::Sortieren(FlexGrid& archiv, int Sortierspalte, int ArchivZ
         return ArchivZeile;
     const bool merken = ZeileSuchen && istLiedzeile(archiv, ArchivZeile);
     const int abstand = ArchivZeile - archiv.TopRow();
+    const int spalte = Sortierschluessel(Sortierspalte);
     const QStringList lied = merken ? erkennung(archiv, ArchivZeile) : QStringList();
+    const QString schluessel = merken ? archiv.TextMatrix(ArchivZeile, spalte) : QString();
 
     archiv.setRedraw(false);
     archiv.setRow(1);
     archiv.setRowSel(archiv.Rows() - 1);
-    archiv.setCol(Sortierschluessel(Sortierspalte));
+    archiv.setCol(spalte);
     archiv.Sort();
     archiv.setRow(1);
     archiv.setRedraw(true);
     archiv.setTopRow(1);
 
-    const int row = merken ? wiederfinden(archiv, lied) : 0;
+    const int row = merken ? wiederfinden(archiv, spalte, schluessel, lied) : 0;
     if (row > 0) {
         archiv.setRow(row);
         if (row - abstand >= 1 && row - abstand < archiv.Rows())

@@ -24,6 +24,8 @@ public:
     void taste(const QString& Daten);
 
     // The first song row (from row 1) whose cell in column spalte begins with text; 0 when none.
+    // While the grid is in order on that column (for the artist column: on
+    // the archive's artist-and-title key) this bisects instead of reading every row.
     static int ersteZeile(const FlexGrid& archiv, int spalte, QStringView text);
 
     // A key of the keyboard: updates the text and moves the selection to the

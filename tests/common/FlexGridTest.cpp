@@ -6,6 +6,7 @@
 #include <QDeadlineTimer>
 #include <QSignalSpy>
 
+#include <functional>
 #include <stdexcept>
 
 namespace {
@@ -125,6 +126,38 @@ TEST_F(FlexGridTest, SortIsStableAndLimitedToTheSelectedRows)
     sortRows(0, grid.Rows() - 1, 0);
     EXPECT_EQ(grid.TextMatrix(0, 0), QStringLiteral("Titel")) << "the header never sorts";
     EXPECT_EQ(column(0), QStringList({ "a1", "a2", "b", "c", "z" }));
+}
+
+TEST_F(FlexGridTest, SortedColumnIsForgottenByEveryChangeThatMayBreakTheOrder)
+{
+    struct Fall {
+        const char* change;
+        std::function<void(FlexGrid&)> apply;
+        int sortedCol;
+    };
+    const Fall faelle[] = {
+        { "another column's cell", [](FlexGrid& g) { g.setTextMatrix(2, 1, "x"); }, 0 },
+        { "the header", [](FlexGrid& g) { g.setTextMatrix(0, 0, "x"); }, 0 },
+        { "a row removed", [](FlexGrid& g) { g.RemoveItem(2); }, 0 },
+        { "fewer rows", [](FlexGrid& g) { g.setRows(2); }, 0 },
+        { "part sorted on the same column", [](FlexGrid& g) { g.setRow(2), g.setRowSel(3), g.Sort(); }, 0 },
+        { "a cell of the column", [](FlexGrid& g) { g.setTextMatrix(2, 0, "x"); }, -1 },
+        { "a row written", [](FlexGrid& g) { g.setRowTexts(2, { "x" }); }, -1 },
+        { "a row appended", [](FlexGrid& g) { g.AddItem("0"); }, -1 },
+        { "a row inserted", [](FlexGrid& g) { g.AddItem("z", 1); }, -1 },
+        { "more rows", [](FlexGrid& g) { g.setRows(9); }, -1 },
+        { "cleared", [](FlexGrid& g) { g.Clear(); }, -1 },
+        { "part sorted on another column", [](FlexGrid& g) { g.setRow(2), g.setRowSel(3), g.setCol(1), g.Sort(); },
+            -1 },
+    };
+    EXPECT_EQ(grid.sortedCol(), -1);
+    for (const Fall& fall : faelle) {
+        fill({ "c", "a", "b" });
+        sortRows(1, grid.Rows() - 1, 0);
+        ASSERT_EQ(grid.sortedCol(), 0);
+        fall.apply(grid);
+        EXPECT_EQ(grid.sortedCol(), fall.sortedCol) << fall.change;
+    }
 }
 
 TEST_F(FlexGridTest, SelectionAndTopRowStayWithinWhatTheViewCanShow)

@@ -62,20 +62,6 @@ TEST(TastaturAufbauTest, SearchLayoutGivesIndentedRowsSpecialKeysAndSize)
     EXPECT_EQ(aufbau.groesse(), QSize(11 * 1200 + 1800 + 90, 4 * 1200 + 360));
 }
 
-TEST(TastaturAufbauTest, NumbersAdvancePerPositionAndWordAndRestartWithRowZero)
-{
-    TastaturAufbau aufbau;
-    bauen(aufbau, kSuche);
-    // Rows number on from the highest letter key: 11 + 11 (BS's number goes again) + 12 + 10.
-    EXPECT_EQ(reihe(aufbau, 3).back()->nummer, 44);
-    EXPECT_EQ(reihe(aufbau, 0).front()->nummer, 2); // after the leading gap
-    const int anzahl = int(aufbau.tasten().size());
-    for (int i = 0; i < 10; ++i)
-        bauen(aufbau, i % 2 ? kSuche : kSperre);
-    EXPECT_EQ(int(aufbau.tasten().size()), anzahl);
-    EXPECT_EQ(reihe(aufbau, 3).back()->nummer, 44);
-}
-
 TEST(TastaturAufbauTest, UnlockLayoutHasNoDigitsNoSpaceAndAHiddenOrAbsentDeleteKey)
 {
     TastaturAufbau aufbau;

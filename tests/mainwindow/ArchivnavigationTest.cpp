@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 using namespace Archivnavigation;
@@ -65,13 +67,12 @@ TEST(ArchivnavigationTest, ArrowsPageWithTheKeepDistanceAndStopAtTheEnds)
 TEST(ArchivnavigationTest, ArchiveKeysAndDoubleClickActOnlyWhenTakeOverIsPossible)
 {
     using A = Tastenaktion;
-    EXPECT_EQ(archivTaste(13, true), A::TagEditor);
-    EXPECT_EQ(archivTaste(13, false), A::TagEditor);
-    EXPECT_EQ(archivTaste(32, true), A::SofortSpielen);
-    EXPECT_EQ(archivTaste(32, false), A::Keine);
-    EXPECT_EQ(archivTaste(39, true), A::Uebernehmen);
-    EXPECT_EQ(archivTaste(39, false), A::Keine);
-    EXPECT_EQ(archivTaste(40, true), A::Keine);
+    // Per key: with take-over possible, without.
+    const std::tuple<int, A, A> tasten[] = { { 13, A::TagEditor, A::TagEditor }, { 32, A::SofortSpielen, A::Keine },
+        { 39, A::Uebernehmen, A::Keine }, { 40, A::Keine, A::Keine } };
+    for (const auto& [taste, moeglich, gesperrt] : tasten)
+        EXPECT_EQ(std::pair(archivTaste(taste, true), archivTaste(taste, false)), std::pair(moeglich, gesperrt))
+            << taste;
 
     EXPECT_TRUE(doppelklickUebernimmt(true, 1, true));
     EXPECT_FALSE(doppelklickUebernimmt(true, 0, true)); // the header
@@ -115,10 +116,10 @@ TEST(ArchivnavigationTest, MousePressesSortOnHeadersOpenTheMenuAndKeepTheSelecti
     };
     for (const Fall& f : faelle) {
         const Mausaktion a = mausDown(f.button, f.mouseRow, f.mouseCol, f.rechteMaus);
-        EXPECT_EQ(a.kontextmenue, f.erwartet.kontextmenue) << f.button << f.mouseRow << f.mouseCol;
-        EXPECT_EQ(a.sortierspalte, f.erwartet.sortierspalte) << f.button << f.mouseRow << f.mouseCol;
-        EXPECT_EQ(a.tastatur, f.erwartet.tastatur) << f.button << f.mouseRow << f.mouseCol;
-        EXPECT_EQ(a.auswahlZurueck, f.erwartet.auswahlZurueck) << f.button << f.mouseRow << f.mouseCol;
+        EXPECT_EQ(std::tuple(a.kontextmenue, a.sortierspalte, a.tastatur, a.auswahlZurueck),
+            std::tuple(
+                f.erwartet.kontextmenue, f.erwartet.sortierspalte, f.erwartet.tastatur, f.erwartet.auswahlZurueck))
+            << f.button << f.mouseRow << f.mouseCol;
     }
 
     FlexGrid archiv;

