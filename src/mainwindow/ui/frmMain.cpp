@@ -413,7 +413,7 @@ void frmMain::Form_Resize()
         pixelsToTwips(width(), dpi), pixelsToTwips(height(), dpi), kFrame1Groesse, inTwips(Label2->size(), dpi));
     const auto platzieren = [dpi](QWidget* widget, const QRect& twips) { widget->setGeometry(inPixeln(twips, dpi)); };
     const auto nachOben = [dpi](QWidget* widget, int top) { widget->move(widget->x(), twipsToPixels(top, dpi)); };
-    txtSortierung->move(inPixeln(layout.txtSortierung, dpi).topLeft());
+    platzieren(txtSortierung, layout.txtSortierung);
     platzieren(Frame1, layout.frame1);
     platzieren(m_view1, layout.archiv);
     platzieren(m_view2, layout.playlist);

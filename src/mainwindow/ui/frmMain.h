@@ -60,6 +60,7 @@ public:
     int AktiverPlayer() const { return m_wiedergabe->zustand().AktiverPlayer; }
     void setAktiverPlayer(int index) { m_wiedergabe->zustand().AktiverPlayer = index; }
     Wiedergabeanbindung& wiedergabeseite() { return *m_wiedergabe; }
+    Wiedergabe& wiedergabe() { return m_wiedergabe->wiedergabe(); }
     Archivanbindung& archivseite() { return *m_archivseite; }
 
     // The archive side, as the playback asks for it.
