@@ -151,6 +151,7 @@ void frmMain::buildUi()
     txtSortierung->setReadOnly(true);
     txtSortierung->setFocusPolicy(Qt::NoFocus);
     txtSortierung->setAlignment(Qt::AlignCenter);
+    txtSortierung->setStyleSheet(QStringLiteral("font-size: 14pt; font-weight: bold;"));
     Label1 = new QLabel(QStringLiteral("Quorvane Tonvaro"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setStyleSheet(QStringLiteral("font-size: 14pt; font-weight: bold;"));
