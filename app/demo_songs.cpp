@@ -204,12 +204,16 @@ int main(int argc, char** argv)
     }
     std::printf("%d demo songs in %s (%.1f s)\n", nummer, qPrintable(wurzel), uhr.elapsed() / 1000.0);
 
-    // The jukebox (executable "tonvaro") then opens on this folder.
+    // The jukebox (executable "tonvaro") then opens on this folder and, with
+    // random fill on, plays by itself after the countdown.
     QSettingsStore jukebox(QStringLiteral("tonvaro"));
-    if (!Settings(jukebox).saveMusikordner(QDir::toNativeSeparators(wurzel))) {
+    StartSettings voreinstellung;
+    voreinstellung.Pfad = QDir::toNativeSeparators(wurzel);
+    voreinstellung.Zufall = true;
+    if (!Settings(jukebox).saveOhneScan(voreinstellung)) {
         std::fprintf(stderr, "tonvaro-demo-songs: cannot write the settings %s\n", qPrintable(jukebox.location()));
         return 1;
     }
-    std::printf("music folder of the jukebox set in %s\n", qPrintable(jukebox.location()));
+    std::printf("music folder and random fill of the jukebox set in %s\n", qPrintable(jukebox.location()));
     return 0;
 }

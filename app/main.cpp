@@ -1,4 +1,5 @@
 #include "common/ProgrammEnde.h"
+#include "common/SystemClock.h"
 #include "common/ui/MessageBoxService.h"
 #include "errors/ErrPtnr.h"
 #include "errors/ui/frmErrPtnr.h"
@@ -34,7 +35,8 @@ int main(int argc, char** argv)
     MessageBoxService meldungen;
     QSettingsStore einstellungen(AppPaths::programName());
     frmStart start(einstellungen, meldungen);
-    frmMain hauptfenster(start, meldungen, modPlayer(), &KioskFactory::create);
+    SystemClock uhr;
+    frmMain hauptfenster(start, meldungen, modPlayer(), uhr, &KioskFactory::create);
     start.setScreen(&hauptfenster, &hauptfenster);
     // A box without an owner could open behind the full-screen jukebox; the start window, when shown, is in front.
     meldungen.setOwners({ &start, &hauptfenster });

@@ -52,6 +52,8 @@ void Sequenzer::ende()
             else
                 playlist.setRows(1);
             m_zustand.AktuelleDatei.clear();
+            // The row under the selection went: the move and delete buttons may change.
+            m_teile.fenster.EnableButtons();
         }
         m_zustand.AktiverPlayer = aktiv == 0 ? 1 : 0;
         Naechstes();

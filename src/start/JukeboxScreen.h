@@ -28,4 +28,10 @@ public:
     virtual void zeigen(bool maximieren) = 0;
     // Whether the touch buttons take presses of the right mouse button as enabled.
     virtual void EnabledRechts(bool Wert) = 0;
+    // Reads the queue of the last run (only at the program's first start).
+    virtual void PlaylistEinlesen() = 0;
+    // Measures the archive's durations in the background: all rows, or only the visible ones.
+    virtual void ZeitenEinlesen(bool NurSichtbare) = 0;
+    // Fills in the playlist's start times.
+    virtual void Uhrzeiten() = 0;
 };

@@ -1,5 +1,6 @@
 #include "../start/StartFakes.h"
 
+#include "common/SystemClock.h"
 #include "common/Twips.h"
 #include "controls/ui/ctlSprechblase.h"
 #include "controls/ui/Funbutton.h"
@@ -43,7 +44,7 @@ protected:
         store.values.insert("Data/Spiel", spiel ? "1" : "0");
         start = std::make_unique<frmStart>(store, messages);
         main = std::make_unique<frmMain>(
-            *start, messages, player, [](QWidget*) { return std::make_unique<OhneKiosk>(); });
+            *start, messages, player, uhr, [](QWidget*) { return std::make_unique<OhneKiosk>(); });
         start->setScreen(main.get(), main.get());
         start->show();
         start->cmdOK_Click();
@@ -106,6 +107,7 @@ protected:
     MemorySettingsStore store;
     RecordingMessages messages;
     FakePlayer player;
+    SystemClock uhr;
     std::unique_ptr<frmStart> start;
     std::unique_ptr<frmMain> main;
 };

@@ -1,6 +1,7 @@
 #include "../start/StartFakes.h"
 
 #include "common/Farbe.h"
+#include "common/SystemClock.h"
 #include "controls/ui/Funbutton.h"
 #include "mainwindow/ui/frmMain.h"
 #include "playback/PlayerControl.h"
@@ -44,7 +45,7 @@ protected:
             store.values.insert(QStringLiteral("Data/") + key, wert);
         start = std::make_unique<frmStart>(store, messages);
         main = std::make_unique<frmMain>(
-            *start, messages, player, [](QWidget*) { return std::make_unique<OhneKiosk>(); });
+            *start, messages, player, uhr, [](QWidget*) { return std::make_unique<OhneKiosk>(); });
         start->setScreen(main.get(), main.get());
         ASSERT_TRUE(main->laden());
     }
@@ -53,6 +54,7 @@ protected:
     MemorySettingsStore store;
     RecordingMessages messages;
     StillerPlayer player;
+    SystemClock uhr;
     std::unique_ptr<frmStart> start;
     std::unique_ptr<frmMain> main;
 };

@@ -1,4 +1,6 @@
 #include "../start/StartFakes.h"
+
+#include "common/SystemClock.h"
 #include "UrlRecorder.h"
 
 #include "library/ui/frmMP3Tags.h"
@@ -71,7 +73,7 @@ protected:
     {
         start = std::make_unique<frmStart>(store, messages);
         main = std::make_unique<frmMain>(
-            *start, messages, player, [this](QWidget*) { return std::make_unique<FakeKiosk>(kiosk); });
+            *start, messages, player, uhr, [this](QWidget*) { return std::make_unique<FakeKiosk>(kiosk); });
         start->setScreen(main.get(), main.get());
         start->show();
         messages.shown.clear();
@@ -113,6 +115,7 @@ protected:
     RecordingMessages messages;
     FakePlayer player;
     KioskLog kiosk;
+    SystemClock uhr;
     std::unique_ptr<frmStart> start;
     std::unique_ptr<frmMain> main;
 };
@@ -234,6 +237,9 @@ TEST_F(frmMainTest, ZurueckAndASecondStartKeepThePlaylistRescanAndApplyTheChange
 TEST_F(frmMainTest, LoeschenAsksAndStopsOnlyThePlayerOfTheSongItDeletes)
 {
     startJukebox();
+    // The sequencer would close the idle player that this fake leaves loaded.
+    main->wiedergabeseite().stoppen();
+    player.calls.clear();
     const QString beta = main->Archiv().TextMatrix(rowOf("Beta"), 4);
     const QString gamma = main->Archiv().TextMatrix(rowOf("Gamma"), 4);
     main->setAktiverPlayer(1);

@@ -84,4 +84,10 @@ public:
     {
         calls << (Wert ? QStringLiteral("EnabledRechts an") : QStringLiteral("EnabledRechts aus"));
     }
+    void PlaylistEinlesen() override { calls << QStringLiteral("PlaylistEinlesen"); }
+    void ZeitenEinlesen(bool NurSichtbare) override
+    {
+        calls << (NurSichtbare ? QStringLiteral("ZeitenEinlesen sichtbare") : QStringLiteral("ZeitenEinlesen alle"));
+    }
+    void Uhrzeiten() override { calls << QStringLiteral("Uhrzeiten"); }
 };

@@ -171,7 +171,8 @@ TEST_F(frmStartTest, AutostartCountsDownFromTheThirtiethSecondAndStartsOnce)
 
     ticks(1);
     EXPECT_EQ(screen.calls,
-        QStringList({ "laden", "Einlesen " + folder.path(), "Startmeldung", "EnabledRechts an", "zeigen" }));
+        QStringList({ "laden", "Einlesen " + folder.path(), "Startmeldung", "EnabledRechts an", "zeigen",
+            "ZeitenEinlesen alle", "Uhrzeiten" }));
     EXPECT_EQ(status,
         QStringList({ "Die Oberfläche wird erstellt. Bitte warten...",
             "Lieder werden gesucht und eingelesen. Bitte warten..." }));
@@ -253,9 +254,11 @@ TEST_F(frmStartTest, AFaultInTheLoadLeftKeepsTheStartWindowReadyAndGoingOnStarts
     screen.calls.clear();
     scope.errors.otherwise = ErrPtnr::Fortsetzen;
     child<QCheckBox>("chkRechteMaustaste")->setChecked(true);
+    child<QCheckBox>("chkPlayliste")->setChecked(true);
     form->cmdOK_Click();
     EXPECT_EQ(screen.calls,
-        QStringList({ "laden", "Einlesen " + folder.path(), "Startmeldung", "EnabledRechts aus", "zeigen" }));
+        QStringList({ "laden", "Einlesen " + folder.path(), "Startmeldung", "PlaylistEinlesen", "EnabledRechts aus",
+            "zeigen", "ZeitenEinlesen alle", "Uhrzeiten" }));
     EXPECT_FALSE(form->isVisible());
 }
 
@@ -327,6 +330,12 @@ TEST_F(frmStartTest, NichtDurchsuchenSavesFourKeysAndShowsTheScreen)
     EXPECT_FALSE(store.values.contains("Data/S"));
     EXPECT_EQ(screen.calls, QStringList({ "laden", "Frame1Verstecken", "zeigen" }));
     EXPECT_FALSE(screen.maximiert) << "Fenster maximieren unticked";
+
+    screen.calls.clear();
+    form->show();
+    child<QCheckBox>("chkPlayliste")->setChecked(true);
+    child<QPushButton>("cmdAbbrechen")->click();
+    EXPECT_EQ(screen.calls, QStringList({ "laden", "Frame1Verstecken", "zeigen", "PlaylistEinlesen" }));
     EXPECT_FALSE(form->isVisible());
     EXPECT_FALSE(form->autostartAktiv());
 }

@@ -36,6 +36,7 @@ namespace {
 
 constexpr int kKeyDelete = 46;
 constexpr int kKeyF1 = 112;
+constexpr int kKeyF5 = 116;
 constexpr int kKeyF11 = 122;
 constexpr int kKeyF12 = 123;
 // The players the program opens: two for crossfading, one for measuring.
@@ -75,8 +76,8 @@ void hintergrund(QWidget* widget, const QColor& farbe)
 
 } // namespace
 
-frmMain::frmMain(
-    frmStart& start, MessageService& meldungen, PlayerControl& player, KioskErzeuger kiosk, QWidget* parent)
+frmMain::frmMain(frmStart& start, MessageService& meldungen, PlayerControl& player, const Clock& uhr,
+    KioskErzeuger kiosk, QWidget* parent)
     : QWidget(parent)
     , m_start(start)
     , m_meldungen(meldungen)
@@ -96,7 +97,12 @@ frmMain::frmMain(
     MSFlexGrid2.setRows(1);
     resize(1024, 768);
     buildUi();
+    m_wiedergabe = std::make_unique<Wiedergabeanbindung>(Wiedergabeanbindung::Teile {
+        *this, m_start, m_player, uhr, m_archiv, *m_view1, *m_view2, *Balken, *Balkentext });
+    m_archivseite = std::make_unique<Archivanbindung>(Archivanbindung::Teile {
+        *this, m_start, m_player, uhr, m_archiv, *m_view1, *m_view2, *txtSortierung, m_wiedergabe->wiedergabe() });
     verbinden();
+    Frame1->raise();
 }
 
 frmMain::~frmMain()
@@ -143,6 +149,11 @@ void frmMain::buildUi()
     txtEingabe->setObjectName(QStringLiteral("txtEingabe"));
     txtSortierung = new QLineEdit(this);
     txtSortierung->setObjectName(QStringLiteral("txtSortierung"));
+    // Only the keyboard types into it; a touch must not take the focus from the grids.
+    txtSortierung->setReadOnly(true);
+    txtSortierung->setFocusPolicy(Qt::NoFocus);
+    txtSortierung->setAlignment(Qt::AlignCenter);
+    txtSortierung->setStyleSheet(QStringLiteral("font-size: 14pt; font-weight: bold;"));
     Label1 = new QLabel(QStringLiteral("Quorvane Tonvaro"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setStyleSheet(QStringLiteral("font-size: 14pt; font-weight: bold;"));
@@ -156,8 +167,10 @@ void frmMain::buildUi()
     Balken->setObjectName(QStringLiteral("Balken"));
     // The time display gives the bar its length once a song plays.
     Balken->setGeometry(inPixeln(QRect(Hauptlayout::kRand, 0, 0, Hauptlayout::kBalkenHoehe), logicalDpiX()));
+    Balkentext = new QLabel(Balken);
+    Balkentext->setObjectName(QStringLiteral("Balkentext"));
+    Balkentext->setStyleSheet(QStringLiteral("font-weight: bold;"));
     touchbuttonsBauen();
-    Frame1->raise();
 }
 
 void frmMain::touchbuttonsBauen()
@@ -213,10 +226,13 @@ void frmMain::verbinden()
     connect(menu.menuLoeschen, &QAction::triggered, this, &frmMain::menuDateiEntfernen_Click);
     connect(menu.menuExplorerAnzeigen, &QAction::triggered, this, &frmMain::menuExplorerAnzeigen_Click);
     connect(menu.menuNeuEinlesen, &QAction::triggered, this, &frmMain::menuNeuEinlesen_Click);
-    connect(menu.menuTags, &QAction::triggered, this, [this] {
-        frmMP3Tags::menuTags_Click(
-            m_archiv, MSFlexGrid1.Row(), m_player, [this] { return m_AktiverPlayer; }, this);
-    });
+    connect(menu.menuTags, &QAction::triggered, this, &frmMain::menuTags_Click);
+}
+
+void frmMain::menuTags_Click()
+{
+    frmMP3Tags::menuTags_Click(
+        m_archiv, MSFlexGrid1.Row(), m_player, [this] { return AktiverPlayer(); }, this);
 }
 
 // ---------------------------------------------------------------- start
@@ -268,7 +284,7 @@ bool frmMain::Form_Load()
         MSFlexGrid2.setFontSize(optionen.schriftgroesse());
         // The rows the archive shows depend on the font.
         Form_Resize();
-    });
+    }) && proc.run([&] { m_wiedergabe->starten(); });
 }
 
 void frmMain::EnabledRechts(bool Wert)
@@ -293,6 +309,7 @@ void frmMain::Einfaerben(qint32 Hintergrund, qint32 Vordergrund)
             for (Funbutton* knopf : Touchbuttons())
                 knopf->Grundfarbe = Vordergrund;
             hintergrund(Balken, farben.balken);
+            textfarbe(Balkentext, Einfaerbung::Beschriftungsfarbe(optionen.Farbe));
         }))
         return;
     QCoreApplication::processEvents();
@@ -401,7 +418,7 @@ void frmMain::Form_Resize()
         pixelsToTwips(width(), dpi), pixelsToTwips(height(), dpi), kFrame1Groesse, inTwips(Label2->size(), dpi));
     const auto platzieren = [dpi](QWidget* widget, const QRect& twips) { widget->setGeometry(inPixeln(twips, dpi)); };
     const auto nachOben = [dpi](QWidget* widget, int top) { widget->move(widget->x(), twipsToPixels(top, dpi)); };
-    txtSortierung->move(inPixeln(layout.txtSortierung, dpi).topLeft());
+    platzieren(txtSortierung, layout.txtSortierung);
     platzieren(Frame1, layout.frame1);
     platzieren(m_view1, layout.archiv);
     platzieren(m_view2, layout.playlist);
@@ -420,9 +437,8 @@ void frmMain::Form_Resize()
     platzieren(m_Schloss, layout.Schloss);
     m_Schloss2->move(m_Schloss->pos());
     nachOben(m_Positionsgrafik, layout.PositionsgrafikTop);
-    // Until a song plays the note stands at the start of the bar.
-    m_Positionsgrafik->move(Balken->x() - m_Positionsgrafik->width() / 2, m_Positionsgrafik->y());
     nachOben(Balken, layout.BalkenTop);
+    m_wiedergabe->balkenAnpassen();
     platzieren(Label2, layout.Label2);
     // Measured from the archive's height, not by scrolling it: a resize keeps the guest's place.
     const int zeile = m_view1->rowHeight();
@@ -435,6 +451,15 @@ bool frmMain::Form_KeyDown(int KeyCode, int Shift)
     Procedure proc("frmMain", "bool frmMain::Form_KeyDown(int KeyCode, int Shift)",
         { { "KeyCode", KeyCode }, { "Shift", Shift } });
     switch (KeyCode) {
+    case kKeyDelete:
+        proc.run([&] {
+            if (m_cmdLoeschen->Enabled())
+                m_wiedergabe->wiedergabe().playliste().Loeschen();
+        });
+        return true;
+    case kKeyF5:
+        proc.run([&] { m_wiedergabe->wiedergabe().sequenzer().Pause(); });
+        return true;
     case kKeyF12:
         proc.run([&] { menuBeenden_Click(); });
         return true;
@@ -451,7 +476,8 @@ bool frmMain::Form_KeyDown(int KeyCode, int Shift)
 
 void frmMain::keyPressEvent(QKeyEvent* e)
 {
-    if (!Form_KeyDown(InputCodes::virtualKeyCode(*e), InputCodes::shiftBits(e->modifiers())))
+    const int keyCode = InputCodes::virtualKeyCode(*e);
+    if (!Form_KeyDown(keyCode, InputCodes::shiftBits(e->modifiers())) && !m_archivseite->Codetaste(keyCode, e->text()))
         QWidget::keyPressEvent(e);
 }
 
@@ -480,6 +506,7 @@ void frmMain::menuBeenden_Click()
     Procedure proc("frmMain", "void frmMain::menuBeenden_Click()");
     ProgrammEnde = true;
     m_hilfeUndSpiel.schliessen();
+    m_archivseite->stoppen();
     if (!proc.run([&] { m_start.close(); }) || !proc.run([&] { playerSchliessen(); }))
         return;
     proc.run([&] { close(); });
@@ -500,8 +527,10 @@ void frmMain::Form_QueryUnload()
     Procedure proc("frmMain", "void frmMain::Form_QueryUnload()");
     ProgrammEnde = true;
     m_hilfeUndSpiel.schliessen();
-    if (!proc.run([&] { m_kiosk->freigeben(); }) || !proc.run([&] { m_start.close(); })
-        || !proc.run([&] { playerSchliessen(); }))
+    m_archivseite->stoppen();
+    m_wiedergabe->stoppen();
+    if (!proc.run([&] { m_kiosk->freigeben(); }) || !proc.run([&] { m_wiedergabe->wiedergabe().PlaylistSpeichern(); })
+        || !proc.run([&] { m_start.close(); }) || !proc.run([&] { playerSchliessen(); }))
         return;
     // Whatever else is still open (messages, the error window) goes with the main window.
     QCoreApplication::quit();
@@ -519,9 +548,14 @@ void frmMain::menuNeuEinlesen_Click()
     if (m_liestEin)
         return;
     Procedure proc("frmMain", "void frmMain::menuNeuEinlesen_Click()");
-    if (!proc.run([&] { m_archiv.TabelleLeeren(MSFlexGrid1); }))
-        return;
-    proc.run([&] { Einlesen(m_start.werte().Pfad); });
+    Dauermessung& dauer = m_wiedergabe->wiedergabe().dauermessung();
+    proc.run([&] { m_archiv.TabelleLeeren(MSFlexGrid1); }) && proc.run([&] { Einlesen(m_start.werte().Pfad); })
+        && proc.run([&] { dauer.setZeitenFertig(false); }) && proc.run([&] { dauer.ZeitenEinlesen(false); });
+}
+
+void frmMain::ZeitenEinlesen(bool NurSichtbare)
+{
+    m_wiedergabe->wiedergabe().dauermessung().ZeitenEinlesen(NurSichtbare);
 }
 
 void frmMain::menuExplorerAnzeigen_Click()
@@ -554,8 +588,8 @@ void frmMain::menuDateiEntfernen_Click()
         return;
     if (!proc.run([&] {
             // A song must not go on playing from a file that is gone.
-            if (datei == m_player.GetFileName(m_AktiverPlayer)) {
-                m_player.StopMP3(m_AktiverPlayer);
+            if (datei == m_player.GetFileName(AktiverPlayer())) {
+                m_player.StopMP3(AktiverPlayer());
                 QCoreApplication::processEvents();
             }
         }))

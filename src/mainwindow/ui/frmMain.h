@@ -3,7 +3,9 @@
 #include "common/FlexGrid.h"
 #include "library/Archiv.h"
 #include "library/Liedersuche.h"
+#include "mainwindow/ui/Archivanbindung.h"
 #include "mainwindow/ui/HilfeUndSpiel.h"
+#include "mainwindow/ui/Wiedergabeanbindung.h"
 #include "platform/Kiosk.h"
 #include "start/JukeboxScreen.h"
 
@@ -14,6 +16,7 @@
 #include <functional>
 #include <memory>
 
+class Clock;
 class FlexGridView;
 class Funbutton;
 class MessageService;
@@ -35,7 +38,7 @@ class frmMain : public QWidget, public JukeboxScreen {
 public:
     using KioskErzeuger = std::function<std::unique_ptr<Kiosk>(QWidget* fenster)>;
 
-    frmMain(frmStart& start, MessageService& meldungen, PlayerControl& player, KioskErzeuger kiosk,
+    frmMain(frmStart& start, MessageService& meldungen, PlayerControl& player, const Clock& uhr, KioskErzeuger kiosk,
         QWidget* parent = nullptr);
     ~frmMain() override;
 
@@ -48,22 +51,41 @@ public:
     void Frame1Verstecken() override;
     void zeigen(bool maximieren) override;
     void EnabledRechts(bool Wert) override;
+    void PlaylistEinlesen() override { m_wiedergabe->wiedergabe().PlaylistEinlesen(); }
+    void ZeitenEinlesen(bool NurSichtbare) override;
+    void Uhrzeiten() override { m_wiedergabe->wiedergabe().startzeiten().Uhrzeiten(); }
 
     FlexGrid& Playlist() { return MSFlexGrid2; }
     int Fadingzeit() const { return m_Fadingzeit; }
     // The player of the current song (0 or 1).
-    int AktiverPlayer() const { return m_AktiverPlayer; }
-    void setAktiverPlayer(int index) { m_AktiverPlayer = index; }
+    int AktiverPlayer() const { return m_wiedergabe->zustand().AktiverPlayer; }
+    void setAktiverPlayer(int index) { m_wiedergabe->zustand().AktiverPlayer = index; }
+    Wiedergabeanbindung& wiedergabeseite() { return *m_wiedergabe; }
+    Wiedergabe& wiedergabe() { return m_wiedergabe->wiedergabe(); }
+    Archivanbindung& archivseite() { return *m_archivseite; }
+
+    // The archive side, as the playback asks for it.
+    bool schlossAuf() const { return !m_archivseite->sperre().gesperrt(); }
+    void EnableButtons() { m_archivseite->EnableButtons(); }
+    int ArchivZeile() const { return m_archivseite->ArchivZeile; }
+    void setArchivZeile(int zeile) { m_archivseite->ArchivZeile = zeile; }
+    void setSortierspalte(int spalte) { m_archivseite->Sortierspalte = spalte; }
+    void Sortieren(bool TastaturEinblenden, bool ZeileSuchen)
+    {
+        m_archivseite->Sortieren(TastaturEinblenden, ZeileSuchen);
+    }
     bool Frame1Sichtbar() const;
     QString lblStartmeldung() const;
     QString lblStartmeldung2() const;
 
-    // Windows virtual-key codes (122 F11, 123 F12); Shift: 1 Shift, 2 Ctrl, 4 Alt. True when the key was used.
+    // Windows virtual-key codes (46 Delete, 116 F5, 122 F11, 123 F12); Shift: 1 Shift, 2 Ctrl, 4 Alt. True when the key
+    // was used.
     bool Form_KeyDown(int KeyCode, int Shift);
     void menuBeenden_Click();
     void menuNeuEinlesen_Click();
     void menuExplorerAnzeigen_Click();
     void menuDateiEntfernen_Click();
+    void menuTags_Click();
     void TimerStartmeldung_Timer();
 
     // Colours the window, its grids and captions; prepares the touch buttons the first time.
@@ -119,7 +141,6 @@ private:
     bool m_entladen = false;
     bool m_liestEin = false;
     int m_Fadingzeit = 0;
-    int m_AktiverPlayer = 0;
     int m_Scrollabstand = 5;
 
     FlexGridView* m_view1 = nullptr;
@@ -141,4 +162,8 @@ private:
     Funbutton* m_cmdSmilie = nullptr;
     Funbutton* m_cmdFragezeichen = nullptr;
     Funbutton* m_Positionsgrafik = nullptr;
+    QLabel* Balkentext = nullptr;
+    // Made after the widgets they wire; the playback first, since the archive side drives it.
+    std::unique_ptr<Wiedergabeanbindung> m_wiedergabe;
+    std::unique_ptr<Archivanbindung> m_archivseite;
 };

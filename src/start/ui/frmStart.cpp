@@ -505,9 +505,12 @@ void frmStart::cmdOK_Click()
             m_screen->Startmeldung(report);
         }))
         return;
-    if (!proc.run([&] { hide(); }) || !proc.run([&] { m_screen->EnabledRechts(!chkRechteMaustaste->isChecked()); }))
+    if (chkPlayliste->isChecked() && !proc.run([&] { m_screen->PlaylistEinlesen(); }))
         return;
-    proc.run([&] { m_screen->zeigen(chkFenster->isChecked()); });
+    if (!proc.run([&] { hide(); }) || !proc.run([&] { m_screen->EnabledRechts(!chkRechteMaustaste->isChecked()); })
+        || !proc.run([&] { m_screen->zeigen(chkFenster->isChecked()); }))
+        return;
+    proc.run([&] { m_screen->ZeitenEinlesen(false); }) && proc.run([&] { m_screen->Uhrzeiten(); });
 }
 
 void frmStart::cmdAbbrechen_Click()
@@ -526,11 +529,14 @@ void frmStart::cmdAbbrechen_Click()
     bool geladen = true;
     if (!proc.run([&] { geladen = m_screen->laden(); }) || !geladen)
         return;
-    proc.run([&] {
-        hide();
-        m_screen->Frame1Verstecken();
-        m_screen->zeigen(chkFenster->isChecked());
-    });
+    if (!proc.run([&] {
+            hide();
+            m_screen->Frame1Verstecken();
+            m_screen->zeigen(chkFenster->isChecked());
+        }))
+        return;
+    if (chkPlayliste->isChecked())
+        proc.run([&] { m_screen->PlaylistEinlesen(); });
 }
 
 void frmStart::menuZurueck_Click()
