@@ -9,12 +9,6 @@ constexpr int kHellAb = 120;
 
 } // namespace
 
-QColor Einfaerbung::farbe(qint32 wert)
-{
-    const TypeFarbe f = ColorToRGB(wert);
-    return QColor(f.R, f.G, f.B);
-}
-
 QColor Einfaerbung::Beschriftungsfarbe(qint32 Hintergrund)
 {
     const TypeFarbe f = ColorToRGB(Hintergrund);
@@ -25,21 +19,21 @@ QColor Einfaerbung::Beschriftungsfarbe(qint32 Hintergrund)
 Einfaerbung Einfaerbung::fuer(qint32 Hintergrund, qint32 Vordergrund, qint32 Buttonfarbe, qint32 Hintergrundfarbe)
 {
     // The buttons' shadow colour as their preparation on this background gives it, also before the first one.
-    const QColor S = farbe(Funbuttonbilder::Schattenfarbe(Hintergrund));
+    const QColor S = zuQColor(Funbuttonbilder::Schattenfarbe(Hintergrund));
     Einfaerbung e;
     for (FlexGrid::Colours* grid : { &e.archiv, &e.playlist }) {
         grid->backBkg = S;
         grid->foreSel = S;
-        grid->backSel = farbe(Buttonfarbe);
+        grid->backSel = zuQColor(Buttonfarbe);
         grid->foreFixed = S;
-        grid->backFixed = farbe(Buttonfarbe);
-        grid->back = farbe(Hintergrund);
-        grid->fore = farbe(Vordergrund);
+        grid->backFixed = zuQColor(Buttonfarbe);
+        grid->back = zuQColor(Hintergrund);
+        grid->fore = zuQColor(Vordergrund);
     }
-    e.frame1 = farbe(Hintergrundfarbe);
-    e.meldungen = farbe(Buttonfarbe);
-    e.fenster = farbe(Hintergrund);
-    e.balken = farbe(Vordergrund);
+    e.frame1 = zuQColor(Hintergrundfarbe);
+    e.meldungen = zuQColor(Buttonfarbe);
+    e.fenster = zuQColor(Hintergrund);
+    e.balken = zuQColor(Vordergrund);
     e.beschriftungen = Beschriftungsfarbe(Hintergrund);
     return e;
 }

@@ -24,5 +24,4 @@ struct Einfaerbung {
     static Einfaerbung fuer(qint32 Hintergrund, qint32 Vordergrund, qint32 Buttonfarbe, qint32 Hintergrundfarbe);
     // Black when any component reaches 120, otherwise white.
     static QColor Beschriftungsfarbe(qint32 Hintergrund);
-    static QColor farbe(qint32 wert);
 };

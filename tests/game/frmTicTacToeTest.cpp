@@ -1,5 +1,5 @@
 #include "game/ui/frmTicTacToe.h"
-#include "controls/Steuerfarbe.h"
+#include "common/Farbe.h"
 #include "controls/ui/Funbutton.h"
 #include "game/ui/ctlSmilie.h"
 

@@ -1,8 +1,8 @@
 #include "controls/ui/CtlButtons.h"
 
+#include "common/Farbe.h"
 #include "common/Twips.h"
 #include "common/ui/InputCodes.h"
-#include "controls/Steuerfarbe.h"
 
 #include <QLabel>
 #include <QMouseEvent>

@@ -1,8 +1,8 @@
 #include "controls/ui/ctlLaufschrift.h"
 
 #include "common/Clock.h"
+#include "common/Farbe.h"
 #include "common/Helpers.h"
-#include "controls/Steuerfarbe.h"
 #include "controls/Textersetzen.h"
 
 #include <QFontMetrics>

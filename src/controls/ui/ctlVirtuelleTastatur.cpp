@@ -17,8 +17,7 @@ ctlVirtuelleTastatur::ctlVirtuelleTastatur(QWidget* parent)
 
 void ctlVirtuelleTastatur::setKeyBackColor(qint32 farbe)
 {
-    const TypeFarbe rgb = ColorToRGB(farbe);
-    m_keyBackColor = QColor(rgb.R, rgb.G, rgb.B);
+    m_keyBackColor = zuQColor(farbe);
     update();
 }
 

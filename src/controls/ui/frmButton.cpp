@@ -1,7 +1,7 @@
 #include "controls/ui/frmButton.h"
 
+#include "common/Farbe.h"
 #include "common/Twips.h"
-#include "controls/Steuerfarbe.h"
 #include "controls/ui/ctlLaufschrift.h"
 #include "controls/ui/ctlSprechblase.h"
 

@@ -1,6 +1,6 @@
 #include "game/ui/ctlSmilie.h"
 
-#include "controls/Steuerfarbe.h"
+#include "common/Farbe.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "game/ui/frmTicTacToe.h"
 
-#include "controls/Steuerfarbe.h"
+#include "common/Farbe.h"
 #include "controls/ui/Funbutton.h"
 #include "game/Spielknopfbild.h"
 #include "game/ui/ctlSmilie.h"

@@ -61,17 +61,6 @@ const char* const kTouchStyle = R"(
     QLabel#Label2 { font-weight: bold; }
 )";
 
-QColor toQColor(qint32 farbe)
-{
-    const TypeFarbe rgb = ColorToRGB(farbe);
-    return QColor(rgb.R, rgb.G, rgb.B);
-}
-
-qint32 fromQColor(const QColor& color)
-{
-    return RGBToColor(TypeFarbe { color.red(), color.green(), color.blue() });
-}
-
 template <typename W> W* named(W* widget, const char* name)
 {
     widget->setObjectName(QString::fromLatin1(name));
@@ -341,7 +330,7 @@ void frmStart::setWerte(const StartSettings& w)
 void frmStart::setFarbe(Farbpruefung::Farbziel ziel, qint32 farbe)
 {
     m_farben[ziel] = farbe;
-    m_picFarbe[ziel]->setStyleSheet(QStringLiteral("background-color: %1;").arg(toQColor(farbe).name()));
+    m_picFarbe[ziel]->setStyleSheet(QStringLiteral("background-color: %1;").arg(zuQColor(farbe).name()));
 }
 
 void frmStart::setGefunden(const QString& text)
@@ -583,10 +572,10 @@ void frmStart::cmdFarbe_Click(int Index)
     proc.run([&] {
         const auto ziel = Index == 0 ? Farbpruefung::Buttonfarbe : Farbpruefung::Hintergrundfarbe;
         resetCountdown();
-        const QColor gewaehlt = QColorDialog::getColor(toQColor(m_farben[ziel]), this, QStringLiteral("Farbe wählen"));
+        const QColor gewaehlt = QColorDialog::getColor(zuQColor(m_farben[ziel]), this, QStringLiteral("Farbe wählen"));
         if (!gewaehlt.isValid())
             return;
-        const qint32 farbe = fromQColor(gewaehlt);
+        const qint32 farbe = vonQColor(gewaehlt);
         if (Farbpruefung::zuDunkel(farbe)) {
             m_meldungen.show(MessageService::Icon::Warning, Farbpruefung::meldung(ziel));
             return;
