@@ -5,6 +5,7 @@
 
 #include "common/FlexGrid.h"
 #include "common/MessageService.h"
+#include "common/SystemClock.h"
 #include "mainwindow/ui/frmMain.h"
 #include "playback/PlayerControl.h"
 #include "start/QSettingsStore.h"
@@ -58,8 +59,9 @@ double resizeMs(int lieder)
     QSettingsStore store(QStringLiteral("bench_layout"));
     StilleMeldungen meldungen;
     StillerPlayer player;
+    SystemClock uhr;
     frmStart start(store, meldungen);
-    frmMain main(start, meldungen, player, [](QWidget*) { return std::make_unique<OhneKiosk>(); });
+    frmMain main(start, meldungen, player, uhr, [](QWidget*) { return std::make_unique<OhneKiosk>(); });
     start.setScreen(&main, &main);
     main.laden();
     FlexGrid& archiv = main.Archiv();
