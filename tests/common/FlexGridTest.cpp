@@ -131,16 +131,9 @@ TEST_F(FlexGridTest, SortIsStableAndLimitedToTheSelectedRows)
     EXPECT_EQ(column(0), QStringList({ "a1", "a2", "b", "c", "z" }));
 }
 
-TEST_F(FlexGridTest, SelectionAndTopRowStayWithinWhatTheViewCanShow)
+TEST_F(FlexGridTest, TopRowStaysWithinWhatTheViewCanShow)
 {
     fill(QStringList(100, QStringLiteral("x")));
-    grid.setRow(1);
-    grid.setRowSel(4);
-    grid.setCol(5);
-    EXPECT_EQ(grid.RowSel(), 4) << "setting Col keeps the row range for the sort";
-    grid.setRow(2);
-    EXPECT_EQ(grid.RowSel(), 2);
-
     grid.setTopRow(100);
     EXPECT_EQ(grid.TopRow(), 100) << "without a view the last row can be on top";
     grid.setVisibleRowCount(10);

@@ -53,8 +53,6 @@ protected:
     }
 };
 
-// A click on a data row selects it whole; on the header or beside the cells
-// it only reports row 0 or -1 and keeps the selection.
 TEST_F(FlexGridViewTest, ClicksSelectDataRowsAndReportTheCell)
 {
     grid.setRows(4);
@@ -162,8 +160,6 @@ TEST_F(FlexGridViewTest, KeyDownComesFirstAndCanSwallowTheKey)
         (QList<std::tuple<int, int, int>> { { 40, 2, 5 }, { 40, 0, 5 }, { 13, 0, 6 }, { 116, 0, 6 }, { 77, 0, 6 } }));
 }
 
-// The colours as they reach the screen: header, selected row, other rows and
-// the area below the rows are each painted in exactly their grid colour.
 TEST_F(FlexGridViewTest, PaintsTheGridColoursAndSizesExactly)
 {
     grid.setColWidth(1, 2400);

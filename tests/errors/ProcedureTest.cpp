@@ -23,9 +23,6 @@ struct FlakyStep {
 
 using ProcedureRun = ReporterTest;
 
-// Repeat runs the failed step again, continue goes on with the next step,
-// leave and end stop the procedure (end also ends the program); a value
-// falls back unless a repeat succeeds.
 TEST_F(ProcedureRun, RegistersItselfAndTheChosenCodeDecidesHowItGoesOn)
 {
     Procedure proc("frmMain", "void frmMain::Uebernehmen_Click()");

@@ -52,8 +52,8 @@ TEST_F(frmErrPtnrWindow, ShowsTheReportUnderGermanCaptions)
     window.prepare(sampleReport(3));
 
     EXPECT_EQ(window.windowTitle(), "tonvaro  V1.0.0 - Fehlermeldung");
-    ASSERT_EQ(window.lstCallStack()->count(), 2);
-    EXPECT_EQ(window.lstCallStack()->item(0)->text(), sampleReport().history[0]);
+    EXPECT_EQ(std::pair(window.lstCallStack()->count(), window.lstCallStack()->item(0)->text()),
+        std::pair(2, sampleReport().history[0]));
     QStringList captions;
     for (const char* frame : { "framComment", "framFehler", "framProtocol", "framCallStack", "framContinue" }) {
         auto* box = window.findChild<QGroupBox*>(QLatin1String(frame));

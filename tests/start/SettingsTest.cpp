@@ -33,7 +33,6 @@ TEST_F(SettingsTest, FirstRunGivesTheTableDefaults)
     const StartSettings w = load(store);
     EXPECT_TRUE(QFileInfo(w.Pfad).isAbsolute()) << w.Pfad.toStdString();
     EXPECT_EQ(std::pair(w.Farbe, w.Hintergrundfarbe), std::pair(0x00FFFF00, 0x00FF0000)) << "cyan on blue";
-    // Checked exactly: Maximieren, Spiel, Pause, Windows.
     EXPECT_TRUE(w.Maximieren && w.Spiel && w.Pause && w.Windows);
     EXPECT_FALSE(w.Zufall || w.Doppelklick || w.Muelleimer || w.Playliste || w.RechteMaus);
     EXPECT_EQ(std::tuple(w.PW, w.Anzahl, w.Fading, w.S), std::tuple(QString(), 0, 10, 3));
