@@ -53,8 +53,6 @@ protected:
     }
 };
 
-// A click on a data row selects it whole; on the header or beside the cells
-// it only reports row 0 or -1 and keeps the selection.
 TEST_F(FlexGridViewTest, ClicksSelectDataRowsAndReportTheCell)
 {
     grid.setRows(4);
@@ -94,9 +92,9 @@ TEST_F(FlexGridViewTest, ClicksSelectDataRowsAndReportTheCell)
 TEST_F(FlexGridViewTest, GridSelectionTopRowAndRedrawMoveTheView)
 {
     grid.selectRow(40);
-    EXPECT_TRUE(view->selectionModel()->isRowSelected(39, {}));
-    EXPECT_EQ(view->currentIndex().row(), 39);
-    EXPECT_EQ(firstShownRow(), 1) << "selecting does not scroll by itself";
+    EXPECT_EQ(std::tuple(view->selectionModel()->isRowSelected(39, {}), view->currentIndex().row(), firstShownRow()),
+        std::tuple(true, 39, 1))
+        << "selecting does not scroll by itself";
     grid.setTopRow(30);
     EXPECT_EQ(firstShownRow(), 30);
 
@@ -137,8 +135,8 @@ TEST_F(FlexGridViewTest, VisibleRowsFollowTheViewHeightAndScrolling)
     grid.selectRow(grid.TopRow() + grid.visibleRowCount() - 1);
     view->setFocus();
     QTest::keyClick(view, Qt::Key_Down);
-    EXPECT_EQ(grid.Row(), 13 + grid.visibleRowCount());
-    EXPECT_EQ(grid.TopRow(), 14) << "moving the cursor past the bottom scrolls";
+    EXPECT_EQ(std::pair(grid.Row(), grid.TopRow()), std::pair(13 + grid.visibleRowCount(), 14))
+        << "moving the cursor past the bottom scrolls";
 }
 
 TEST_F(FlexGridViewTest, KeyDownComesFirstAndCanSwallowTheKey)
@@ -162,8 +160,6 @@ TEST_F(FlexGridViewTest, KeyDownComesFirstAndCanSwallowTheKey)
         (QList<std::tuple<int, int, int>> { { 40, 2, 5 }, { 40, 0, 5 }, { 13, 0, 6 }, { 116, 0, 6 }, { 77, 0, 6 } }));
 }
 
-// The colours as they reach the screen: header, selected row, other rows and
-// the area below the rows are each painted in exactly their grid colour.
 TEST_F(FlexGridViewTest, PaintsTheGridColoursAndSizesExactly)
 {
     grid.setColWidth(1, 2400);
@@ -194,11 +190,10 @@ TEST_F(FlexGridViewTest, PaintsTheGridColoursAndSizesExactly)
     };
     QHeaderView* header = view->horizontalHeader();
 
-    EXPECT_EQ(
-        pixel(header->viewport(), QPoint(header->sectionSize(0) - 5, header->height() - 4)), name(colours.backFixed));
-    EXPECT_EQ(pixel(view->viewport(), besideText(2)), name(colours.backSel));
-    EXPECT_EQ(pixel(view->viewport(), besideText(1)), name(colours.back));
-    EXPECT_EQ(pixel(view->viewport(), QPoint(20, view->viewport()->height() - 3)), name(colours.backBkg));
+    EXPECT_EQ(std::tuple(pixel(header->viewport(), QPoint(header->sectionSize(0) - 5, header->height() - 4)),
+                  pixel(view->viewport(), besideText(2)), pixel(view->viewport(), besideText(1)),
+                  pixel(view->viewport(), QPoint(20, view->viewport()->height() - 3))),
+        std::tuple(name(colours.backFixed), name(colours.backSel), name(colours.back), name(colours.backBkg)));
 }
 
 // Tag fields padded with NUL bytes would show a box for each NUL.

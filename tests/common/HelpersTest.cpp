@@ -28,8 +28,8 @@ TEST(Helpers, SmallConversions)
 
 TEST(Helpers, BackslashRemovesOneTrailingSeparatorOfThePlatform)
 {
-    EXPECT_EQ(Backslash(QStringLiteral("/home/musik//")), QStringLiteral("/home/musik/"));
-    EXPECT_EQ(Backslash(QStringLiteral("/home/musik")), QStringLiteral("/home/musik"));
+    EXPECT_EQ(std::pair(Backslash(QStringLiteral("/home/musik//")), Backslash(QStringLiteral("/home/musik"))),
+        std::pair(QStringLiteral("/home/musik/"), QStringLiteral("/home/musik")));
 #ifdef Q_OS_WIN
     EXPECT_EQ(Backslash(QStringLiteral("C:\\Musik\\")), QStringLiteral("C:\\Musik"));
     EXPECT_EQ(Backslash(QStringLiteral("C:/Musik/")), QStringLiteral("C:/Musik"));

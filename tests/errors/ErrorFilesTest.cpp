@@ -16,7 +16,7 @@ const QString kProtocol = "----\r\nFEHLERBESCHREIBUNG:\r\n          Fehler-Nr:\t
 
 using ErrorFilesSave = ReporterTest;
 
-TEST_F(ErrorFilesSave, NewFileIsWrittenAtOnceAndAnExistingOneOnlyAfterYes)
+TEST_F(ErrorFilesSave, NewFileIsWrittenAtOnceAnExistingOneOnlyAfterYesAndAFailureIsReported)
 {
     RecordingMessages messages;
     const QString path = ErrorFiles::protocolPath();
@@ -40,18 +40,11 @@ TEST_F(ErrorFilesSave, NewFileIsWrittenAtOnceAndAnExistingOneOnlyAfterYes)
     EXPECT_EQ(messages.asked.size(), 2);
     EXPECT_EQ(messages.shown, QStringList(saved));
     EXPECT_EQ(readFile(path), kProtocol.toUtf8());
-}
 
-TEST_F(ErrorFilesSave, FailedWriteIsReportedAsFailure)
-{
-    RecordingMessages messages;
     AppPaths::setProgramFolder(folder.filePath("fehlt"));
-
     ErrorFiles::saveProtocol(kProtocol, messages);
-
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.icons.first(), MessageService::Icon::Warning);
-    EXPECT_TRUE(messages.shown.first().startsWith(
+    EXPECT_EQ(messages.icons.last(), MessageService::Icon::Warning);
+    EXPECT_TRUE(messages.shown.last().startsWith(
         "Das Fehlerprotokoll konnte nicht in die Datei '" + ErrorFiles::protocolPath() + "' geschrieben werden !"));
 }
 

@@ -23,34 +23,20 @@ struct FlakyStep {
 
 using ProcedureRun = ReporterTest;
 
-TEST_F(ProcedureRun, RegistersSignatureAndReportsItsNameOnlyOnAFault)
+TEST_F(ProcedureRun, RegistersItselfAndTheChosenCodeDecidesHowItGoesOn)
 {
     Procedure proc("frmMain", "void frmMain::Uebernehmen_Click()");
     EXPECT_EQ(reporter().history(), QStringList("[frmMain] void frmMain::Uebernehmen_Click() 14:05:07"));
-    EXPECT_TRUE(proc.run([] {}));
     EXPECT_EQ(proc.value([] { return QStringLiteral("Band"); }, QString()), "Band");
     EXPECT_TRUE(window.reports.isEmpty());
-
-    FlakyStep step { 1 };
-    proc.run(step);
-    ASSERT_EQ(window.reports.size(), 1);
-    EXPECT_EQ(
-        window.reports.first().rows, QStringList({ "Datei nicht gefunden (53)", "frmMain", "Uebernehmen_Click", "0" }));
-    EXPECT_EQ(window.reports.first().contBits, 255);
-}
-
-// Repeat runs the failed step again, continue goes on with the next step,
-// leave and end stop the procedure (end also ends the program); a value
-// falls back unless a repeat succeeds.
-TEST_F(ProcedureRun, ChosenCodeDecidesHowTheProcedureGoesOn)
-{
-    Procedure proc("frmMain", "void frmMain::Naechstes()");
     window.codes = { ErrPtnr::BefehlWiederholen, ErrPtnr::BefehlWiederholen, ErrPtnr::Fortsetzen,
         ErrPtnr::ProzedurVerlassen, ErrPtnr::ProgrammBeenden };
     FlakyStep repeated { 2 };
     EXPECT_TRUE(proc.run([&] { repeated(); }));
     EXPECT_EQ(repeated.calls, 3);
-    EXPECT_EQ(window.reports.size(), 2);
+    ASSERT_EQ(window.reports.size(), 2);
+    EXPECT_EQ(std::pair(window.reports[0].rows, window.reports[0].contBits),
+        std::pair(QStringList({ "Datei nicht gefunden (53)", "frmMain", "Uebernehmen_Click", "0" }), 255));
 
     FlakyStep failing { 5 };
     EXPECT_TRUE(proc.run([&] { failing(); }));

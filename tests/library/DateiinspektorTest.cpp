@@ -51,28 +51,11 @@ protected:
     std::function<void()> imDialog;
 };
 
-TEST_F(DateiinspektorTest, EachChangeIsOfferedOnceAfterItSettledAndCancellingWaitsForTheNext)
+TEST_F(DateiinspektorTest, AChangeIsOfferedOnceWhenFreeAndSettledAndCancellingWaitsForTheNext)
 {
     inspektor.Timer1();
     EXPECT_TRUE(angeboten.isEmpty()) << "unchanged";
 
-    schreiben(bericht, "zweite Fassung", 10);
-    inspektor.Timer1();
-    EXPECT_TRUE(angeboten.isEmpty()) << "just changed: it may still be written";
-    inspektor.Timer1();
-    EXPECT_EQ(angeboten, QStringList { angebot() });
-
-    zweiTicks();
-    EXPECT_EQ(angeboten.size(), 1) << "cancelled: not offered again";
-    EXPECT_FALSE(QFileInfo::exists(music() + "/Bericht5.txt"));
-
-    schreiben(bericht, "dritte Fassung", 20);
-    zweiTicks();
-    EXPECT_EQ(angeboten.size(), 2) << "the next change is offered";
-}
-
-TEST_F(DateiinspektorTest, ChangeIsOfferedOnlyOnceTheFileIsFreeAndHasStoppedChanging)
-{
     belegt = true;
     schreiben(bericht, "zweite Fassung", 10);
     zweiTicks();
@@ -81,9 +64,16 @@ TEST_F(DateiinspektorTest, ChangeIsOfferedOnlyOnceTheFileIsFreeAndHasStoppedChan
     belegt = false;
     schreiben(bericht, "zweite Fassung, laenger", 10);
     inspektor.Timer1();
-    EXPECT_TRUE(angeboten.isEmpty()) << "its size changed since the last tick";
+    EXPECT_TRUE(angeboten.isEmpty()) << "its size changed since the last tick: it may still be written";
     inspektor.Timer1();
-    EXPECT_EQ(angeboten.size(), 1);
+    EXPECT_EQ(angeboten, QStringList { angebot() });
+
+    zweiTicks();
+    EXPECT_EQ(angeboten.size(), 1) << "cancelled: not offered again";
+    EXPECT_FALSE(QFileInfo::exists(music() + "/Bericht5.txt"));
+    schreiben(bericht, "dritte Fassung", 20);
+    zweiTicks();
+    EXPECT_EQ(angeboten.size(), 2) << "the next change is offered";
 }
 
 TEST_F(DateiinspektorTest, ConfirmedTargetGetsTheWholeCopyAndTheWatchedFileIsRefusedAsItsOwnTarget)
@@ -153,11 +143,9 @@ TEST_F(DateiinspektorTest, FileIsInUseWhileOpenForWritingOrLocked)
     {
         QFile schreiber(bericht);
         ASSERT_TRUE(schreiber.open(QIODevice::Append));
-        EXPECT_TRUE(OpenFiles::FileInUse(bericht)) << "open for writing";
+        EXPECT_TRUE(OpenFiles::FileInUse(bericht));
     }
-    EXPECT_FALSE(OpenFiles::FileInUse(bericht));
     const int fd = ::open(QFile::encodeName(bericht).constData(), O_RDONLY);
-    ASSERT_GE(fd, 0);
     ASSERT_EQ(::flock(fd, LOCK_EX), 0);
     EXPECT_TRUE(OpenFiles::FileInUse(bericht)) << "locked";
     ::close(fd);
