@@ -50,10 +50,7 @@ void HilfeUndSpiel::schliessen()
 Hilfetour::Ziele HilfeUndSpiel::ziele() const
 {
     const double dpi = m_fenster.logicalDpiX();
-    const auto twips = [dpi](const QRect& r) {
-        return QRect(pixelsToTwips(r.x(), dpi), pixelsToTwips(r.y(), dpi), pixelsToTwips(r.width(), dpi),
-            pixelsToTwips(r.height(), dpi));
-    };
+    const auto twips = [dpi](const QRect& r) { return pixelsToTwips(r, dpi); };
     const auto* archiv = m_fenster.findChild<FlexGridView*>(QStringLiteral("MSFlexGridView1"));
     Hilfetour::Ziele z;
     z.archiv = twips(archiv->geometry());

@@ -48,17 +48,6 @@ constexpr QPoint kLabel1Ort(600, 150);
 // The buttons' look is prepared for this share; it is only recorded.
 constexpr qint16 kIniProzent = 80;
 
-QRect inPixeln(const QRect& twips, double dpi)
-{
-    return QRect(twipsToPixels(twips.x(), dpi), twipsToPixels(twips.y(), dpi), twipsToPixels(twips.width(), dpi),
-        twipsToPixels(twips.height(), dpi));
-}
-
-QSize inTwips(QSize pixel, double dpi)
-{
-    return QSize(pixelsToTwips(pixel.width(), dpi), pixelsToTwips(pixel.height(), dpi));
-}
-
 void textfarbe(QWidget* widget, const QColor& farbe)
 {
     QPalette palette = widget->palette();
@@ -158,7 +147,7 @@ void frmMain::buildUi()
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setStyleSheet(QStringLiteral("font-size: 14pt; font-weight: bold;"));
     Label1->adjustSize();
-    Label1->move(inPixeln(QRect(kLabel1Ort, QSize()), logicalDpiX()).topLeft());
+    Label1->move(twipsToPixels(QRect(kLabel1Ort, QSize()), logicalDpiX()).topLeft());
     Label2 = new QLabel(QStringLiteral("Musikbox"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setStyleSheet(QStringLiteral("font-size: 11pt;"));
@@ -166,7 +155,7 @@ void frmMain::buildUi()
     Balken = new QFrame(this);
     Balken->setObjectName(QStringLiteral("Balken"));
     // The time display gives the bar its length once a song plays.
-    Balken->setGeometry(inPixeln(QRect(Hauptlayout::kRand, 0, 0, Hauptlayout::kBalkenHoehe), logicalDpiX()));
+    Balken->setGeometry(twipsToPixels(QRect(Hauptlayout::kRand, 0, 0, Hauptlayout::kBalkenHoehe), logicalDpiX()));
     Balkentext = new QLabel(Balken);
     Balkentext->setObjectName(QStringLiteral("Balkentext"));
     Balkentext->setStyleSheet(QStringLiteral("font-weight: bold;"));
@@ -177,7 +166,7 @@ void frmMain::touchbuttonsBauen()
 {
     const double dpi = logicalDpiX();
     const auto knopf = [&](const char* name, Knopfsymbol symbol, QSize twips) {
-        const QSize groesse = inPixeln(QRect(QPoint(), twips), dpi).size();
+        const QSize groesse = twipsToPixels(QRect(QPoint(), twips), dpi).size();
         auto* button = new Funbutton(Knopfbild(symbol, groesse), this);
         button->setObjectName(QString::fromLatin1(name));
         button->resize(groesse);
@@ -415,8 +404,9 @@ void frmMain::Form_Resize()
 {
     const double dpi = logicalDpiX();
     const Hauptlayout layout = Hauptlayout::fuer(
-        pixelsToTwips(width(), dpi), pixelsToTwips(height(), dpi), kFrame1Groesse, inTwips(Label2->size(), dpi));
-    const auto platzieren = [dpi](QWidget* widget, const QRect& twips) { widget->setGeometry(inPixeln(twips, dpi)); };
+        pixelsToTwips(width(), dpi), pixelsToTwips(height(), dpi), kFrame1Groesse, pixelsToTwips(Label2->size(), dpi));
+    const auto platzieren
+        = [dpi](QWidget* widget, const QRect& twips) { widget->setGeometry(twipsToPixels(twips, dpi)); };
     const auto nachOben = [dpi](QWidget* widget, int top) { widget->move(widget->x(), twipsToPixels(top, dpi)); };
     platzieren(txtSortierung, layout.txtSortierung);
     platzieren(Frame1, layout.frame1);
