@@ -1,4 +1,4 @@
-#include "FakeZeit.h"
+#include "support/FakeZeit.h"
 
 #include "controls/Funbuttonsteuerung.h"
 
