@@ -72,16 +72,12 @@ TEST(FunbuttonsteuerungTest, PressesThatCountAsDisabledRaiseClickDisabledNeverRe
     }
 }
 
-TEST(FunbuttonsteuerungTest, WithoutRepeatEnabledAPressIsOneClickHoweverLongItIsHeld)
+TEST(FunbuttonsteuerungTest, WithoutRepeatOneClickAndDisablingAHeldPressShowsTheCrossAndStopsTheRepeat)
 {
-    Knopf k;
-    k.halten(1, 2000);
-    EXPECT_EQ(k.klicks, (std::vector<qint64> { 0 }));
-    EXPECT_EQ(k.zeit.laufende(), 0);
-}
+    Knopf einmal;
+    einmal.halten(1, 2000);
+    EXPECT_EQ(std::pair(einmal.klicks.size(), einmal.zeit.laufende()), std::pair(std::size_t(1), 0));
 
-TEST(FunbuttonsteuerungTest, DisablingAHeldPressShowsTheCrossAndStopsTheRepeat)
-{
     Knopf k(true);
     k.halten(1, 700);
     k.s.setEnabled(false);
@@ -92,10 +88,10 @@ TEST(FunbuttonsteuerungTest, DisablingAHeldPressShowsTheCrossAndStopsTheRepeat)
     Knopf frueh(true);
     frueh.halten(1, 300);
     frueh.s.setEnabledLinks(false);
-    EXPECT_EQ(frueh.s.sichtbaresBild(), Bild::Deaktiviert);
     frueh.s.setEnabled(false);
     frueh.zeit.vergehen(1000);
-    EXPECT_EQ(frueh.klicks.size(), 1u) << "disabled before the delay ran out";
+    EXPECT_EQ(std::pair(frueh.s.sichtbaresBild(), frueh.klicks.size()), std::pair(Bild::Deaktiviert, std::size_t(1)))
+        << "disabled before the delay ran out";
 }
 
 TEST(FunbuttonsteuerungTest, APressWhoseReleaseIsLostEndsLikeARelease)
@@ -106,7 +102,6 @@ TEST(FunbuttonsteuerungTest, APressWhoseReleaseIsLostEndsLikeARelease)
     k.s.druckVerloren();
     k.s.druckVerloren();
     EXPECT_EQ(k.ereignisse, QStringList { QStringLiteral("MouseUp 2 0 0") }) << "once, and only while pressed";
-    EXPECT_EQ(k.s.sichtbaresBild(), Bild::Normal);
     k.zeit.vergehen(2000);
     EXPECT_EQ(k.klicks.size(), 2u);
 }
@@ -118,15 +113,11 @@ TEST(FunbuttonsteuerungTest, BlinkingAlternatesEveryHalfSecondAndAReleaseShowsTh
     EXPECT_EQ(k.s.sichtbaresBild(), Bild::Keins);
     k.zeit.vergehen(500);
     EXPECT_EQ(k.s.sichtbaresBild(), Bild::Normal);
-    k.s.setBlinken(true);
-    EXPECT_EQ(k.s.Blinkphase(), 1) << "switching it on again changes nothing";
-    k.zeit.vergehen(500);
-    EXPECT_EQ(k.s.sichtbaresBild(), Bild::Keins);
 
-    k.halten(1, 1000);
+    k.halten(1, 1500); // the phase now hides the button
     EXPECT_EQ(k.s.sichtbaresBild(), Bild::Gedrueckt) << "the pressed look stays while blinking";
     k.s.loslassen(1, 0, 0, 0);
-    EXPECT_EQ(k.s.sichtbaresBild(), Bild::Normal);
+    EXPECT_EQ(k.s.sichtbaresBild(), Bild::Normal) << "the release shows the look whatever the phase";
     k.s.setBlinken(false);
     EXPECT_EQ(k.zeit.laufende(), 0);
 }
