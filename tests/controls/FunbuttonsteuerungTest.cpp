@@ -94,18 +94,6 @@ TEST(FunbuttonsteuerungTest, WithoutRepeatOneClickAndDisablingAHeldPressShowsThe
         << "disabled before the delay ran out";
 }
 
-TEST(FunbuttonsteuerungTest, APressWhoseReleaseIsLostEndsLikeARelease)
-{
-    Knopf k(true);
-    k.halten(2, 700);
-    k.ereignisse.clear();
-    k.s.druckVerloren();
-    k.s.druckVerloren();
-    EXPECT_EQ(k.ereignisse, QStringList { QStringLiteral("MouseUp 2 0 0") }) << "once, and only while pressed";
-    k.zeit.vergehen(2000);
-    EXPECT_EQ(k.klicks.size(), 2u);
-}
-
 TEST(FunbuttonsteuerungTest, BlinkingAlternatesEveryHalfSecondAndAReleaseShowsTheLook)
 {
     Knopf k;

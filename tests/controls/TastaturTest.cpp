@@ -85,72 +85,69 @@ TEST(TastaturAufbauTest, WordsOnlyWhereTheyStartAndUmlautsAreOneKey)
     EXPECT_EQ(texte, QStringList({ "B", "S", "Ü", "{BACKSPACE}" }));
 }
 
-// Presses the key that reports text (a letter, " " or "{BACKSPACE}").
-void druecke(ctlVirtuelleTastatur& tastatur, const QString& text)
-{
-    for (const Taste& taste : tastatur.aufbau().tasten())
-        if (taste.text == text) {
-            QTest::mousePress(&tastatur, Qt::LeftButton, {}, tastatur.tastenRechteck(taste).center());
-            QTest::mouseRelease(&tastatur, Qt::LeftButton, {}, tastatur.tastenRechteck(taste).center());
-            return;
-        }
-    FAIL() << "no key " << text.toStdString();
-}
+// A search keyboard with hide and enter keys under a focused field.
+struct Fenster {
+    QWidget fenster;
+    QLineEdit feld { &fenster };
+    ctlVirtuelleTastatur tastatur { &fenster };
+    QSignalSpy klicks { &tastatur, &ctlVirtuelleTastatur::KeyClick };
+
+    Fenster()
+    {
+        fenster.resize(1400, 600);
+        fenster.show();
+        feld.setFocus();
+    }
+    void druecke(const QString& text)
+    {
+        for (const Taste& taste : tastatur.aufbau().tasten())
+            if (taste.text == text)
+                return QTest::mouseClick(&tastatur, Qt::LeftButton, {}, tastatur.tastenRechteck(taste).center());
+        FAIL() << "no key " << text.toStdString();
+    }
+};
 
 TEST(ctlVirtuelleTastaturTest, KeysReportOnPressKeepTheFocusAndRespondAfterTenRebuilds)
 {
-    QWidget fenster;
-    QLineEdit feld(&fenster);
-    ctlVirtuelleTastatur tastatur(&fenster);
-    fenster.resize(1400, 600);
-    fenster.show();
-    feld.setFocus();
-    QSignalSpy klicks(&tastatur, &ctlVirtuelleTastatur::KeyClick);
+    Fenster f;
     for (int i = 0; i < 10; ++i)
-        bauen(tastatur, i % 2 ? kSperre : kSuche);
-    bauen(tastatur, kSuche);
-    tastatur.show();
-    EXPECT_EQ(tastatur.size(), QSize(1006, 344)); // 15090 x 5160 twips at 96 dpi, as after the first build
+        bauen(f.tastatur, i % 2 ? kSperre : kSuche);
+    bauen(f.tastatur, kSuche);
+    f.tastatur.show();
+    EXPECT_EQ(f.tastatur.size(), QSize(1006, 344)); // 15090 x 5160 twips at 96 dpi, as after the first build
 
-    const Taste& q = *reihe(tastatur.aufbau(), 1).front();
-    QTest::mousePress(&tastatur, Qt::LeftButton, {}, tastatur.tastenRechteck(q).center());
-    ASSERT_EQ(klicks.count(), 1); // before the release
-    QTest::mouseRelease(&tastatur, Qt::LeftButton, {}, tastatur.tastenRechteck(q).center());
-    druecke(tastatur, QStringLiteral(" "));
-    druecke(tastatur, QStringLiteral("{BACKSPACE}"));
-    druecke(tastatur, QStringLiteral("Ä"));
+    const QPoint q = f.tastatur.tastenRechteck(*reihe(f.tastatur.aufbau(), 1).front()).center();
+    QTest::mousePress(&f.tastatur, Qt::LeftButton, {}, q);
+    ASSERT_EQ(f.klicks.count(), 1); // before the release
+    QTest::mouseRelease(&f.tastatur, Qt::LeftButton, {}, q);
+    for (const QString taste : { " ", "{BACKSPACE}", "Ä" })
+        f.druecke(taste);
     QStringList gemeldet;
-    for (const auto& klick : klicks)
+    for (const auto& klick : f.klicks)
         gemeldet << klick.at(0).toString();
     EXPECT_EQ(gemeldet, (QStringList { "Q", " ", "{BACKSPACE}", "Ä" }));
-    EXPECT_EQ(fenster.focusWidget(), &feld);
+    EXPECT_EQ(f.fenster.focusWidget(), &f.feld);
 
     // The unlock layout leaves no key of the search layout usable: the space bar's place is empty.
-    const QPoint leertaste = tastatur.tastenRechteck(*reihe(tastatur.aufbau(), 3).back()).center();
-    bauen(tastatur, kSperre, false);
-    klicks.clear();
-    QTest::mouseClick(&tastatur, Qt::LeftButton, {}, leertaste);
-    EXPECT_EQ(klicks.count(), 0);
+    const QPoint leertaste = f.tastatur.tastenRechteck(*reihe(f.tastatur.aufbau(), 3).back()).center();
+    bauen(f.tastatur, kSperre, false);
+    f.klicks.clear();
+    QTest::mouseClick(&f.tastatur, Qt::LeftButton, {}, leertaste);
+    EXPECT_EQ(f.klicks.count(), 0);
 }
 
 TEST(ctlVirtuelleTastaturTest, HideKeyHidesOnlyTheKeyboardAndEnterReachesTheFocusedField)
 {
-    QWidget fenster;
-    QLineEdit feld(&fenster);
-    ctlVirtuelleTastatur tastatur(&fenster);
-    fenster.resize(1400, 600);
-    fenster.show();
-    feld.setFocus();
-    tastatur.setHideSichtbar(true);
-    tastatur.setEnterSichtbar(true);
-    tastatur.Tastatur_Ini(0, QStringLiteral("AEnterHide"));
-    tastatur.show();
-    QSignalSpy eingabe(&feld, &QLineEdit::returnPressed);
-    QSignalSpy klicks(&tastatur, &ctlVirtuelleTastatur::KeyClick);
-    const auto& tasten = tastatur.aufbau().tasten();
-    QTest::mouseClick(&tastatur, Qt::LeftButton, {}, tastatur.tastenRechteck(tasten[1]).center());
-    QTest::mouseClick(&tastatur, Qt::LeftButton, {}, tastatur.tastenRechteck(tasten[2]).center());
-    EXPECT_EQ(std::tuple(eingabe.count(), klicks.count(), tastatur.isVisible(), fenster.isVisible()),
+    Fenster f;
+    f.tastatur.setHideSichtbar(true);
+    f.tastatur.setEnterSichtbar(true);
+    f.tastatur.Tastatur_Ini(0, QStringLiteral("AEnterHide"));
+    f.tastatur.show();
+    QSignalSpy eingabe(&f.feld, &QLineEdit::returnPressed);
+    const auto& tasten = f.tastatur.aufbau().tasten();
+    for (const Taste& taste : { tasten[1], tasten[2] })
+        QTest::mouseClick(&f.tastatur, Qt::LeftButton, {}, f.tastatur.tastenRechteck(taste).center());
+    EXPECT_EQ(std::tuple(eingabe.count(), f.klicks.count(), f.tastatur.isVisible(), f.fenster.isVisible()),
         std::tuple(1, 0, false, true));
 }
 
