@@ -27,19 +27,15 @@ TEST(HauptlayoutTest, PlacesEveryButtonByTheTableInTwips)
 
 TEST(ScrollabstandTest, HalfTheVisibleRowsCountingAtMostTwenty)
 {
-    struct Fall {
-        int rows;
-        int sichtbar;
-        int erwartet;
-    };
-    const Fall faelle[] = {
+    // Grid rows, visible rows; the distance.
+    const std::tuple<int, int, int> faelle[] = {
         { 100, 23, 10 }, // only rows 1 to 20 count
         { 100, 7, 3 }, { 2, 20, 5 }, // one song
         { 100, 1, 5 }, // one row visible
         { 3, 20, 1 }, // two songs, both visible
     };
-    for (const Fall& fall : faelle)
-        EXPECT_EQ(Scrollabstand(fall.rows, fall.sichtbar), fall.erwartet) << fall.rows << " rows, " << fall.sichtbar;
+    for (const auto& [rows, sichtbar, erwartet] : faelle)
+        EXPECT_EQ(Scrollabstand(rows, sichtbar), erwartet) << rows << " rows, " << sichtbar;
 }
 
 TEST(EinfaerbungTest, CaptionsAreBlackOnALightBackgroundAndWhiteOnADarkOne)

@@ -19,12 +19,8 @@ std::string kurz(const Freigabe& f)
 
 TEST(KnopfregelnTest, EnableButtonsFollowsGridsPlayerAndLock)
 {
-    struct Fall {
-        const char* name;
-        Lage lage; // playlist Rows, Row; archive Rows, Row; playing; locked
-        const char* erwartet;
-    };
-    const Fall faelle[] = {
+    // Playlist Rows, Row; archive Rows, Row; playing; locked.
+    const std::tuple<const char*, Lage, const char*> faelle[] = {
         { "middle of both lists", { 6, 3, 10, 5, false, false }, "UHRLABCD" },
         { "playlist head selected", { 6, 1, 10, 5, false, false }, "UhrLABcD" },
         { "second song cannot move above the head", { 6, 2, 10, 5, false, false }, "UhRLABCD" },
@@ -38,8 +34,8 @@ TEST(KnopfregelnTest, EnableButtonsFollowsGridsPlayerAndLock)
         { "locked: browsing only", { 6, 3, 10, 5, true, true }, "uhrlABCD" },
         { "locked at the edges", { 2, 1, 10, 1, true, true }, "uhrlaBcd" },
     };
-    for (const Fall& fall : faelle)
-        EXPECT_EQ(kurz(Knopfregeln::EnableButtons(fall.lage)), fall.erwartet) << fall.name;
+    for (const auto& [name, lage, erwartet] : faelle)
+        EXPECT_EQ(kurz(Knopfregeln::EnableButtons(lage)), erwartet) << name;
 }
 
 } // namespace

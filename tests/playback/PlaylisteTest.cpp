@@ -21,27 +21,23 @@ TEST_F(Playlistetest, TakingOverCopiesTheRowWithUnknownStartAndDuration)
 
 TEST_F(Playlistetest, LimitCountsThePlayingSongAndNamesItself)
 {
-    struct Fall {
-        int anzahl;
-        int vorher;
-        QString meldung;
-    };
-    const Fall faelle[] = {
+    // Limit, songs queued before; the message.
+    const std::tuple<int, int, QString> faelle[] = {
         { 1, 1, QStringLiteral("Begrenzung auf 1 Lied!") },
         { 5, 5, QStringLiteral("Begrenzung auf 5 Lieder!") },
         { 5, 4, QString() },
     };
-    for (const Fall& f : faelle) {
-        SCOPED_TRACE(f.anzahl);
+    for (const auto& [anzahl, vorher, meldung] : faelle) {
+        SCOPED_TRACE(anzahl);
         playlist.setRows(1);
         archiv.setRows(1);
         fenster.meldungen.clear();
-        fenster.werte.Anzahl = f.anzahl;
-        for (int i = 0; i < f.vorher; ++i)
+        fenster.werte.Anzahl = anzahl;
+        for (int i = 0; i < vorher; ++i)
             uebernehmen(archivLied(QString::number(i)));
         uebernehmen(archivLied(QStringLiteral("neu")));
-        EXPECT_EQ(playlist.Rows() - 1, f.meldung.isEmpty() ? f.vorher + 1 : f.vorher);
-        EXPECT_EQ(fenster.meldungen, f.meldung.isEmpty() ? QStringList() : QStringList { f.meldung });
+        EXPECT_EQ(std::pair(playlist.Rows() - 1, fenster.meldungen.join(QString())),
+            std::pair(meldung.isEmpty() ? vorher + 1 : vorher, meldung));
     }
 }
 
@@ -95,23 +91,17 @@ TEST_F(Playlistetest, MovesNeverTouchOrPassRowOne)
 {
     for (const char* name : { "a", "b", "c", "d" })
         uebernehmen(archivLied(name));
-    struct Fall {
-        int zeile;
-        int index;
-        QStringList danach;
-        int auswahl;
-    };
-    const Fall faelle[] = {
+    // Selected row, button; the titles and the selection after.
+    const std::tuple<int, int, QStringList, int> faelle[] = {
         { 2, 0, { "a", "b", "c", "d" }, 2 },
         { 4, 1, { "a", "b", "c", "d" }, 4 },
         { 3, 0, { "a", "c", "b", "d" }, 2 },
         { 2, 1, { "a", "b", "c", "d" }, 3 },
     };
-    for (const Fall& f : faelle) {
-        SCOPED_TRACE(testing::Message() << "row " << f.zeile << " index " << f.index);
-        playlist.selectRow(f.zeile);
-        wiedergabe->playliste().cmdHoch_Click(f.index);
-        EXPECT_EQ(std::tuple(titel(), playlist.Row()), std::tuple(f.danach, f.auswahl));
+    for (const auto& [zeile, index, danach, auswahl] : faelle) {
+        playlist.selectRow(zeile);
+        wiedergabe->playliste().cmdHoch_Click(index);
+        EXPECT_EQ(std::tuple(titel(), playlist.Row()), std::tuple(danach, auswahl)) << zeile << " " << index;
     }
     EXPECT_EQ(playlist.TextMatrix(3, 4), pfad("c")) << "the whole row moves";
 }
@@ -120,14 +110,8 @@ TEST(Maustasten, OneTableForDeleteAndMove)
 {
     using A = Maustasten::Aktion;
     using K = Maustasten::Knopf;
-    struct Fall {
-        bool muelleimer;
-        int button;
-        bool rechteMaus;
-        A loeschen;
-        A verschieben;
-    };
-    const Fall tabelle[] = {
+    // "Muelleimer", button, "RechteMaus"; what delete and move do.
+    const std::tuple<bool, int, bool, A, A> tabelle[] = {
         { false, 1, false, A::Ausfuehren, A::Ausfuehren },
         { false, 2, false, A::Ausfuehren, A::Ausfuehren },
         { false, 2, true, A::Nichts, A::Nichts },
@@ -136,11 +120,11 @@ TEST(Maustasten, OneTableForDeleteAndMove)
         { true, 1, false, A::Nichts, A::Nichts },
         { true, 4, true, A::Nichts, A::Nichts },
     };
-    for (const Fall& f : tabelle) {
-        SCOPED_TRACE(testing::Message() << f.muelleimer << f.button << f.rechteMaus);
-        EXPECT_EQ(Maustasten::entscheiden(K::Loeschen, f.button, f.muelleimer, f.rechteMaus), f.loeschen);
-        EXPECT_EQ(Maustasten::entscheiden(K::Verschieben, f.button, f.muelleimer, f.rechteMaus), f.verschieben);
-    }
+    for (const auto& [muelleimer, button, rechteMaus, loeschen, verschieben] : tabelle)
+        EXPECT_EQ(std::pair(Maustasten::entscheiden(K::Loeschen, button, muelleimer, rechteMaus),
+                      Maustasten::entscheiden(K::Verschieben, button, muelleimer, rechteMaus)),
+            std::pair(loeschen, verschieben))
+            << muelleimer << button << rechteMaus;
 }
 
 TEST_F(Playlistetest, ButtonPressesActOnlyWhenTheTableAndTheButtonAllow)

@@ -11,14 +11,8 @@ using Sequenzertest = WiedergabeTest;
 
 TEST(Ueberblendung, EndTestAndStartDistanceAreOneRule)
 {
-    struct Fall {
-        double position;
-        qint64 laenge;
-        int fading;
-        int status;
-        bool ende;
-    };
-    const Fall faelle[] = {
+    // Position, rounded length, crossfading, player status; whether the song counts as ended.
+    const std::tuple<double, qint64, int, int, bool> faelle[] = {
         { 190.0, 200, 10, PlayerControl::Playing, false },
         { 190.25, 200, 10, PlayerControl::Playing, true },
         { 0.25, 5, 10, PlayerControl::Playing, true }, // shorter than the crossfading
@@ -29,10 +23,9 @@ TEST(Ueberblendung, EndTestAndStartDistanceAreOneRule)
         { 195.0, 200, 10, PlayerControl::Paused, true },
         { 100.0, 200, 10, PlayerControl::Paused, false },
     };
-    for (const Fall& f : faelle) {
-        SCOPED_TRACE(testing::Message() << f.position << " of " << f.laenge << " fading " << f.fading);
-        EXPECT_EQ(Ueberblendung::Liedende(f.position, f.laenge, f.fading, f.status), f.ende);
-    }
+    for (const auto& [position, laenge, fading, status, ende] : faelle)
+        EXPECT_EQ(Ueberblendung::Liedende(position, laenge, fading, status), ende)
+            << position << " of " << laenge << " fading " << fading;
     EXPECT_EQ(std::tuple(Ueberblendung::Startabstand(200, 10), Ueberblendung::Startabstand(5, 10),
                   Ueberblendung::Startabstand(200, 0)),
         std::tuple(190, 0, 200));
