@@ -1,5 +1,4 @@
 #include "game/ui/frmTicTacToe.h"
-#include "controls/Steuerfarbe.h"
 #include "controls/ui/Funbutton.h"
 #include "game/ui/ctlSmilie.h"
 
@@ -71,21 +70,6 @@ TEST(frmTicTacToe, EveryTouchRestartsTheTwentySecondsAndTheirEndCloses)
     fastAbgelaufen();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !fenster.isVisible(); }, 2000)) << "closes in the middle of a game";
     EXPECT_FALSE(fenster.Timer1().isActive());
-}
-
-TEST(frmTicTacToe, TheButtonsAreMadeFromTheOperatorsColoursAgainAfterAChange)
-{
-    frmTicTacToe fenster;
-    fenster.oeffnen();
-    EXPECT_FALSE(fenster.cmdNeu()->sichtbarePixmap().isNull()) << "prepared also without the operator's colours";
-    fenster.cmdEnde_Click();
-    fenster.setFarben(0x004000, 0x00FFFF);
-    fenster.oeffnen();
-    for (Funbutton* button : { fenster.cmdNeu(), fenster.cmdEnde() }) {
-        const QImage bild = button->sichtbarePixmap().toImage();
-        EXPECT_EQ(bild.pixelColor(0, bild.height() - 1), zuQColor(0x004000)) << "around the plate";
-        EXPECT_GT(bild.pixelColor(12, bild.height() / 2).green(), 100) << "the plate is in the button colour";
-    }
 }
 
 } // namespace

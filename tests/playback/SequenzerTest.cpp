@@ -106,21 +106,4 @@ TEST_F(Sequenzertest, RandomFillTakesTheDrawnSongAndRespectsTheLock)
         << "the guest's selection stays";
 }
 
-TEST_F(Sequenzertest, PauseTogglesStopsTheTimeAndTheNoteOnlyPausesWhenAllowed)
-{
-    uebernehmen(archivLied("a"));
-    spielen(30);
-    const qint64 position = player.GetPosition(1);
-    wiedergabe->sequenzer().Pause();
-    spielen(5);
-    EXPECT_EQ(std::tuple(player.GetStatus(1), player.GetPosition(1)), std::tuple(PlayerControl::Paused, position));
-    wiedergabe->sequenzer().Pause();
-    fenster.werte.Pause = false;
-    wiedergabe->sequenzer().Positionsgrafik_Click();
-    EXPECT_EQ(player.GetStatus(1), PlayerControl::Playing);
-    fenster.werte.Pause = true;
-    wiedergabe->sequenzer().Positionsgrafik_Click();
-    EXPECT_EQ(player.GetStatus(1), PlayerControl::Paused);
-}
-
 } // namespace

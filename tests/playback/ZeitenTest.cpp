@@ -56,7 +56,7 @@ TEST_F(Startzeitentest, LaterRowsCountFromTheCurrentSongLessTheCrossfading)
     EXPECT_LT(uhr.now(), t0.addSecs(190 + 170 + 1)) << "late by no more than a tick per song";
 }
 
-TEST_F(Startzeitentest, TimeBarShowsLengthTitleUpToNulAndBlinksWhilePaused)
+TEST_F(Startzeitentest, TimeBarShowsLengthTitleUpToNulAndBlinksWhileTheNotePaused)
 {
     uebernehmen(archivLied(QString::fromUtf8("Titel\0\0\0", 8), 215));
     uebernehmen(archivLied("kurz", 45));
@@ -65,10 +65,14 @@ TEST_F(Startzeitentest, TimeBarShowsLengthTitleUpToNulAndBlinksWhilePaused)
     EXPECT_EQ(std::tuple(balken.BalkenLaenge, balken.Balkentext, balken.Noteposition),
         std::tuple(215, QString::fromUtf8(" 03:35   Titel\0\0\0", 17), 0.25))
         << "the cell keeps its NULs";
-    wiedergabe->sequenzer().Pause();
-    spielen(0.25);
-    EXPECT_TRUE(balken.Blinken);
-    wiedergabe->sequenzer().Pause();
+    fenster.werte.Pause = false;
+    wiedergabe->sequenzer().Positionsgrafik_Click();
+    EXPECT_EQ(player.GetStatus(1), PlayerControl::Playing) << "the note pauses only when allowed";
+    fenster.werte.Pause = true;
+    wiedergabe->sequenzer().Positionsgrafik_Click();
+    spielen(5);
+    EXPECT_TRUE(balken.Blinken && balken.Noteposition == 0.25) << "paused time does not count";
+    wiedergabe->sequenzer().Positionsgrafik_Click();
     spielen(210);
     EXPECT_EQ(std::tuple(balken.Balkentext, balken.Blinken), std::tuple(QStringLiteral(" 00:45"), false));
     spielen(60);
