@@ -42,32 +42,28 @@ struct Knopf {
 
 TEST(FunbuttonsteuerungTest, PressesThatCountAsDisabledRaiseClickDisabledNeverRepeatAndGetNoMouseUp)
 {
-    struct Fall {
-        bool enabled;
-        bool linksGesperrt;
-        int button;
-        bool deaktiviert;
-    };
-    for (const Fall f : { Fall { true, false, 1, false }, Fall { false, false, 1, true }, Fall { true, true, 1, true },
-             Fall { true, true, 4, true }, Fall { true, true, 2, false } }) {
-        SCOPED_TRACE(testing::Message() << f.enabled << f.linksGesperrt << f.button);
+    // Enabled, "LinksGesperrt", button; whether the press counts as disabled.
+    const std::tuple<bool, bool, int, bool> faelle[] = { { true, false, 1, false }, { false, false, 1, true },
+        { true, true, 1, true }, { true, true, 4, true }, { true, true, 2, false } };
+    for (const auto& [enabled, linksGesperrt, button, deaktiviert] : faelle) {
+        SCOPED_TRACE(testing::Message() << enabled << linksGesperrt << button);
         Knopf k(true);
-        k.s.setEnabled(f.enabled);
-        k.s.LinksGesperrt = f.linksGesperrt;
-        k.halten(f.button, 1000);
-        EXPECT_EQ(k.s.sichtbaresBild(), f.deaktiviert ? Bild::Deaktiviert : Bild::Gedrueckt);
-        QStringList erwartet { QStringLiteral("MouseDown %1 10 20").arg(f.button), QStringLiteral("Click") };
-        if (f.deaktiviert)
+        k.s.setEnabled(enabled);
+        k.s.LinksGesperrt = linksGesperrt;
+        k.halten(button, 1000);
+        EXPECT_EQ(k.s.sichtbaresBild(), deaktiviert ? Bild::Deaktiviert : Bild::Gedrueckt);
+        QStringList erwartet { QStringLiteral("MouseDown %1 10 20").arg(button), QStringLiteral("Click") };
+        if (deaktiviert)
             erwartet << QStringLiteral("ClickDisabled");
         EXPECT_EQ(k.ereignisse.mid(0, erwartet.size()), erwartet);
-        EXPECT_EQ(k.klicks, (f.deaktiviert ? std::vector<qint64> { 0 } : std::vector<qint64> { 0, 650, 800, 950 }));
+        EXPECT_EQ(k.klicks, (deaktiviert ? std::vector<qint64> { 0 } : std::vector<qint64> { 0, 650, 800, 950 }));
 
         k.ereignisse.clear();
-        k.s.loslassen(f.button, 0, 3, 4);
+        k.s.loslassen(button, 0, 3, 4);
         k.zeit.vergehen(1000);
         EXPECT_EQ(k.s.sichtbaresBild(), Bild::Normal);
         EXPECT_EQ(
-            k.ereignisse, f.enabled ? QStringList { QStringLiteral("MouseUp %1 3 4").arg(f.button) } : QStringList {});
+            k.ereignisse, enabled ? QStringList { QStringLiteral("MouseUp %1 3 4").arg(button) } : QStringList {});
         EXPECT_EQ(k.zeit.laufende(), 0) << "the release ends the repeat at once";
     }
 }
