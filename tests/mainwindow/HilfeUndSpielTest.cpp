@@ -102,12 +102,4 @@ TEST_F(HilfeUndSpielTest, TheSmileyOpensOneGameOnReleaseInTheOperatorsColours)
     EXPECT_TRUE(spiel().ctlSmilie1(4)->VisibleMy()) << "a second release leaves the running game alone";
 }
 
-TEST_F(HilfeUndSpielTest, WithoutTheGameOptionTheSmileyIsHiddenAndOpensNothing)
-{
-    starten(false);
-    EXPECT_FALSE(main->cmdSmilie().isVisible());
-    hilfe().cmdSmilie_MouseUp(1, 0, 0, 0);
-    EXPECT_FALSE(spiel().isVisible());
-}
-
 } // namespace

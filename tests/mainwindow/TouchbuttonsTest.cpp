@@ -2,6 +2,7 @@
 
 #include "common/Farbe.h"
 #include "controls/ui/Funbutton.h"
+#include "game/ui/frmTicTacToe.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -26,6 +27,8 @@ TEST_F(TouchbuttonsTest, LoadingAppliesTheOptionsToTheButtons)
             EXPECT_TRUE(main->FunbuttonArchivNav(i).RepeatEnabled()) << i;
         EXPECT_FALSE(main->Uebernehmen().RepeatEnabled() || main->Uebernehmen().LinksGesperrt())
             << "a press takes a song over once";
+        main->hilfeUndSpiel().cmdSmilie_MouseUp(1, 0, 0, 0);
+        EXPECT_EQ(main->hilfeUndSpiel().spiel().isVisibleTo(main.get()), an) << "the game opens only with its option";
     }
     main->EnabledRechts(false);
     for (Funbutton* knopf : main->Touchbuttons())
