@@ -48,21 +48,17 @@ TEST(TastaturAufbauTest, SearchLayoutGivesIndentedRowsSpecialKeysAndSize)
         const auto tasten = reihe(aufbau, zeile);
         const int zeichen = int(
             std::count_if(tasten.begin(), tasten.end(), [](const Taste* t) { return t->art == Taste::Art::Zeichen; }));
-        EXPECT_EQ(zeichen, erwartet[zeile].zeichen) << zeile;
-        EXPECT_EQ(tasten.front()->lage.x(), erwartet[zeile].einzug) << zeile;
-        EXPECT_EQ(tasten.back()->lage.right() + 1, erwartet[zeile].rechterRand) << zeile;
+        EXPECT_EQ(std::tuple(zeichen, tasten.front()->lage.x(), tasten.back()->lage.right() + 1),
+            std::tuple(erwartet[zeile].zeichen, erwartet[zeile].einzug, erwartet[zeile].rechterRand))
+            << zeile;
     }
-    const auto reihe1 = reihe(aufbau, 1);
-    EXPECT_EQ(reihe1[10]->text, QStringLiteral("Ü"));
-    EXPECT_EQ(reihe1[11]->art, Taste::Art::Loeschen);
-    EXPECT_EQ(reihe1[11]->text, QStringLiteral("{BACKSPACE}"));
-    EXPECT_EQ(reihe(aufbau, 3).back()->art, Taste::Art::Leertaste);
-    EXPECT_EQ(reihe(aufbau, 3).back()->text, QStringLiteral(" "));
+    EXPECT_EQ(std::tuple(reihe(aufbau, 1).back()->art, reihe(aufbau, 3).back()->art, reihe(aufbau, 3).back()->text),
+        std::tuple(Taste::Art::Loeschen, Taste::Art::Leertaste, QStringLiteral(" ")));
     // The widest row plus 90, the bottom of the last row plus 360.
     EXPECT_EQ(aufbau.groesse(), QSize(11 * 1200 + 1800 + 90, 4 * 1200 + 360));
 }
 
-TEST(TastaturAufbauTest, UnlockLayoutHasNoDigitsNoSpaceAndAHiddenOrAbsentDeleteKey)
+TEST(TastaturAufbauTest, UnlockLayoutHasNoDigitsNoSpaceAHiddenOrAbsentDeleteKeyAndWordsOnlyWhereTheyStart)
 {
     TastaturAufbau aufbau;
     bauen(aufbau, kSuche);
@@ -74,93 +70,81 @@ TEST(TastaturAufbauTest, UnlockLayoutHasNoDigitsNoSpaceAndAHiddenOrAbsentDeleteK
     // A hidden BS key keeps its room but cannot be touched.
     bauen(aufbau, kSuche, false);
     const Taste* bs = reihe(aufbau, 1).back();
-    EXPECT_FALSE(bs->sichtbar);
-    EXPECT_EQ(aufbau.tasteBei(bs->lage.center()), nullptr);
+    EXPECT_TRUE(!bs->sichtbar && aufbau.tasteBei(bs->lage.center()) == nullptr);
     EXPECT_EQ(aufbau.groesse().width(), 11 * 1200 + 1800 + 90);
-}
 
-TEST(TastaturAufbauTest, WordsOnlyWhereTheyStartAndUmlautsAreOneKey)
-{
-    TastaturAufbau aufbau;
     // "B" and "S" apart are letters; a decomposed "Ü" is still one key.
     aufbau.Tastatur_Ini(0, QStringLiteral("B SU\u0308BS"));
-    const auto& tasten = aufbau.tasten();
-    ASSERT_EQ(tasten.size(), 4u);
-    EXPECT_EQ(tasten[0].text, QStringLiteral("B"));
-    EXPECT_EQ(tasten[1].text, QStringLiteral("S"));
-    EXPECT_EQ(tasten[2].text, QStringLiteral("Ü"));
-    EXPECT_EQ(tasten[3].art, Taste::Art::Loeschen);
+    QStringList texte;
+    for (const Taste* taste : reihe(aufbau, 0))
+        texte << taste->text;
+    EXPECT_EQ(texte, QStringList({ "B", "S", "Ü", "{BACKSPACE}" }));
 }
 
-// Presses the key that reports text (a letter, " " or "{BACKSPACE}").
-void druecke(ctlVirtuelleTastatur& tastatur, const QString& text)
-{
-    for (const Taste& taste : tastatur.aufbau().tasten())
-        if (taste.text == text) {
-            QTest::mousePress(&tastatur, Qt::LeftButton, {}, tastatur.tastenRechteck(taste).center());
-            QTest::mouseRelease(&tastatur, Qt::LeftButton, {}, tastatur.tastenRechteck(taste).center());
-            return;
-        }
-    FAIL() << "no key " << text.toStdString();
-}
+// A search keyboard with hide and enter keys under a focused field.
+struct Fenster {
+    QWidget fenster;
+    QLineEdit feld { &fenster };
+    ctlVirtuelleTastatur tastatur { &fenster };
+    QSignalSpy klicks { &tastatur, &ctlVirtuelleTastatur::KeyClick };
+
+    Fenster()
+    {
+        fenster.resize(1400, 600);
+        fenster.show();
+        feld.setFocus();
+    }
+    void druecke(const QString& text)
+    {
+        for (const Taste& taste : tastatur.aufbau().tasten())
+            if (taste.text == text)
+                return QTest::mouseClick(&tastatur, Qt::LeftButton, {}, tastatur.tastenRechteck(taste).center());
+        FAIL() << "no key " << text.toStdString();
+    }
+};
 
 TEST(ctlVirtuelleTastaturTest, KeysReportOnPressKeepTheFocusAndRespondAfterTenRebuilds)
 {
-    QWidget fenster;
-    QLineEdit feld(&fenster);
-    ctlVirtuelleTastatur tastatur(&fenster);
-    fenster.resize(1400, 600);
-    fenster.show();
-    feld.setFocus();
-    QSignalSpy klicks(&tastatur, &ctlVirtuelleTastatur::KeyClick);
+    Fenster f;
     for (int i = 0; i < 10; ++i)
-        bauen(tastatur, i % 2 ? kSperre : kSuche);
-    bauen(tastatur, kSuche);
-    tastatur.show();
-    EXPECT_EQ(tastatur.size(), QSize(1006, 344)); // 15090 x 5160 twips at 96 dpi, as after the first build
+        bauen(f.tastatur, i % 2 ? kSperre : kSuche);
+    bauen(f.tastatur, kSuche);
+    f.tastatur.show();
+    EXPECT_EQ(f.tastatur.size(), QSize(1006, 344)); // 15090 x 5160 twips at 96 dpi, as after the first build
 
-    const Taste& q = *reihe(tastatur.aufbau(), 1).front();
-    QTest::mousePress(&tastatur, Qt::LeftButton, {}, tastatur.tastenRechteck(q).center());
-    ASSERT_EQ(klicks.count(), 1); // before the release
-    QTest::mouseRelease(&tastatur, Qt::LeftButton, {}, tastatur.tastenRechteck(q).center());
-    druecke(tastatur, QStringLiteral(" "));
-    druecke(tastatur, QStringLiteral("{BACKSPACE}"));
-    druecke(tastatur, QStringLiteral("Ä"));
+    const QPoint q = f.tastatur.tastenRechteck(*reihe(f.tastatur.aufbau(), 1).front()).center();
+    QTest::mousePress(&f.tastatur, Qt::LeftButton, {}, q);
+    ASSERT_EQ(f.klicks.count(), 1); // before the release
+    QTest::mouseRelease(&f.tastatur, Qt::LeftButton, {}, q);
+    for (const QString taste : { " ", "{BACKSPACE}", "Ä" })
+        f.druecke(taste);
     QStringList gemeldet;
-    for (const auto& klick : klicks)
+    for (const auto& klick : f.klicks)
         gemeldet << klick.at(0).toString();
     EXPECT_EQ(gemeldet, (QStringList { "Q", " ", "{BACKSPACE}", "Ä" }));
-    EXPECT_EQ(fenster.focusWidget(), &feld);
+    EXPECT_EQ(f.fenster.focusWidget(), &f.feld);
 
     // The unlock layout leaves no key of the search layout usable: the space bar's place is empty.
-    const QPoint leertaste = tastatur.tastenRechteck(*reihe(tastatur.aufbau(), 3).back()).center();
-    bauen(tastatur, kSperre, false);
-    klicks.clear();
-    QTest::mouseClick(&tastatur, Qt::LeftButton, {}, leertaste);
-    EXPECT_EQ(klicks.count(), 0);
+    const QPoint leertaste = f.tastatur.tastenRechteck(*reihe(f.tastatur.aufbau(), 3).back()).center();
+    bauen(f.tastatur, kSperre, false);
+    f.klicks.clear();
+    QTest::mouseClick(&f.tastatur, Qt::LeftButton, {}, leertaste);
+    EXPECT_EQ(f.klicks.count(), 0);
 }
 
 TEST(ctlVirtuelleTastaturTest, HideKeyHidesOnlyTheKeyboardAndEnterReachesTheFocusedField)
 {
-    QWidget fenster;
-    QLineEdit feld(&fenster);
-    ctlVirtuelleTastatur tastatur(&fenster);
-    fenster.resize(1400, 600);
-    fenster.show();
-    feld.setFocus();
-    tastatur.setHideSichtbar(true);
-    tastatur.setEnterSichtbar(true);
-    tastatur.Tastatur_Ini(0, QStringLiteral("AEnterHide"));
-    tastatur.show();
-    QSignalSpy eingabe(&feld, &QLineEdit::returnPressed);
-    QSignalSpy klicks(&tastatur, &ctlVirtuelleTastatur::KeyClick);
-    const auto& tasten = tastatur.aufbau().tasten();
-    QTest::mouseClick(&tastatur, Qt::LeftButton, {}, tastatur.tastenRechteck(tasten[1]).center());
-    EXPECT_EQ(eingabe.count(), 1);
-    QTest::mouseClick(&tastatur, Qt::LeftButton, {}, tastatur.tastenRechteck(tasten[2]).center());
-    EXPECT_FALSE(tastatur.isVisible());
-    EXPECT_TRUE(fenster.isVisible());
-    EXPECT_EQ(klicks.count(), 0);
+    Fenster f;
+    f.tastatur.setHideSichtbar(true);
+    f.tastatur.setEnterSichtbar(true);
+    f.tastatur.Tastatur_Ini(0, QStringLiteral("AEnterHide"));
+    f.tastatur.show();
+    QSignalSpy eingabe(&f.feld, &QLineEdit::returnPressed);
+    const auto& tasten = f.tastatur.aufbau().tasten();
+    for (const Taste& taste : { tasten[1], tasten[2] })
+        QTest::mouseClick(&f.tastatur, Qt::LeftButton, {}, f.tastatur.tastenRechteck(taste).center());
+    EXPECT_EQ(std::tuple(eingabe.count(), f.klicks.count(), f.tastatur.isVisible(), f.fenster.isVisible()),
+        std::tuple(1, 0, false, true));
 }
 
 } // namespace

@@ -17,14 +17,12 @@ TEST(GleitschritteTest, SlideInEndsCentredAtTheTargetAndTheGiveUpSinksBelowTheWi
     // 1024 x 768 pixels; the search keyboard 15090 x 5160 twips; the field 3000 twips wide.
     const QSize fenster(15360, 11520), tastatur(15090, 5160);
     const Gleitschritte ein = Gleitschritte::einblenden(fenster, tastatur, 3000);
-    EXPECT_EQ(ein.TastaturZielTop(), 11520 - 5160 - 300);
     Lage lage = ein.start();
     EXPECT_EQ(lage, (Lage { 135, 11520, -3000 }));
     for (int i = 0; i < Gleitschritte::kSchritte; ++i)
         lage = ein.nach(lage);
-    EXPECT_EQ(lage, (Lage { 135, 11520 - 10 * 546, -3000 + 10 * 918 }));
-    EXPECT_EQ(lage.tastaturTop, ein.TastaturZielTop());
-    EXPECT_EQ(lage.feldLeft, 15360 / 2 - 3000 / 2); // centred
+    // Ends 300 twips above the bottom, the field centred.
+    EXPECT_EQ(lage, (Lage { 135, 11520 - 5160 - 300, 15360 / 2 - 3000 / 2 }));
 
     // A small window: the give-up still moves the keyboard down, back to where it came from.
     const QSize klein(9000, 6000);
@@ -37,8 +35,7 @@ TEST(GleitschritteTest, SlideInEndsCentredAtTheTargetAndTheGiveUpSinksBelowTheWi
     for (int i = 0; i < Gleitschritte::kSchritte; ++i) {
         const Lage vorher = unten;
         unten = aus.nach(unten);
-        EXPECT_GT(unten.tastaturTop, vorher.tastaturTop);
-        EXPECT_GT(unten.feldLeft, vorher.feldLeft);
+        EXPECT_TRUE(unten.tastaturTop > vorher.tastaturTop && unten.feldLeft > vorher.feldLeft) << i;
     }
     EXPECT_EQ(unten.tastaturTop, 6000);
 }
@@ -71,21 +68,17 @@ TEST_F(GleitanimationTest, TenStepsThenFinishedOnceAndAGiveUpHidesBoth)
     QSignalSpy fertig(&animation, &Gleitanimation::fertig);
     animation.starten(plan(), &tastatur, &feld);
     EXPECT_TRUE(tastatur.isVisibleTo(&fenster));
-    EXPECT_EQ(tastatur.pos(), QPoint(9, 768));
     for (int i = 0; i < 12; ++i)
         animation.schritt();
-    EXPECT_FALSE(animation.laeuft());
-    EXPECT_EQ(fertig.count(), 1);
-    EXPECT_EQ(tastatur.y(), twipsToPixels(11520 - 5460));
-    EXPECT_EQ(feld.x(), twipsToPixels(-3000 + 10 * 918));
+    EXPECT_EQ(std::tuple(animation.laeuft(), fertig.count(), tastatur.y(), feld.x()),
+        std::tuple(false, 1, twipsToPixels(11520 - 5460), twipsToPixels(-3000 + 10 * 918)));
 
     animation.starten(
         Gleitschritte::ausblenden(QSize(15360, 11520), QSize(15090, 5160), 3000, animation.lage()), &tastatur, &feld);
     for (int i = 0; i < 10; ++i)
         animation.schritt();
     EXPECT_EQ(fertig.count(), 2);
-    EXPECT_FALSE(tastatur.isVisibleTo(&fenster));
-    EXPECT_FALSE(feld.isVisibleTo(&fenster));
+    EXPECT_FALSE(tastatur.isVisibleTo(&fenster) || feld.isVisibleTo(&fenster));
 }
 
 TEST_F(GleitanimationTest, ANewSlideOrProgramEndStopsTheRunningOneWhereItStands)
@@ -99,9 +92,7 @@ TEST_F(GleitanimationTest, ANewSlideOrProgramEndStopsTheRunningOneWhereItStands)
     EXPECT_EQ(animation.lage(), halb);
     ProgrammEnde = true;
     animation.schritt();
-    EXPECT_FALSE(animation.laeuft());
-    EXPECT_EQ(animation.lage(), halb);
-    EXPECT_EQ(fertig.count(), 0);
+    EXPECT_EQ(std::tuple(animation.laeuft(), animation.lage(), fertig.count()), std::tuple(false, halb, 0));
 }
 
 } // namespace

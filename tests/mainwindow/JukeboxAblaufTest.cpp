@@ -110,7 +110,7 @@ protected:
     MemorySettingsStore store;
     RecordingMessages messages;
     PretendPlayer player;
-    StehendeUhr uhr;
+    FakeZeit uhr;
     std::unique_ptr<frmStart> start;
     std::unique_ptr<frmMain> main;
 };
@@ -196,7 +196,7 @@ TEST_F(JukeboxAblaufTest, AHeaderTouchSortsSlidesTheKeyboardInAndLettersJumpToTh
     druecken(main->Uebernehmen());
     EXPECT_EQ(playlist(), QStringList { "Gamma" });
 
-    uhr.zeit = uhr.zeit.addSecs(5);
+    uhr.jetzt += 5000;
     QTest::qWait(300);
     gleitenLassen();
     EXPECT_FALSE(tastatur().isVisible()) << "given up after five quiet seconds";

@@ -1,89 +1,35 @@
-#include "../start/StartFakes.h"
+#include "Hauptfenster.h"
 
 #include "common/Farbe.h"
 #include "common/SystemClock.h"
 #include "controls/ui/Funbutton.h"
-#include "mainwindow/ui/frmMain.h"
-#include "playback/PlayerControl.h"
-#include "start/ui/frmStart.h"
+#include "game/ui/frmTicTacToe.h"
 
-#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QLabel>
 
-#include <memory>
-
 namespace {
 
-struct StillerPlayer : PlayerControl {
-    void OpenMP3(int, const QString&) override { }
-    void PlayMP3(int) override { }
-    void PauseMP3(int) override { }
-    void StopMP3(int) override { }
-    qint64 GetPosition(int) override { return 0; }
-    void SetPosition(int, qint64) override { }
-    qint64 GetLength(int) override { return 0; }
-    int GetStatus(int) override { return Other; }
-    QString GetFileName(int) override { return {}; }
-    qint64 GetSongLength(const QString&) override { return 0; }
-};
-
-struct OhneKiosk : Kiosk {
-    void sperren() override { }
-    void freigeben() override { }
-    void zuruecktreten() override { }
-    bool vollbild() const override { return false; }
-};
-
-// The main window built by its start window from the given settings; the archive stays empty.
-class TouchbuttonsTest : public ::testing::Test {
-protected:
-    void laden(std::initializer_list<std::pair<const char*, const char*>> einstellungen = {})
-    {
-        store.values.insert("Data/Pfad", scope.folder.path());
-        for (const auto& [key, wert] : einstellungen)
-            store.values.insert(QStringLiteral("Data/") + key, wert);
-        start = std::make_unique<frmStart>(store, messages);
-        main = std::make_unique<frmMain>(
-            *start, messages, player, uhr, [](QWidget*) { return std::make_unique<OhneKiosk>(); });
-        start->setScreen(main.get(), main.get());
-        ASSERT_TRUE(main->laden());
-    }
-
-    ReporterScope scope;
-    MemorySettingsStore store;
-    RecordingMessages messages;
-    StillerPlayer player;
-    SystemClock uhr;
-    std::unique_ptr<frmStart> start;
-    std::unique_ptr<frmMain> main;
-};
+using TouchbuttonsTest = Hauptfenster;
 
 TEST_F(TouchbuttonsTest, LoadingAppliesTheOptionsToTheButtons)
 {
-    struct Fall {
-        const char* pw;
-        const char* spiel;
-        const char* muelleimer;
-    };
-    for (const Fall fall : { Fall { "  ", "0", "1" }, Fall { "geheim", "1", "0" } }) {
-        SCOPED_TRACE(fall.pw);
-        laden({ { "PW", fall.pw }, { "Spiel", fall.spiel }, { "Muelleimer", fall.muelleimer } });
-        const bool passwort = QString::fromLatin1(fall.pw).trimmed().size() > 0;
-        const bool muelleimer = fall.muelleimer[0] == '1';
-        EXPECT_EQ(main->Schloss().isVisibleTo(main.get()), passwort) << "no lock without a password";
-        EXPECT_FALSE(main->Schloss2().isVisibleTo(main.get()));
-        EXPECT_EQ(main->cmdSmilie().isVisibleTo(main.get()), fall.spiel[0] == '1');
+    for (const bool an : { false, true }) {
+        SCOPED_TRACE(an);
+        bauen({ { "PW", an ? "geheim" : "  " }, { "Spiel", an ? "1" : "0" }, { "Muelleimer", an ? "1" : "0" } });
+        ASSERT_TRUE(main->laden());
+        EXPECT_EQ(std::tuple(main->Schloss().isVisibleTo(main.get()), main->Schloss2().isVisibleTo(main.get()),
+                      main->cmdSmilie().isVisibleTo(main.get())),
+            std::tuple(an, false, an))
+            << "no lock without a password";
         for (Funbutton* knopf : { &main->cmdLoeschen(), &main->cmdHoch(0), &main->cmdHoch(1) })
-            EXPECT_EQ(knopf->LinksGesperrt(), muelleimer) << knopf->objectName().toStdString();
-        EXPECT_FALSE(main->Uebernehmen().LinksGesperrt());
+            EXPECT_EQ(knopf->LinksGesperrt(), an) << knopf->objectName().toStdString();
         for (int i = 0; i < 4; ++i)
             EXPECT_TRUE(main->FunbuttonArchivNav(i).RepeatEnabled()) << i;
-        EXPECT_FALSE(main->Uebernehmen().RepeatEnabled()) << "a press takes a song over once";
-        EXPECT_FALSE(main->cmdHoch(0).Enabled());
-        EXPECT_FALSE(main->cmdHoch(1).Enabled());
-        EXPECT_TRUE(main->cmdLoeschen().Enabled());
-        EXPECT_FALSE(main->findChild<QWidget*>("txtSortierung")->isVisibleTo(main.get()));
+        EXPECT_FALSE(main->Uebernehmen().RepeatEnabled() || main->Uebernehmen().LinksGesperrt())
+            << "a press takes a song over once";
+        main->hilfeUndSpiel().cmdSmilie_MouseUp(1, 0, 0, 0);
+        EXPECT_EQ(main->hilfeUndSpiel().spiel().isVisibleTo(main.get()), an) << "the game opens only with its option";
     }
     main->EnabledRechts(false);
     for (Funbutton* knopf : main->Touchbuttons())
@@ -92,30 +38,23 @@ TEST_F(TouchbuttonsTest, LoadingAppliesTheOptionsToTheButtons)
 
 TEST_F(TouchbuttonsTest, TheButtonsArePreparedOnceAndLaterColouringsOnlyRecolour)
 {
-    laden({ { "Farbe", "16776960" }, { "Hintergrundfarbe", "16711680" } }); // cyan on blue
+    bauen({ { "Farbe", "16776960" }, { "Hintergrundfarbe", "16711680" } }); // cyan on blue
+    ASSERT_TRUE(main->laden());
     ASSERT_EQ(main->Touchbuttons().size(), 13);
-    for (Funbutton* knopf : main->Touchbuttons()) {
-        EXPECT_EQ(knopf->IniState(), 80) << knopf->objectName().toStdString();
-        EXPECT_EQ(knopf->Schattenfarbe(), 0x660000) << "40 % of the blue background";
-        EXPECT_EQ(knopf->sichtbarePixmap().size(), knopf->size());
-    }
-    EXPECT_EQ(main->Archiv().colours().foreFixed, QColor(0, 0, 102)) << "the buttons' shadow colour";
-
-    const qint32 dunkelgrau = RGBToColor({ 50, 50, 50 });
-    main->Einfaerben(dunkelgrau, 0x00FF00);
-    for (Funbutton* knopf : main->Touchbuttons()) {
-        EXPECT_EQ(knopf->IniState(), 80);
-        EXPECT_EQ(knopf->Grundfarbe, 0x00FF00);
-        EXPECT_EQ(knopf->Schattenfarbe(), 0x660000) << "not prepared again";
-    }
+    main->Einfaerben(RGBToColor({ 50, 50, 50 }), 0x00FF00);
+    for (Funbutton* knopf : main->Touchbuttons())
+        EXPECT_EQ(
+            std::tuple(knopf->IniState(), knopf->Grundfarbe, knopf->Schattenfarbe(), knopf->sichtbarePixmap().size()),
+            std::tuple(80, 0x00FF00, 0x660000, knopf->size()))
+            << "prepared once, on 40 % of the first blue background: " << knopf->objectName().toStdString();
     EXPECT_EQ(main->Playlist().colours().back, QColor(50, 50, 50)) << "cells on the window background";
-    EXPECT_EQ(main->palette().color(QPalette::Window), QColor(50, 50, 50));
     EXPECT_EQ(main->findChild<QLabel*>("Label2")->palette().color(QPalette::WindowText), QColor(Qt::white));
 }
 
 TEST_F(TouchbuttonsTest, From1024x768UpNothingOverlapsOrLeavesTheWindowAndAResizeKeepsTheGuestsPlace)
 {
-    laden();
+    bauen();
+    ASSERT_TRUE(main->laden());
     FlexGrid& archiv = main->Archiv();
     archiv.setRows(501);
     main->show();

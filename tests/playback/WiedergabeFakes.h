@@ -1,17 +1,11 @@
 #pragma once
 
-#include "common/Clock.h"
 #include "common/FlexGrid.h"
-#include "common/ProgrammEnde.h"
-#include "errors/ErrorReport.h"
-#include "errors/ErrorWindow.h"
-#include "errors/ErrPtnr.h"
-#include "platform/AppPaths.h"
 #include "playback/PlayerControl.h"
 #include "playback/Wiedergabe.h"
 #include "playback/Wiedergabefenster.h"
-
-#include <QTemporaryDir>
+#include "support/FakeZeit.h"
+#include "support/ReporterScope.h"
 
 #include <gtest/gtest.h>
 
@@ -31,52 +25,41 @@ public:
     std::array<Geraet, 3> geraete;
     // Length of each file in ms; a file not listed cannot be played.
     std::map<QString, qint64> lieder;
-    QStringList protokoll;
+    int starts = 0; // calls of PlayMP3
+    int befehle = 0; // calls that open, play, pause or stop
 
     void OpenMP3(int index, const QString& datei) override
     {
-        protokoll << QStringLiteral("Open(%1,%2)").arg(index).arg(datei);
-        Geraet& g = geraete.at(std::size_t(index));
-        g = Geraet { datei, 0, 0, Other };
-        if (const auto lied = lieder.find(datei); lied != lieder.end())
-            g.laengeMs = lied->second;
+        befehl(index) = Geraet { datei, 0, lieder.count(datei) ? lieder[datei] : 0, Other };
     }
     void PlayMP3(int index) override
     {
-        protokoll << QStringLiteral("Play(%1)").arg(index);
-        Geraet& g = geraete.at(std::size_t(index));
-        if (g.laengeMs > 0 && g.positionMs < g.laengeMs)
-            g.status = Playing;
+        ++starts;
+        if (befehl(index).positionMs < g(index).laengeMs)
+            g(index).status = Playing;
     }
     void PauseMP3(int index) override
     {
-        protokoll << QStringLiteral("Pause(%1)").arg(index);
-        if (geraete.at(std::size_t(index)).status == Playing)
-            geraete.at(std::size_t(index)).status = Paused;
+        if (befehl(index).status == Playing)
+            g(index).status = Paused;
     }
-    void StopMP3(int index) override
-    {
-        protokoll << QStringLiteral("Stop(%1)").arg(index);
-        geraete.at(std::size_t(index)).status = Other;
-    }
-    qint64 GetPosition(int index) override { return geraete.at(std::size_t(index)).positionMs; }
-    void SetPosition(int index, qint64 position) override { geraete.at(std::size_t(index)).positionMs = position; }
-    qint64 GetLength(int index) override { return (geraete.at(std::size_t(index)).laengeMs + 500) / 1000; }
-    int GetStatus(int index) override { return geraete.at(std::size_t(index)).status; }
-    QString GetFileName(int index) override { return geraete.at(std::size_t(index)).datei; }
+    void StopMP3(int index) override { befehl(index).status = Other; }
+    qint64 GetPosition(int index) override { return g(index).positionMs; }
+    void SetPosition(int index, qint64 position) override { g(index).positionMs = position; }
+    qint64 GetLength(int index) override { return (g(index).laengeMs + 500) / 1000; }
+    int GetStatus(int index) override { return g(index).status; }
+    QString GetFileName(int index) override { return g(index).datei; }
     qint64 GetSongLength(const QString& datei) override { return lieder.count(datei) ? lieder[datei] / 1000 : 300; }
 
     void vorspulen(qint64 ms)
     {
-        for (Geraet& g : geraete) {
-            if (g.status != Playing)
-                continue;
-            g.positionMs = std::min(g.laengeMs, g.positionMs + ms);
-            if (g.positionMs >= g.laengeMs)
-                g.status = Other;
-        }
+        for (Geraet& geraet : geraete)
+            if (geraet.status == Playing) {
+                geraet.positionMs = std::min(geraet.laengeMs, geraet.positionMs + ms);
+                if (geraet.positionMs >= geraet.laengeMs)
+                    geraet.status = Other;
+            }
     }
-    // The players that are playing now.
     QList<int> spielende() const
     {
         QList<int> result;
@@ -85,13 +68,14 @@ public:
                 result << i;
         return result;
     }
-};
 
-class StehendeUhr : public Clock {
-public:
-    QDateTime zeit { QDate(2024, 3, 9), QTime(20, 0, 0) };
-    QDateTime now() const override { return zeit; }
-    qint64 milliseconds() const override { return zeit.toMSecsSinceEpoch(); }
+private:
+    Geraet& g(int index) { return geraete.at(std::size_t(index)); }
+    Geraet& befehl(int index)
+    {
+        ++befehle;
+        return g(index);
+    }
 };
 
 // The jukebox screen as the playback core sees it; records what it is asked.
@@ -101,24 +85,23 @@ public:
     bool schloss = true;
     bool uebernehmenEnabled = true;
     bool loeschenEnabled = true;
-    std::array<bool, 2> hochEnabled { true, true };
     QStringList meldungen;
     int enableButtons = 0;
     int archivZeile = 1;
     QList<int> sortiert;
     int beschriftet = 0;
-    QStringList fokus;
+    QString fokus;
 
     Wiedergabeoptionen optionen() const override { return werte; }
     bool schlossAuf() const override { return schloss; }
     void setUebernehmenEnabled(bool enabled) override { uebernehmenEnabled = enabled; }
     bool cmdLoeschenEnabled() const override { return loeschenEnabled; }
     void setCmdLoeschenEnabled(bool enabled) override { loeschenEnabled = enabled; }
-    bool cmdHochEnabled(int index) const override { return hochEnabled.at(std::size_t(index)); }
+    bool cmdHochEnabled(int) const override { return true; }
     void EnableButtons() override { ++enableButtons; }
     void Meldung(const QString& text) override { meldungen << text; }
-    void playlistFokus() override { fokus << QStringLiteral("playlist"); }
-    void archivFokus() override { fokus << QStringLiteral("archiv"); }
+    void playlistFokus() override { fokus = QStringLiteral("playlist"); }
+    void archivFokus() override { fokus = QStringLiteral("archiv"); }
     void KontextmenueZeigen() override { }
     int ArchivZeile() const override { return archivZeile; }
     void setArchivZeile(int zeile) override { archivZeile = zeile; }
@@ -126,37 +109,15 @@ public:
     void TabellenBeschriften() override { ++beschriftet; }
 };
 
-// Stands for the operator at the error window: always "Prozedur verlassen".
-class VerlassendesFehlerfenster : public ErrorWindow {
-public:
-    QList<ErrorReport> berichte;
-    int showReport(const ErrorReport& report) override
-    {
-        berichte << report;
-        return 2;
-    }
-};
-
-// Archive and playlist grids, pretend players and a standing clock, and the
-// playback core on them. Songs are "/m/<name>.mp3".
+// Archive and playlist grids, pretend players and time, and the playback core
+// on them. Songs are "/m/<name>.mp3".
 class WiedergabeTest : public ::testing::Test {
 protected:
-    void SetUp() override
+    WiedergabeTest()
     {
-        ProgrammEnde = false;
-        ErrPtnr::instance().reset();
-        ErrPtnr::instance().setWindow(&fehlerfenster);
-        ErrPtnr::instance().setEndProgram([] {});
-        ASSERT_TRUE(ordner.isValid());
-        AppPaths::setProgramFolder(ordner.path());
         archiv.setRows(1);
         playlist.setRows(1);
         fenster.werte.Fadingzeit = 10;
-    }
-    void TearDown() override
-    {
-        ErrPtnr::instance().reset();
-        AppPaths::setProgramFolder(QString());
     }
 
     static QString pfad(const QString& name) { return QStringLiteral("/m/%1.mp3").arg(name); }
@@ -164,17 +125,16 @@ protected:
     int archivLied(const QString& name, qint64 sekunden = 180, const QString& dauer = {})
     {
         archiv.AddItem(name);
-        const int zeile = archiv.Rows() - 1;
-        archiv.setRowTexts(zeile, { name, "Band " + name, "Rock", dauer, pfad(name), "Band " + name + name });
+        archiv.setRowTexts(
+            archiv.Rows() - 1, { name, "Band " + name, "Rock", dauer, pfad(name), "Band " + name + name });
         player.lieder[pfad(name)] = sekunden * 1000;
-        return zeile;
+        return archiv.Rows() - 1;
     }
     void uebernehmen(int archivzeile)
     {
         archiv.setRow(archivzeile);
         wiedergabe->playliste().Uebernehmen_Click();
     }
-    // The titles of the playlist rows, in order.
     QStringList titel() const
     {
         QStringList result;
@@ -182,26 +142,32 @@ protected:
             result << playlist.TextMatrix(zeile, 0);
         return result;
     }
+    QStringList playlistZeile(int zeile) const
+    {
+        QStringList texte;
+        for (int spalte = 0; spalte < 6; ++spalte)
+            texte << playlist.TextMatrix(zeile, spalte);
+        return texte;
+    }
     // Ticks every 250 ms of pretend time for the given seconds.
     void spielen(double sekunden)
     {
         for (int i = 0; i < int(sekunden * 4); ++i) {
             player.vorspulen(250);
-            uhr.zeit = uhr.zeit.addMSecs(250);
+            uhr.vergehen(250);
             wiedergabe->sequenzer().Timer1_Timer();
         }
     }
 
-    QTemporaryDir ordner;
-    VerlassendesFehlerfenster fehlerfenster;
+    ReporterScope scope { ErrPtnr::ProzedurVerlassen };
+    QString ordner = scope.folder.path();
     FlexGrid archiv;
     FlexGrid playlist;
     PretendPlayer player;
-    StehendeUhr uhr;
+    FakeZeit uhr;
     AufgezeichnetesFenster fenster;
     double zufall = 0.5;
     std::unique_ptr<Wiedergabe> wiedergabe = std::make_unique<Wiedergabe>(
         Wiedergabe::Teile { archiv, playlist, player, uhr, fenster }, [this] { return zufall; },
-        [this](const QString& datei) { return player.GetSongLength(datei); },
-        PlaylistDatei(ordner.path(), { ordner.path() }));
+        [this](const QString& datei) { return player.GetSongLength(datei); }, PlaylistDatei(ordner, { ordner }));
 };

@@ -1,18 +1,21 @@
 #pragma once
 
+#include "common/Clock.h"
 #include "controls/Taktgeber.h"
 
-#include <QtGlobal>
-
 #include <algorithm>
-
 #include <memory>
 #include <vector>
 
-// Time stepped by hand: its timers fire when vergehen() passes their due time.
-class FakeZeit {
+// Time stepped by hand: the clock stands until vergehen() moves it on, and
+// timers made by fabrik() fire when it passes their due time.
+class FakeZeit : public Clock {
 public:
+    QDateTime start { QDate(2024, 3, 9), QTime(20, 0) };
     qint64 jetzt = 0;
+
+    QDateTime now() const override { return start.addMSecs(jetzt); }
+    qint64 milliseconds() const override { return jetzt; }
 
     Taktgeber::Fabrik fabrik()
     {
