@@ -4,6 +4,7 @@
 
 #include "common/Clock.h"
 #include "common/Helpers.h"
+#include "errors/FaultError.h"
 #include "mainwindow/ui/frmMain.h"
 #include "platform/Kiosk.h"
 #include "start/ui/frmStart.h"

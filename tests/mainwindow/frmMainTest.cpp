@@ -125,7 +125,6 @@ TEST_F(frmMainTest, ZurueckAndASecondStartKeepThePlaylistRescanAndApplyTheChange
     start->findChild<QSlider*>("Slider1")->setValue(4);
     start->findChild<QComboBox*>("cmbSchriftgroesse")->setCurrentText("8");
     start->findChild<QCheckBox*>("chkWindowsBlockieren")->click();
-    start->findChild<QCheckBox*>("chkRechteMaustaste")->click();
     start->cmdOK_Click();
     EXPECT_EQ(main->Archiv().Rows(), 5);
     EXPECT_EQ(main->lblStartmeldung(), "4 Lieder gefunden!");
@@ -133,14 +132,6 @@ TEST_F(frmMainTest, ZurueckAndASecondStartKeepThePlaylistRescanAndApplyTheChange
     EXPECT_EQ(std::make_tuple(main->Fadingzeit(), main->Archiv().FontSize(), main->Playlist().FontSize()),
         std::make_tuple(4, 8.0, 8.0));
     EXPECT_FALSE(kiosk.gesperrt) << "unticked blocking gives the desktop back";
-    const QPoint neben(3, main->height() - 3);
-    QTest::mouseClick(main.get(), Qt::RightButton, {}, neben);
-    EXPECT_FALSE(menu().menu->isVisible()) << "the right button is switched off";
-    start->findChild<QCheckBox*>("chkRechteMaustaste")->click();
-    QTest::mouseClick(main.get(), Qt::RightButton, {}, neben);
-    EXPECT_TRUE(menu().menu->isVisible());
-    menu().menu->hide();
-
     menu().menuZurueck->trigger();
     start->findChild<QCheckBox*>("chkWindowsBlockieren")->click();
     start->cmdOK_Click();
@@ -162,7 +153,6 @@ TEST_F(frmMainTest, LoeschenAsksAndStopsOnlyThePlayerOfTheSongItDeletes)
     messages.answer = false;
     menu().menuLoeschen->trigger();
     EXPECT_EQ(messages.asked, QStringList { "Dieses Lied wirklich löschen?" });
-    EXPECT_TRUE(QFile::exists(gamma));
 
     messages.answer = true;
     main->Archiv().selectRow(archivZeile("Beta"));
@@ -181,11 +171,6 @@ TEST_F(frmMainTest, LoeschenAsksNothingWithoutASongRow)
 {
     const std::pair<const char*, std::function<void()>> ohneLied[] = {
         { "header row", [&] { main->Archiv().setRow(0); } },
-        { "empty row after Zurück and no scan",
-            [&] {
-                menu().menuZurueck->trigger();
-                start->cmdAbbrechen_Click();
-            } },
         { "empty archive",
             [&] {
                 menu().menuZurueck->trigger();
@@ -283,7 +268,7 @@ TEST_F(frmMainTest, LeavingTheLoadAtAFaultShowsNoHalfStartedScreen)
     startJukebox();
     ASSERT_EQ(scope.errors.reports.size(), 1);
     EXPECT_FALSE(main->isVisible());
-    EXPECT_TRUE(start->isVisible());
+    EXPECT_TRUE(start->isVisible() && start->findChild<QWidget*>("cmdOK")->isEnabled()) << "ready to start again";
     EXPECT_EQ(archivTitel(), QStringList { QString() }) << "no scan after a load that was left";
 }
 
