@@ -23,7 +23,6 @@ protected:
     {
         files = new ToneFiles;
         files->encode("tone.mp3", { 440, 3.0, 44100, 2, 0.8 });
-        files->encode("vbr.mp3", { 440, 3.0 }, { "-V", "5" });
         files->encode("mono22k.mp3", { 1000, 1.5, 22050, 1, 0.5 }, { "-b", "64" });
         files->encode("high.mp3", { 1000, 2.0, 44100, 2, 0.8 });
     }
@@ -79,18 +78,15 @@ TEST_F(EnginePlayerTest, StartPauseResumeStopJumpsAndAnUnderrunFadeInsteadOfClic
     player.play();
     run(kRate / 4);
     EXPECT_GT(lastTenthLevel(), 0.7);
-    for (int pause : { 3000, 7000, 11025 }) {
-        player.pause();
-        run(pause);
-        player.play();
-        run(kRate / 10);
-    }
-    EXPECT_NEAR(double(player.positionMs()), 1234 + 550, 30);
+    player.pause();
+    run(7000);
+    player.play();
+    run(kRate / 10);
     player.stop();
     run(kRate / 10);
     player.play();
     run(kRate / 10);
-    EXPECT_NEAR(double(player.positionMs()), 1234 + 650, 30) << "a stop keeps the place";
+    EXPECT_NEAR(double(player.positionMs()), 1234 + 450, 30) << "a pause and a stop keep the place";
     player.setStart(500);
     player.play();
     run(kRate / 10);
@@ -124,7 +120,6 @@ TEST_F(EnginePlayerTest, OpeningSilencesTheOldSongAtOnceAndALowRateSongPlaysFrom
     out.clear();
     run(kRate / 2);
     EXPECT_TRUE(std::all_of(out.begin() + 512 * 2, out.end(), [](qint16 s) { return s == 0; }));
-    EXPECT_EQ(player.status(), EnginePlayer::Other);
 
     player.setStart(500);
     player.play();
@@ -137,25 +132,18 @@ TEST_F(EnginePlayerTest, OpeningSilencesTheOldSongAtOnceAndALowRateSongPlaysFrom
     EXPECT_EQ(middle[100], middle[101]) << "both channels carry the mono signal";
 }
 
-TEST_F(EnginePlayerTest, SongEndsWithPositionAndLengthAgreeingWhateverItsHeaderSays)
+// At a variable bitrate a count twice the frames still fits the file: only the decoder's end tells the length.
+TEST_F(EnginePlayerTest, AtTheEndTheLengthIsWhatPlayedWhateverTheHeaderAnnounced)
 {
-    // At a variable bitrate a count twice the frames still fits the file: only the decoder's end tells the length.
     const Mp3Frames::Format cd { 44100, false };
-    const QByteArray doubled = Mp3Frames::xingFrame(cd, 128, false, 240, 0) + Mp3Frames::frames(cd, { 320 }, 120);
-    const std::pair<QByteArray, bool> kinds[] = { { files->bytes("vbr.mp3"), false }, { doubled, true } };
-    for (const auto& [bytes, announcesMore] : kinds) {
-        SCOPED_TRACE(announcesMore);
-        ASSERT_TRUE(player.open(files->write("song.mp3", bytes)));
-        const qint64 announced = player.lengthMs();
-        player.play();
-        runToTheEnd();
-        EXPECT_GT(player.positionMs(), 1000);
-        EXPECT_NEAR(double(player.lengthMs()), double(player.positionMs()), 30);
-        if (announcesMore)
-            EXPECT_GT(announced, player.lengthMs() + 2000);
-        else
-            EXPECT_NEAR(double(announced), double(player.lengthMs()), 30);
-    }
+    ASSERT_TRUE(player.open(
+        files->write("song.mp3", Mp3Frames::xingFrame(cd, 128, false, 240, 0) + Mp3Frames::frames(cd, { 320 }, 120))));
+    const qint64 announced = player.lengthMs();
+    player.play();
+    runToTheEnd();
+    EXPECT_NEAR(double(player.positionMs()), 120 * 1152 * 1000.0 / kRate, 30);
+    EXPECT_NEAR(double(player.lengthMs()), double(player.positionMs()), 30);
+    EXPECT_GT(announced, player.lengthMs() + 2000);
 }
 
 } // namespace

@@ -158,13 +158,13 @@ TEST_F(Mp3LengthTest, LengthIsExactlyWhatTheDecoderPlays)
     }
 }
 
-TEST_F(Mp3LengthTest, SongLengthIsWholeSecondsAndThreeHundredAtOnceOnlyForWhatIsNoMp3)
+TEST_F(Mp3LengthTest, PlayerGivesWholeSecondsAndThreeHundredAtOnceOnlyForWhatIsNoMp3)
 {
     ModPlayer player(std::make_unique<SilentAudioOutput>());
     QSignalSpy notices(&player, &ModPlayer::notice);
-    EXPECT_EQ(player.GetSongLength(files->path("cbr.mp3")), 3);
-    EXPECT_EQ(player.GetSongLength(files->path("mpeg2.mp3")), 2); // 2.5 s: half to even
-    EXPECT_EQ(player.GetSongLength(files->path("jingle.mp3")), 0);
+    EXPECT_EQ(std::make_tuple(player.GetSongLength(files->path("cbr.mp3")),
+                  player.GetSongLength(files->path("mpeg2.mp3")), player.GetSongLength(files->path("jingle.mp3"))),
+        std::make_tuple(3, 2, 0)); // 2.5 s: half to even
 
     const QByteArray header = Mp3Frames::silentFrame({ 44100, false }, 128).left(4);
     QStringList notMp3 { files->write("text.mp3", QByteArray("Dies ist kein Lied.\n").repeated(500)),
@@ -191,6 +191,21 @@ TEST_F(Mp3LengthTest, SongLengthIsWholeSecondsAndThreeHundredAtOnceOnlyForWhatIs
     }
     EXPECT_LT(timer.elapsed(), 1000);
     EXPECT_EQ(notices.count(), 0) << "an unplayable file is skipped silently";
+
+    // A player's length is known at once, its status follows the calls, an empty name closes it.
+    player.OpenMP3(1, files->path("cbr.mp3"));
+    player.SetPosition(1, 1200);
+    player.PlayMP3(1);
+    EXPECT_EQ(std::make_tuple(player.GetLength(1), player.GetStatus(1)), std::make_tuple(3, 2));
+    EXPECT_GE(player.GetPosition(1), 1200);
+    player.PauseMP3(1);
+    EXPECT_EQ(player.GetStatus(1), 1);
+    player.OpenMP3(1, QString());
+    EXPECT_TRUE(player.GetFileName(1).isEmpty() && player.GetStatus(1) == 0 && player.GetLength(1) == 0);
+    // The file table has a fourth slot but there is no fourth player.
+    player.OpenMP3(3, files->path("cbr.mp3"));
+    EXPECT_EQ(player.GetFileName(3), QString());
+    EXPECT_THROW(player.PlayMP3(3), std::out_of_range);
 
     const std::pair<qint64, qint64> rounded[]
         = { { 215400, 215 }, { 215500, 216 }, { 216500, 216 }, { 216501, 217 }, { 500, 0 }, { 1500, 2 } };

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "common/FlexGrid.h"
-#include "errors/FaultError.h"
 #include "start/JukeboxScreen.h"
 #include "start/SettingsStore.h"
 #include "support/RecordingMessages.h"
@@ -38,10 +37,8 @@ public:
     QStringList calls;
     StartReport report;
     bool maximiert = false;
-    bool ladenFehler = false; // laden() throws
-    // Run inside laden() and Einlesen(), to look at the start window meanwhile.
-    std::function<void()> beimLaden = [] {};
-    std::function<void()> beimEinlesen = [] {};
+    // Run at each call, to look at the start window meanwhile.
+    std::function<void(const QString& call)> beimAufruf = [](const QString&) {};
 
     FakeScreen()
     {
@@ -50,16 +47,12 @@ public:
     }
     bool laden() override
     {
-        calls << QStringLiteral("laden");
-        beimLaden();
-        if (ladenFehler)
-            throw FaultError(5, QStringLiteral("Ungültiger Prozeduraufruf oder ungültiges Argument"));
+        note(QStringLiteral("laden"));
         return true;
     }
     void Einlesen(const QString& Startordner) override
     {
-        calls << QStringLiteral("Einlesen ") + Startordner;
-        beimEinlesen();
+        note(QStringLiteral("Einlesen ") + Startordner);
         for (const QString& t : titel) {
             if (archiv.Rows() == 2 && archiv.TextMatrix(1, 0).isEmpty())
                 archiv.setTextMatrix(1, 0, t);
@@ -71,23 +64,30 @@ public:
     FlexGrid& Archiv() override { return archiv; }
     void Startmeldung(const StartReport& r) override
     {
-        calls << QStringLiteral("Startmeldung");
+        note(QStringLiteral("Startmeldung"));
         report = r;
     }
-    void Frame1Verstecken() override { calls << QStringLiteral("Frame1Verstecken"); }
+    void Frame1Verstecken() override { note(QStringLiteral("Frame1Verstecken")); }
     void zeigen(bool maximieren) override
     {
-        calls << QStringLiteral("zeigen");
+        note(QStringLiteral("zeigen"));
         maximiert = maximieren;
     }
     void EnabledRechts(bool Wert) override
     {
-        calls << (Wert ? QStringLiteral("EnabledRechts an") : QStringLiteral("EnabledRechts aus"));
+        note(Wert ? QStringLiteral("EnabledRechts an") : QStringLiteral("EnabledRechts aus"));
     }
-    void PlaylistEinlesen() override { calls << QStringLiteral("PlaylistEinlesen"); }
+    void PlaylistEinlesen() override { note(QStringLiteral("PlaylistEinlesen")); }
     void ZeitenEinlesen(bool NurSichtbare) override
     {
-        calls << (NurSichtbare ? QStringLiteral("ZeitenEinlesen sichtbare") : QStringLiteral("ZeitenEinlesen alle"));
+        note(NurSichtbare ? QStringLiteral("ZeitenEinlesen sichtbare") : QStringLiteral("ZeitenEinlesen alle"));
     }
-    void Uhrzeiten() override { calls << QStringLiteral("Uhrzeiten"); }
+    void Uhrzeiten() override { note(QStringLiteral("Uhrzeiten")); }
+
+private:
+    void note(const QString& call)
+    {
+        calls << call;
+        beimAufruf(call);
+    }
 };

@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QScreen>
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
@@ -34,6 +33,7 @@ protected:
         form = std::make_unique<frmStart>(store, messages);
         form->setScreen(&screen, nullptr);
         form->show();
+        messages.shown.clear();
     }
     template <typename W = QWidget> W* child(const char* name) const
     {
@@ -46,8 +46,7 @@ protected:
         for (int i = 0; i < n; ++i)
             form->TimerAutostart_Timer();
     }
-    // Answers the next modal dialog: with the colour given, accepted; without, cancelled.
-    static void whenDialogOpens(std::function<void(QDialog*)> answer = [](QDialog* d) { d->reject(); })
+    static void whenDialogOpens(std::function<void(QDialog*)> answer)
     {
         QTimer::singleShot(0, [answer] { answer(qobject_cast<QDialog*>(QApplication::activeModalWidget())); });
     }
@@ -73,42 +72,34 @@ protected:
     std::unique_ptr<frmStart> form;
 };
 
-TEST_F(frmStartTest, ShowsEveryCaptionOfTheWindow)
+TEST_F(frmStartTest, ShowsEveryCaptionAndTheFirstRunValues)
 {
     open();
     EXPECT_EQ(form->windowTitle(), "Quorvane Tonvaro");
-    const std::pair<const char*, const char*> captions[] = {
-        { "Label1", "Folgenden Ordner samt Unterordnern nach MP3-Dateien durchsuchen:" },
-        { "Label3", "Passwort zum Ab- und Aufschließen der Jukebox (optional):" },
-        { "chkZufall", "Falls Playliste leer, zufällige Lieder laden" },
-        { "chkPlaylistDoppelklick", "Doppelklick für Playliste aktivieren" },
-        { "chkFenster", "Fenster maximieren" },
-        { "chkPlayliste", "letzte Playliste einlesen" },
-        { "chkSmilie", "Button für Tic-Tac-Toe-Spiel anzeigen" },
-        { "chkMuelleimer", "Mülleimer/Umsortieren nur mit der rechten Maustaste" },
-        { "chkRechteMaustaste", "Rechte Maustaste deaktivieren (Beenden mit F12)" },
-        { "chkPause", "Pause mit Klick auf Note aktivieren" },
-        { "chkWindowsBlockieren", "Windows-Benutzung blockieren" },
-        { "Label4", "Maximale Anzahl an Liedern in der Playliste:" },
-        { "Label7", "Crossfading-Zeit:" },
-        { "Label8", "Sekunden" },
-        { "Label6", "Buttonfarbe:" },
-        { "Label5", "Hintergrundfarbe:" },
-        { "Label9", "Schriftgröße:" },
-        { "lblWinamp", "WinAmp 2.91 Pfad:" },
-        { "cmdOK", "&OK" },
-        { "cmdAbbrechen", "&Nicht durchsuchen" },
-        { "cmdBeenden", "&Beenden" },
-        { "cmdDurchsuchen", "Ordner..." },
-        { "lblAbbrechen", "&Abbrechen" },
-    };
-    for (const auto& [name, caption] : captions)
-        EXPECT_EQ(child(name)->property("text").toString(), QString::fromUtf8(caption)) << name;
+    const std::pair<const char*, const char*> captions[]
+        = { { "Label1", "Folgenden Ordner samt Unterordnern nach MP3-Dateien durchsuchen:" },
+              { "Label3", "Passwort zum Ab- und Aufschließen der Jukebox (optional):" },
+              { "chkZufall", "Falls Playliste leer, zufällige Lieder laden" },
+              { "chkPlaylistDoppelklick", "Doppelklick für Playliste aktivieren" },
+              { "chkFenster", "Fenster maximieren" }, { "chkPlayliste", "letzte Playliste einlesen" },
+              { "chkSmilie", "Button für Tic-Tac-Toe-Spiel anzeigen" },
+              { "chkMuelleimer", "Mülleimer/Umsortieren nur mit der rechten Maustaste" },
+              { "chkRechteMaustaste", "Rechte Maustaste deaktivieren (Beenden mit F12)" },
+              { "chkPause", "Pause mit Klick auf Note aktivieren" },
+              { "chkWindowsBlockieren", "Windows-Benutzung blockieren" },
+              { "Label4", "Maximale Anzahl an Liedern in der Playliste:" }, { "Label7", "Crossfading-Zeit:" },
+              { "Label8", "Sekunden" }, { "Label6", "Buttonfarbe:" }, { "Label5", "Hintergrundfarbe:" },
+              { "Label9", "Schriftgröße:" }, { "lblWinamp", "WinAmp 2.91 Pfad:" }, { "cmdOK", "&OK" },
+              { "cmdAbbrechen", "&Nicht durchsuchen" }, { "cmdBeenden", "&Beenden" }, { "cmdDurchsuchen", "Ordner..." },
+              { "lblAbbrechen", "&Abbrechen" }, { "cmbAnzahl", "unbegrenzt" }, { "txtPasswort", "" } };
+    for (const auto& [name, caption] : captions) {
+        const QWidget* w = child(name);
+        const QString text
+            = w->inherits("QComboBox") ? w->property("currentText").toString() : w->property("text").toString();
+        EXPECT_EQ(text, QString::fromUtf8(caption)) << name;
+    }
     EXPECT_FALSE(child("lblAbbrechen")->isVisible());
     EXPECT_EQ(child<QComboBox>("cmbAnzahl")->count(), 11);
-    EXPECT_EQ(child<QComboBox>("cmbAnzahl")->currentText(), "unbegrenzt") << "first run";
-    EXPECT_EQ(child<QLineEdit>("txtPasswort")->text(), QString());
-    EXPECT_EQ(child<QComboBox>("cmbSchriftgroesse")->itemText(3), "18");
 
     const frmStart::Kontextmenue& menu = form->kontextmenue();
     EXPECT_EQ(menu.menu->title(), "&Kontext");
@@ -122,50 +113,44 @@ TEST_F(frmStartTest, ShowsEveryCaptionOfTheWindow)
 
 TEST_F(frmStartTest, LoadPutsStoredValuesIntoTheControls)
 {
-    store.values.insert("Data/Zufall", "1");
-    store.values.insert("Data/Pause", "0");
-    store.values.insert("Data/Fading", "4");
-    store.values.insert("Data/Anzahl", "3");
-    store.values.insert("Data/S", "1");
+    const std::pair<const char*, const char*> stored[]
+        = { { "Zufall", "1" }, { "Pause", "0" }, { "Fading", "4" }, { "Anzahl", "3" }, { "S", "1" } };
+    for (const auto& [key, value] : stored)
+        store.values.insert(QStringLiteral("Data/") + key, value);
     store.values.insert("Data/Farbe", QString::number(RGBToColor({ 200, 100, 50 })));
     open();
-    EXPECT_TRUE(child<QCheckBox>("chkZufall")->isChecked());
-    EXPECT_FALSE(child<QCheckBox>("chkPause")->isChecked());
-    EXPECT_TRUE(child<QCheckBox>("chkWindowsBlockieren")->isChecked()); // default
-    EXPECT_EQ(child<QSlider>("Slider1")->value(), 4);
-    EXPECT_EQ(child<QComboBox>("cmbAnzahl")->currentText(), "3");
-    EXPECT_EQ(child<QComboBox>("cmbSchriftgroesse")->currentText(), "10");
-    EXPECT_EQ(child<QLineEdit>("Text1")->text(), folder.path());
-    EXPECT_EQ(form->werte().Farbe, RGBToColor({ 200, 100, 50 }));
-    EXPECT_EQ(form->werte().schriftgroesse(), 10.0);
+    EXPECT_EQ(std::make_tuple(child<QCheckBox>("chkZufall")->isChecked(), child<QCheckBox>("chkPause")->isChecked(),
+                  child<QCheckBox>("chkWindowsBlockieren")->isChecked(), child<QSlider>("Slider1")->value(),
+                  child<QComboBox>("cmbAnzahl")->currentText(), child<QComboBox>("cmbSchriftgroesse")->currentText(),
+                  child<QLineEdit>("Text1")->text(), form->werte().Farbe),
+        std::make_tuple(
+            true, false, true, 4, QString("3"), QString("10"), folder.path(), RGBToColor({ 200, 100, 50 })));
 }
 
 TEST_F(frmStartTest, AutostartCountsDownFromTheThirtiethSecondAndStartsOnce)
 {
     screen.titel = QStringList { "Eins", "Zwei", "Drei" };
     QStringList status;
-    screen.beimLaden = [&] { status << child<QLabel>("Label2")->text(); };
-    // The scan lets events through: nothing may start the jukebox a second time meanwhile.
-    screen.beimEinlesen = [&] {
+    screen.beimAufruf = [&](const QString& call) {
+        if (call != "laden" && !call.startsWith("Einlesen"))
+            return;
         status << child<QLabel>("Label2")->text();
-        EXPECT_FALSE(child("cmdOK")->isEnabled());
-        EXPECT_FALSE(child("cmdAbbrechen")->isEnabled());
+        if (call == "laden")
+            return;
+        // The scan lets events through: nothing may start the jukebox a second time meanwhile.
+        EXPECT_FALSE(child("cmdOK")->isEnabled() || child("cmdAbbrechen")->isEnabled());
         QTest::mouseClick(child("cmdAbbrechen"), Qt::LeftButton);
         QTest::mouseClick(child("cmdOK"), Qt::LeftButton);
         ticks(40);
     };
     open();
-    messages.shown.clear();
     QLabel* label2 = child<QLabel>("Label2");
     ticks(29);
     EXPECT_FALSE(label2->isVisible());
     ticks(1);
-    EXPECT_TRUE(label2->isVisible());
     EXPECT_TRUE(child("lblAbbrechen")->isVisible());
     EXPECT_EQ(label2->text(), "Autostart in 10 Sekunden");
-    ticks(8);
-    EXPECT_EQ(label2->text(), "Autostart in 2 Sekunden");
-    ticks(1);
+    ticks(9);
     EXPECT_EQ(label2->text(), "Autostart in 1 Sekunde");
     EXPECT_TRUE(screen.calls.isEmpty());
 
@@ -178,8 +163,7 @@ TEST_F(frmStartTest, AutostartCountsDownFromTheThirtiethSecondAndStartsOnce)
             "Lieder werden gesucht und eingelesen. Bitte warten..." }));
     EXPECT_EQ(screen.report.lblStartmeldung, "3 Lieder gefunden!");
     EXPECT_TRUE(screen.maximiert);
-    EXPECT_FALSE(form->isVisible());
-    EXPECT_FALSE(form->autostartAktiv());
+    EXPECT_FALSE(form->isVisible() || form->autostartAktiv());
     EXPECT_TRUE(child("cmdOK")->isEnabled() && child("cmdAbbrechen")->isEnabled());
     EXPECT_EQ(store.writes.size(), 17);
     EXPECT_TRUE(messages.shown.isEmpty());
@@ -188,21 +172,20 @@ TEST_F(frmStartTest, AutostartCountsDownFromTheThirtiethSecondAndStartsOnce)
 TEST_F(frmStartTest, EveryOperatorActionRestartsTheCountdown)
 {
     open();
-    std::vector<std::pair<QString, std::function<void()>>> actions = {
-        { "list changed", [&] { child<QComboBox>("cmbAnzahl")->setCurrentIndex(5); } },
-        { "list item chosen again",
-            [&] {
-                auto* list = child<QComboBox>("cmbAnzahl");
-                list->showPopup();
-                QTest::keyClick(list->view(), Qt::Key_Return);
-            } },
-        { "slider", [&] { child<QSlider>("Slider1")->setValue(3); } },
-        { "folder", [&] { QTest::keyClick(child("Text1"), Qt::Key_X); } },
-        { "password key", [&] { QTest::keyClick(child("txtPasswort"), Qt::Key_A); } },
-        { "button colour", [&] { chooseColour(0, QColor()); } },
-        { "background colour", [&] { chooseColour(1, QColor()); } },
-        { "Abbrechen", [&] { child<QPushButton>("lblAbbrechen")->click(); } },
-    };
+    std::vector<std::pair<QString, std::function<void()>>> actions
+        = { { "list changed", [&] { child<QComboBox>("cmbAnzahl")->setCurrentIndex(5); } },
+              { "list item chosen again",
+                  [&] {
+                      auto* list = child<QComboBox>("cmbAnzahl");
+                      list->showPopup();
+                      QTest::keyClick(list->view(), Qt::Key_Return);
+                  } },
+              { "slider", [&] { child<QSlider>("Slider1")->setValue(3); } },
+              { "folder", [&] { QTest::keyClick(child("Text1"), Qt::Key_X); } },
+              { "password key", [&] { QTest::keyClick(child("txtPasswort"), Qt::Key_A); } },
+              { "button colour", [&] { chooseColour(0, QColor()); } },
+              { "background colour", [&] { chooseColour(1, QColor()); } },
+              { "Abbrechen", [&] { child<QPushButton>("lblAbbrechen")->click(); } } };
     for (QCheckBox* box : form->findChildren<QCheckBox*>())
         actions.emplace_back(box->objectName(), [box] { box->click(); });
 
@@ -211,8 +194,7 @@ TEST_F(frmStartTest, EveryOperatorActionRestartsTheCountdown)
         ticks(35);
         ASSERT_TRUE(child("Label2")->isVisible());
         action();
-        EXPECT_FALSE(child("Label2")->isVisible());
-        EXPECT_FALSE(child("lblAbbrechen")->isVisible());
+        EXPECT_FALSE(child("Label2")->isVisible() || child("lblAbbrechen")->isVisible());
         ticks(39);
         EXPECT_TRUE(screen.calls.isEmpty()) << "started without forty quiet seconds";
         child<QPushButton>("lblAbbrechen")->click();
@@ -220,66 +202,36 @@ TEST_F(frmStartTest, EveryOperatorActionRestartsTheCountdown)
     EXPECT_EQ(form->werte().Hintergrundfarbe, StartSettings::defaults().Hintergrundfarbe) << "dialog cancelled";
 }
 
-TEST_F(frmStartTest, AutostartWithoutFolderWarnsOnceAndNeverRunsAgain)
+TEST_F(frmStartTest, OkWithTheLastQueueAndTheRightButtonOffStartsInOrder)
 {
-    store.values.insert("Data/Pfad", "   ");
     open();
-    messages.shown.clear();
-    ticks(40);
-    EXPECT_EQ(messages.shown, QStringList { "Bitte einen gültigen Pfad für die Lieder angeben!" });
-    EXPECT_EQ(messages.icons.value(0), MessageService::Icon::Warning);
-    EXPECT_FALSE(form->autostartAktiv());
-    EXPECT_TRUE(screen.calls.isEmpty());
-    EXPECT_TRUE(form->isVisible());
-}
-
-TEST_F(frmStartTest, AFaultInTheLoadLeftKeepsTheStartWindowReadyAndGoingOnStarts)
-{
-    screen.titel = QStringList { "Eins" };
-    screen.ladenFehler = true;
-    scope.errors.otherwise = ErrPtnr::ProzedurVerlassen;
-    open();
-    form->cmdOK_Click();
-    EXPECT_EQ(scope.errors.reports.size(), 1);
-    EXPECT_EQ(screen.calls, QStringList { "laden" }) << "no scan, no report, no half-built screen shown";
-    EXPECT_TRUE(form->isVisible());
-    EXPECT_TRUE(child("cmdOK")->isEnabled()) << "the operator can start again";
-    EXPECT_TRUE(child<QLabel>("Label2")->text().isEmpty());
-
-    screen.calls.clear();
-    form->cmdAbbrechen_Click();
-    EXPECT_EQ(screen.calls, QStringList { "laden" });
-    EXPECT_TRUE(form->isVisible());
-
-    screen.calls.clear();
-    scope.errors.otherwise = ErrPtnr::Fortsetzen;
     child<QCheckBox>("chkRechteMaustaste")->setChecked(true);
     child<QCheckBox>("chkPlayliste")->setChecked(true);
     form->cmdOK_Click();
     EXPECT_EQ(screen.calls,
         QStringList({ "laden", "Einlesen " + folder.path(), "Startmeldung", "PlaylistEinlesen", "EnabledRechts aus",
             "zeigen", "ZeitenEinlesen alle", "Uhrzeiten" }));
-    EXPECT_FALSE(form->isVisible());
 }
 
-TEST_F(frmStartTest, TooDarkColourIsRefusedAtStartAndInTheDialog)
+TEST_F(frmStartTest, AStartThatCannotGoOnSaysWhyAndOnlyOnce)
 {
     store.values.insert("Data/Hintergrundfarbe", QString::number(RGBToColor({ 69, 69, 69 })));
     open();
-    messages.shown.clear();
     form->cmdOK_Click();
-    EXPECT_EQ(messages.shown, QStringList { "Die Hintergrundfarbe ist zu dunkel!\nBitte eine andere Farbe wählen." });
-    EXPECT_TRUE(screen.calls.isEmpty());
-    EXPECT_TRUE(store.writes.isEmpty());
-
+    EXPECT_TRUE(screen.calls.isEmpty() && store.writes.isEmpty());
     const qint32 before = form->werte().Farbe;
     chooseColour(0, QColor(69, 69, 69));
-    EXPECT_EQ(messages.shown.last(), "Die Buttonfarbe ist zu dunkel!\nBitte eine andere Farbe wählen.");
     EXPECT_EQ(form->werte().Farbe, before);
-
     chooseColour(1, QColor(70, 0, 0));
-    EXPECT_EQ(form->werte().Hintergrundfarbe, RGBToColor({ 70, 0, 0 }));
-    EXPECT_EQ(messages.shown.size(), 2);
+
+    child<QLineEdit>("Text1")->setText("   ");
+    ticks(80);
+    EXPECT_TRUE(screen.calls.isEmpty() && form->isVisible());
+    EXPECT_EQ(messages.shown,
+        QStringList({ "Die Hintergrundfarbe ist zu dunkel!\nBitte eine andere Farbe wählen.",
+            "Die Buttonfarbe ist zu dunkel!\nBitte eine andere Farbe wählen.",
+            "Bitte einen gültigen Pfad für die Lieder angeben!" }));
+    EXPECT_EQ(messages.icons.last(), MessageService::Icon::Warning);
 }
 
 TEST_F(frmStartTest, FolderDialogPutsTheChosenFolderIntoText1)
@@ -294,9 +246,7 @@ TEST_F(frmStartTest, FolderDialogPutsTheChosenFolderIntoText1)
         dialog->accept();
     });
     form->cmdDurchsuchen_Click();
-    EXPECT_EQ(child<QLineEdit>("Text1")->text(), QDir::toNativeSeparators(chosen.path()));
-
-    whenDialogOpens();
+    whenDialogOpens([](QDialog* dialog) { dialog->reject(); });
     form->cmdDurchsuchen_Click();
     EXPECT_EQ(child<QLineEdit>("Text1")->text(), QDir::toNativeSeparators(chosen.path()));
 }
@@ -308,9 +258,7 @@ TEST_F(frmStartTest, PasswordTakesLettersOnlyAndBeepsForTheRest)
     QTest::keyClicks(password, "ab1 C9");
     EXPECT_EQ(password->text(), "abC");
     EXPECT_EQ(messages.beeps, 3);
-    for (int i = 0; i < 3; ++i)
-        QTest::keyClick(password, Qt::Key_Backspace);
-    EXPECT_EQ(password->text(), QString()) << "an empty password is allowed";
+    password->clear();
     QTest::keyClick(password, Qt::Key_Adiaeresis, Qt::NoModifier);
     QTest::keyClick(password, Qt::Key_Return);
     EXPECT_EQ(messages.beeps, 5);
@@ -318,8 +266,9 @@ TEST_F(frmStartTest, PasswordTakesLettersOnlyAndBeepsForTheRest)
     EXPECT_EQ(password->text(), QString());
 }
 
-TEST_F(frmStartTest, NichtDurchsuchenSavesFourKeysAndShowsTheScreen)
+TEST_F(frmStartTest, NichtDurchsuchenSavesFourKeysAndShowsTheScreenEvenWhenTheStoreFails)
 {
+    store.writable = false;
     open();
     child<QCheckBox>("chkZufall")->click();
     child<QCheckBox>("chkFenster")->click();
@@ -327,29 +276,17 @@ TEST_F(frmStartTest, NichtDurchsuchenSavesFourKeysAndShowsTheScreen)
     child<QPushButton>("cmdAbbrechen")->click();
     EXPECT_EQ(store.writes, QStringList({ "Pfad", "PW", "Zufall", "Doppelklick" }));
     EXPECT_EQ(store.values.value("Data/Zufall"), "1");
-    EXPECT_FALSE(store.values.contains("Data/S"));
     EXPECT_EQ(screen.calls, QStringList({ "laden", "Frame1Verstecken", "zeigen" }));
     EXPECT_FALSE(screen.maximiert) << "Fenster maximieren unticked";
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].startsWith("Die Einstellungen konnten nicht gespeichert werden:\nmemory"));
 
     screen.calls.clear();
     form->show();
     child<QCheckBox>("chkPlayliste")->setChecked(true);
     child<QPushButton>("cmdAbbrechen")->click();
     EXPECT_EQ(screen.calls, QStringList({ "laden", "Frame1Verstecken", "zeigen", "PlaylistEinlesen" }));
-    EXPECT_FALSE(form->isVisible());
-    EXPECT_FALSE(form->autostartAktiv());
-}
-
-TEST_F(frmStartTest, UnwritableStoreIsReportedAndTheStartGoesOn)
-{
-    store.writable = false;
-    screen.titel = QStringList { "Eins" };
-    open();
-    messages.shown.clear();
-    form->cmdOK_Click();
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_TRUE(messages.shown[0].startsWith("Die Einstellungen konnten nicht gespeichert werden:\nmemory"));
-    EXPECT_TRUE(screen.calls.contains("zeigen"));
+    EXPECT_FALSE(form->isVisible() || form->autostartAktiv());
 }
 
 TEST_F(frmStartTest, ClosingEndsTheProgramOnlyWhileTheJukeboxIsNotUp)
@@ -366,32 +303,7 @@ TEST_F(frmStartTest, ClosingEndsTheProgramOnlyWhileTheJukeboxIsNotUp)
     jukebox.hide();
     form->show();
     child<QPushButton>("cmdBeenden")->click();
-    EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(ProgrammEnde);
-}
-
-TEST_F(frmStartTest, FitsATouchScreenOf1024x768)
-{
-    open();
-    form->resize(1024, 740);
-    QApplication::processEvents();
-    ticks(35); // with the countdown and its button shown
-    EXPECT_LE(form->minimumSizeHint().height(), 740);
-    const QRect inside = form->rect();
-    for (QWidget* w : form->findChildren<QWidget*>()) {
-        if (!w->isVisible() || w->inherits("QMenu"))
-            continue;
-        const std::string name = w->objectName().toStdString();
-        EXPECT_TRUE(inside.contains(QRect(w->mapTo(form.get(), QPoint(0, 0)), w->size()))) << name << " lies outside";
-        if (qobject_cast<QPushButton*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)) {
-            EXPECT_GE(w->height(), 38) << name << " is too small for a finger";
-        }
-        if (auto* label = qobject_cast<QLabel*>(w); label && !label->wordWrap()) {
-            EXPECT_GE(w->width(), w->minimumSizeHint().width()) << name << " is cut off";
-        }
-    }
-    if (const QByteArray shots = qgetenv("TONVARO_SCREENSHOTS"); !shots.isEmpty())
-        form->grab().save(QString::fromLocal8Bit(shots) + "/frmStart.png");
 }
 
 } // namespace

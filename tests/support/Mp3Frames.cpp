@@ -17,12 +17,10 @@ constexpr int kRates[3][3] = { { 44100, 48000, 32000 }, { 22050, 24000, 16000 },
 // {version, rate index}; version 0 = MPEG-1, 1 = MPEG-2, 2 = MPEG-2.5
 std::pair<int, int> versionAndRate(const Format& format)
 {
-    for (int version = 0; version < 3; ++version) {
-        for (int index = 0; index < 3; ++index) {
+    for (int version = 0; version < 3; ++version)
+        for (int index = 0; index < 3; ++index)
             if (kRates[version][index] == format.sampleRate)
                 return { version, index };
-        }
-    }
     qFatal("Mp3Frames: no MPEG sample rate %d", format.sampleRate);
 }
 
@@ -33,9 +31,7 @@ int versionOf(const Format& format)
 
 int sideInfoBytes(const Format& format)
 {
-    if (versionOf(format) == 0)
-        return format.mono ? 17 : 32;
-    return format.mono ? 9 : 17;
+    return versionOf(format) == 0 ? (format.mono ? 17 : 32) : (format.mono ? 9 : 17);
 }
 
 void put(QByteArray& bytes, int at, quint32 value, int width = 4, bool littleEndian = false)
@@ -72,11 +68,6 @@ QByteArray readFile(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-int samplesPerFrame(const Format& format)
-{
-    return versionOf(format) == 0 ? 1152 : 576;
 }
 
 QByteArray silentFrame(const Format& format, int bitrateKbps, bool padding)

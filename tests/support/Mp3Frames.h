@@ -28,9 +28,6 @@ struct Format {
     bool mono = false;
 };
 
-// Samples per channel in one frame of this format (1152 or 576).
-int samplesPerFrame(const Format& format);
-
 // One silent frame at the given bitrate (must be valid for the version).
 QByteArray silentFrame(const Format& format, int bitrateKbps, bool padding = false);
 
