@@ -108,7 +108,7 @@ TEST_F(FlexGridViewTest, GridSelectionTopRowAndRedrawMoveTheView)
     grid.selectRow(last);
     grid.setTopRow(last);
     EXPECT_EQ(grid.TopRow(), last - grid.visibleRowCount() + 1);
-    QTRY_COMPARE_WITH_TIMEOUT(view->currentIndex().row(), last - 1, 2000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return view->currentIndex().row() == last - 1; }, 2000));
     EXPECT_EQ(firstShownRow(), grid.TopRow());
 
     // Redraw off stops painting; switched on, the view catches up.
@@ -151,11 +151,10 @@ TEST_F(FlexGridViewTest, KeyDownComesFirstAndCanSwallowTheKey)
     });
     view->setFocus();
     QTest::keyClick(view, Qt::Key_Down, Qt::ControlModifier);
-    EXPECT_EQ(grid.Row(), 5);
     swallow = false;
     for (const Qt::Key key : { Qt::Key_Down, Qt::Key_Return, Qt::Key_F5, Qt::Key_M })
         QTest::keyClick(view, key);
-    EXPECT_EQ(grid.Row(), 6) << "letters do not jump";
+    EXPECT_EQ(grid.Row(), 6) << "the swallowed key did not move, letters do not jump";
     EXPECT_EQ(keys,
         (QList<std::tuple<int, int, int>> { { 40, 2, 5 }, { 40, 0, 5 }, { 13, 0, 6 }, { 116, 0, 6 }, { 77, 0, 6 } }));
 }
@@ -168,11 +167,10 @@ TEST_F(FlexGridViewTest, PaintsTheGridColoursAndSizesExactly)
     grid.setFontSize(20);
     EXPECT_LT(grid.visibleRowCount(), rowsBefore) << "bigger rows, fewer of them";
 
-    FlexGrid::Colours colours;
-    colours.back = QColor(250, 250, 200);
-    colours.backFixed = QColor(200, 0, 0);
-    colours.backSel = QColor(0, 120, 0);
-    colours.backBkg = QColor(10, 20, 30);
+    const FlexGrid::Colours colours { .back = QColor(250, 250, 200),
+        .backFixed = QColor(200, 0, 0),
+        .backSel = QColor(0, 120, 0),
+        .backBkg = QColor(10, 20, 30) };
     grid.setColours(colours);
     grid.setRows(4);
     grid.selectRow(2);

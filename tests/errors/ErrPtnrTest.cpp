@@ -6,11 +6,7 @@
 #include <QRegularExpression>
 #include <QTimer>
 
-namespace {
-
 const Fault kOverflow { "Überlauf", 6 };
-
-} // namespace
 
 using ErrPtnrHistory = ReporterTest;
 using ErrPtnrOnError = ReporterTest;
@@ -18,7 +14,7 @@ using ErrPtnrOnError = ReporterTest;
 TEST_F(ErrPtnrHistory, NewestFirstParametersInDeclarationOrderAndFortyEntriesAtMost)
 {
     reporter().CallStack("[frmMain] void frmMain::Form_Load()");
-    clock.time = clock.time.addSecs(3);
+    clock.jetzt += 3000;
     Procedure proc("frmMain", "void frmMain::MSFlexGrid1_MouseDown(int Button, int Shift, float X, float Y)",
         { { "Button", 1 }, { "Shift", 0 }, { "X", 12.5 }, { "Y", 7 } });
     EXPECT_EQ(reporter().history(),
@@ -103,7 +99,7 @@ TEST_F(ErrPtnrOnError, ShowsTheFaultWritesTheExactProtocolAndAppendsEveryOneToTh
     EXPECT_TRUE(system.match(expected.mid(head.size())).hasMatch()) << expected.mid(head.size()).toStdString();
     EXPECT_EQ(QString::fromUtf8(readFile(ErrorFiles::logPath())), expected);
 
-    clock.time = clock.time.addSecs(60);
+    clock.jetzt += 60000;
     reporter().OnError(kOverflow, "frmStart", "Form_Load");
     ASSERT_EQ(window.reports.size(), 2);
     EXPECT_EQ(ErrorFiles::logPath(), QDir(folder.path()).filePath(AppPaths::programName() + ".EPT"));

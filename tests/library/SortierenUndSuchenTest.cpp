@@ -1,9 +1,8 @@
-#include "common/FlexGrid.h"
+#include "LibraryTest.h"
+
 #include "library/Archiv.h"
 #include "library/Archivsortierung.h"
 #include "library/Archivsuche.h"
-
-#include <gtest/gtest.h>
 
 #include <random>
 
@@ -23,14 +22,6 @@ void fuellen(FlexGrid& archiv, const std::vector<Lied>& lieder)
             { lied.titel, lied.interpret, QStringLiteral("Rock"), QString(), lied.pfad, lied.interpret + lied.titel });
     }
     archiv.setVisibleRowCount(4);
-}
-
-QStringList spalte(const FlexGrid& archiv, int col)
-{
-    QStringList texte;
-    for (int row = 1; row < archiv.Rows(); ++row)
-        texte << archiv.TextMatrix(row, col);
-    return texte;
 }
 
 const std::vector<Lied> kLieder = {
@@ -108,8 +99,9 @@ TEST(ArchivsucheTest, EachKeyJumpsToTheFirstMatchInTheSearchColumn)
         EXPECT_EQ(
             std::tuple(suche.Suchtext(), zeile, archiv.Row()), std::tuple(QString::fromUtf8(text), erwartet, stelle))
             << taste;
-        if (zeile > 0)
+        if (zeile > 0) {
             EXPECT_EQ(archiv.TopRow(), std::min(zeile, archiv.Rows() - 4)) << text;
+        }
     }
 }
 
