@@ -12,7 +12,6 @@
 TEST(Helpers, SmallConversions)
 {
     EXPECT_EQ(std::tuple(CChk(true), CChk(false), Min(3, 7), Max(3, 7)), std::tuple(1, 0, 3, 7));
-    EXPECT_EQ(Max(QStringLiteral("a"), QStringLiteral("b")), QStringLiteral("b"));
     EXPECT_EQ(OhneSemikolon(QStringLiteral("Rock;n;Roll")), QStringLiteral("Rock_n_Roll"));
     // Tag fields padded with NUL bytes show only what stands before the first NUL.
     EXPECT_EQ(Anzeigetext(QStringLiteral("Titel 12") + QString(22, QChar(u'\0'))), QStringLiteral("Titel 12"));

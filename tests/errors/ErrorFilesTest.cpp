@@ -20,22 +20,19 @@ TEST_F(ErrorFilesSave, NewFileIsWrittenAtOnceAnExistingOneOnlyAfterYesAndAFailur
     const QString saved = "Das Fehlerprotokoll wurde in die Datei '" + path + "' geschrieben !";
 
     ErrorFiles::saveProtocol("alt", messages);
-    EXPECT_TRUE(messages.asked.isEmpty());
-    EXPECT_EQ(messages.shown, QStringList(saved));
-    EXPECT_EQ(readFile(path), QByteArray("alt"));
+    EXPECT_EQ(std::tuple(messages.asked, messages.shown, readFile(path)),
+        std::tuple(QStringList(), QStringList(saved), QByteArray("alt")));
 
     messages.shown.clear();
     messages.answer = false;
     ErrorFiles::saveProtocol(kProtocol, messages);
-    EXPECT_EQ(messages.asked, QStringList("Vorhandene Datei '" + path + "' überschreiben ?"));
-    EXPECT_TRUE(messages.shown.isEmpty());
-    EXPECT_EQ(readFile(path), QByteArray("alt"));
+    EXPECT_EQ(std::tuple(messages.asked, messages.shown, readFile(path)),
+        std::tuple(QStringList("Vorhandene Datei '" + path + "' überschreiben ?"), QStringList(), QByteArray("alt")));
 
     messages.answer = true;
     ErrorFiles::saveProtocol(kProtocol, messages);
-    EXPECT_EQ(messages.asked.size(), 2);
-    EXPECT_EQ(messages.shown, QStringList(saved));
-    EXPECT_EQ(readFile(path), kProtocol.toUtf8());
+    EXPECT_EQ(std::tuple(messages.asked.size(), messages.shown, readFile(path)),
+        std::tuple(qsizetype(2), QStringList(saved), kProtocol.toUtf8()));
 
     AppPaths::setProgramFolder(folder.filePath("fehlt"));
     ErrorFiles::saveProtocol(kProtocol, messages);
@@ -74,8 +71,8 @@ TEST(ErrorMail, NoticeThenClipboardThenSupportAddressAndAFailedStartIsReported)
     QGuiApplication::clipboard()->clear();
     started = false;
     ErrorMail::send(kProtocol, messages, mailProgram);
-    ASSERT_EQ(messages.shown.size(), 3);
-    EXPECT_EQ(messages.icons[2], MessageService::Icon::Warning);
+    ASSERT_EQ(std::pair(messages.shown.size(), messages.icons.last()),
+        std::pair(qsizetype(3), MessageService::Icon::Warning));
     EXPECT_EQ(messages.shown[2],
         QStringLiteral("Das Email-Programm konnte nicht gestartet werden. Bitte senden Sie das Fehlerprotokoll aus der "
                        "Zwischenablage an support@quorvane.de."));

@@ -6,17 +6,7 @@
 
 namespace {
 
-class KopiennummerTest : public LibraryTest {
-protected:
-    // Creates the named files in folder below music(), all empty: empty copies count like others.
-    QString ordnerMit(const QString& ordner, const QStringList& namen)
-    {
-        const QString pfad = music() + QLatin1Char('/') + ordner;
-        for (const QString& name : namen)
-            EXPECT_TRUE(Mp3Frames::writeFile(pfad + QLatin1Char('/') + name, {})) << name.toStdString();
-        return pfad;
-    }
-};
+using KopiennummerTest = LibraryTest;
 
 TEST(Kopiennummer, DigitsAreDroppedOrReadAsOneNumber)
 {
@@ -54,7 +44,9 @@ TEST_F(KopiennummerTest, ProposalFollowsTheHighestNumberedCopyOfTheSameName)
         { "digits in folder names", "Ordner2024/Teil7", { "Bericht.txt", "Bericht1.txt" }, "Bericht2.txt" },
     };
     for (const auto& c : cases) {
-        const QString ordner = ordnerMit(c.ordner, c.dateien);
+        const QString ordner = music() + QLatin1Char('/') + c.ordner;
+        for (const QString& name : c.dateien) // empty: empty copies count like others
+            Mp3Frames::writeFile(ordner + QLatin1Char('/') + name, {});
         EXPECT_EQ(Kopiennummer::Vorschlag(ordner + QLatin1Char('/') + c.dateien.front()),
             ordner + QLatin1Char('/') + c.vorschlag)
             << c.fall;

@@ -38,9 +38,8 @@ protected:
 
 TEST_F(frmDateiTest, LoadWatchesTheKeptFileAndTheButtonTakesOnlyAConfirmedPath)
 {
-    EXPECT_EQ(fenster->windowTitle(), "Datei Inspektor");
-    EXPECT_EQ(Text1()->text(), alt);
-    EXPECT_EQ(fenster->inspektor().pfad(), alt);
+    EXPECT_EQ(std::tuple(fenster->windowTitle(), Text1()->text(), fenster->inspektor().pfad()),
+        std::tuple(QStringLiteral("Datei Inspektor"), alt, alt));
 
     Text1()->setText(music() + "/N");
     schreiben(alt, "geaendert", 10);
@@ -51,8 +50,7 @@ TEST_F(frmDateiTest, LoadWatchesTheKeptFileAndTheButtonTakesOnlyAConfirmedPath)
 
     Text1()->setText(neu);
     QTest::mouseClick(fenster->findChild<QPushButton*>("Command1"), Qt::LeftButton);
-    EXPECT_EQ(fenster->inspektor().pfad(), neu);
-    EXPECT_EQ(store.values.value("Data/File"), neu);
+    EXPECT_EQ(std::pair(fenster->inspektor().pfad(), store.values.value("Data/File")), std::pair(neu, neu));
     schreiben(neu, "neu", 20);
     fenster->Timer1_Timer();
     fenster->Timer1_Timer();
