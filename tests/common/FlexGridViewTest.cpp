@@ -29,8 +29,6 @@ protected:
         layout->addWidget(other);
         view->setGrid(&grid);
         grid.setRows(1);
-        for (int col = 0; col < 4; ++col)
-            grid.setTextMatrix(0, col, QStringLiteral("Kopf %1").arg(col));
         for (int row = 1; row <= 60; ++row)
             grid.AddItem(QStringLiteral("Lied %1").arg(row));
         grid.announcePendingRows();

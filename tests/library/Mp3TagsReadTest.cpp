@@ -57,9 +57,8 @@ TEST_F(Mp3TagsReadTest, FallbacksTrimmingAndWindows1252)
 // one lower, and some are spelled the program's way ("Folk/Rock", "Sprache").
 TEST_F(Mp3TagsReadTest, GenreBytesMapToTheProgramsList)
 {
-    const std::pair<int, const char*> cases[] = { { 0, "Blues" }, { 80, "Folk" }, { 81, "Folk/Rock" }, { 83, "Swing" },
-        { 84, "Bebob" }, { 99, "Humour" }, { 100, "Sprache" }, { 101, "Chanson" }, { 102, "Opera" },
-        { 123, "Euro-House" }, { 124, "Kein Genre" }, { 255, "Kein Genre" } };
+    const std::pair<int, const char*> cases[] = { { 0, "Blues" }, { 81, "Folk/Rock" }, { 83, "Swing" }, { 84, "Bebob" },
+        { 100, "Sprache" }, { 123, "Euro-House" }, { 124, "Kein Genre" }, { 255, "Kein Genre" } };
     for (const auto& [genreByte, name] : cases) {
         const QString datei = Songs::write(
             music(), QString("genre%1.mp3").arg(genreByte), Mp3Frames::id3v1Tag("T", "B", (unsigned char)genreByte));
