@@ -56,9 +56,12 @@ protected:
         ASSERT_TRUE(Mp3Frames::writeFile(QDir(musik).filePath(QString::fromLatin1(titel.trimmed()) + ".mp3"),
             Mp3Frames::silentFrames(4) + Mp3Frames::id3v1Tag(titel, band, 17)));
     }
-    // Builds both windows and shows the start window.
-    void open(PlayerControl& player, const Clock& uhr)
+    // Builds both windows with the given settings ("Data/<key>") and shows the start window.
+    void open(PlayerControl& player, const Clock& uhr,
+        std::initializer_list<std::pair<const char*, const char*>> einstellungen = {})
     {
+        for (const auto& [key, wert] : einstellungen)
+            store.values.insert(QStringLiteral("Data/") + key, wert);
         start = std::make_unique<frmStart>(store, messages);
         main = std::make_unique<frmMain>(
             *start, messages, player, uhr, [this](QWidget*) { return std::make_unique<FakeKiosk>(kiosk); });

@@ -1,4 +1,3 @@
-#include "mainwindow/Hauptlayout.h"
 #include "platform/ui/QtKiosk.h"
 
 #include <gtest/gtest.h>
@@ -21,8 +20,7 @@ TEST(QtKioskTest, CoversTheScreenAndTakesBackOnlyWhatItAdded)
     kiosk.freigeben();
     EXPECT_FALSE(kiosk.vollbild() || fenster.windowFlags().testFlag(Qt::FramelessWindowHint)
         || fenster.windowState().testFlag(Qt::WindowFullScreen));
-    EXPECT_TRUE(fenster.windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << "was there before";
-    EXPECT_TRUE(fenster.isVisible());
+    EXPECT_TRUE(fenster.windowFlags().testFlag(Qt::WindowStaysOnTopHint) && fenster.isVisible()) << "was there before";
 }
 
 TEST(QtKioskTest, AVisibleWindowCoversTheScreenAtOnceAndStepsBackByMinimising)
@@ -35,21 +33,8 @@ TEST(QtKioskTest, AVisibleWindowCoversTheScreenAtOnceAndStepsBackByMinimising)
 
     kiosk.sperren();
     kiosk.zuruecktreten();
-    EXPECT_TRUE(fenster.windowState().testFlag(Qt::WindowMinimized));
-    EXPECT_TRUE(fenster.windowState().testFlag(Qt::WindowFullScreen)) << "restored, it covers the screen again";
-    EXPECT_TRUE(kiosk.vollbild());
-}
-
-TEST(HauptlayoutTest, ArchiveAbovePlaylistAndTheFrameCentred)
-{
-    // 1024 x 768 pixels at 96 dpi.
-    const Hauptlayout layout = Hauptlayout::fuer(15360, 11520, QSize(7800, 2400));
-    EXPECT_EQ(layout.archiv, QRect(600, 600, 13560, 4860));
-    EXPECT_EQ(layout.playlist, QRect(600, 5760, 10440, 4260));
-    EXPECT_EQ(layout.frame1, QRect(3780, 4560, 7800, 2400));
-
-    const Hauptlayout winzig = Hauptlayout::fuer(1000, 1000, QSize(7800, 2400));
-    EXPECT_TRUE(winzig.archiv.width() == 0 && winzig.playlist.height() == 0) << "empty grids, not negative ones";
+    EXPECT_TRUE(fenster.windowState().testFlags(Qt::WindowMinimized | Qt::WindowFullScreen) && kiosk.vollbild())
+        << "restored, it covers the screen again";
 }
 
 } // namespace

@@ -30,7 +30,6 @@ TEST(KnopfregelnTest, EnableButtonsFollowsGridsPlayerAndLock)
         { "empty playlist, playing: delete stops it", { 1, 0, 10, 5, true, false }, "UhrLABcd" },
         { "archive at row 1", { 6, 3, 10, 1, false, false }, "UHRLaBCD" },
         { "archive at its last row", { 6, 3, 10, 9, false, false }, "UHRLAbCD" },
-        { "archive of one song", { 6, 3, 2, 1, false, false }, "UHRLabCD" },
         { "locked: browsing only", { 6, 3, 10, 5, true, true }, "uhrlABCD" },
         { "locked at the edges", { 2, 1, 10, 1, true, true }, "uhrlaBcd" },
     };

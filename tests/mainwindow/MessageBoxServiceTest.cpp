@@ -8,7 +8,6 @@
 
 namespace {
 
-// Shows a message through the service and returns the window that owned its box.
 QWidget* ownerOfTheBox(MessageBoxService& meldungen)
 {
     QWidget* owner = nullptr;
@@ -24,9 +23,7 @@ QWidget* ownerOfTheBox(MessageBoxService& meldungen)
 
 TEST(MessageBoxServiceTest, ABoxBelongsToTheActiveWindowElseToTheFirstVisibleOwner)
 {
-    QWidget start;
-    QWidget hauptfenster;
-    QWidget anderes;
+    QWidget start, hauptfenster, anderes;
     MessageBoxService meldungen;
     meldungen.setOwners({ &start, &hauptfenster });
     start.show();

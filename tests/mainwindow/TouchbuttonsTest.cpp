@@ -1,22 +1,28 @@
-#include "Hauptfenster.h"
+#include "JukeboxStart.h"
 
 #include "common/Farbe.h"
-#include "common/SystemClock.h"
 #include "controls/ui/Funbutton.h"
 #include "game/ui/frmTicTacToe.h"
+#include "support/FakePlayer.h"
+#include "support/FakeZeit.h"
 
 #include <QCoreApplication>
 #include <QLabel>
 
 namespace {
 
-using TouchbuttonsTest = Hauptfenster;
+class TouchbuttonsTest : public JukeboxStart {
+protected:
+    FakePlayer player;
+    FakeZeit uhr;
+};
 
 TEST_F(TouchbuttonsTest, LoadingAppliesTheOptionsToTheButtons)
 {
     for (const bool an : { false, true }) {
         SCOPED_TRACE(an);
-        bauen({ { "PW", an ? "geheim" : "  " }, { "Spiel", an ? "1" : "0" }, { "Muelleimer", an ? "1" : "0" } });
+        open(player, uhr,
+            { { "PW", an ? "geheim" : "  " }, { "Spiel", an ? "1" : "0" }, { "Muelleimer", an ? "1" : "0" } });
         ASSERT_TRUE(main->laden());
         EXPECT_EQ(std::tuple(main->Schloss().isVisibleTo(main.get()), main->Schloss2().isVisibleTo(main.get()),
                       main->cmdSmilie().isVisibleTo(main.get())),
@@ -38,7 +44,7 @@ TEST_F(TouchbuttonsTest, LoadingAppliesTheOptionsToTheButtons)
 
 TEST_F(TouchbuttonsTest, TheButtonsArePreparedOnceAndLaterColouringsOnlyRecolour)
 {
-    bauen({ { "Farbe", "16776960" }, { "Hintergrundfarbe", "16711680" } }); // cyan on blue
+    open(player, uhr, { { "Farbe", "16776960" }, { "Hintergrundfarbe", "16711680" } }); // cyan on blue
     ASSERT_TRUE(main->laden());
     ASSERT_EQ(main->Touchbuttons().size(), 13);
     main->Einfaerben(RGBToColor({ 50, 50, 50 }), 0x00FF00);
@@ -53,7 +59,7 @@ TEST_F(TouchbuttonsTest, TheButtonsArePreparedOnceAndLaterColouringsOnlyRecolour
 
 TEST_F(TouchbuttonsTest, From1024x768UpNothingOverlapsOrLeavesTheWindowAndAResizeKeepsTheGuestsPlace)
 {
-    bauen();
+    open(player, uhr);
     ASSERT_TRUE(main->laden());
     FlexGrid& archiv = main->Archiv();
     archiv.setRows(501);

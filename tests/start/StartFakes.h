@@ -45,49 +45,40 @@ public:
         archiv.setRows(2);
         archiv.setFixedRows(1);
     }
-    bool laden() override
-    {
-        note(QStringLiteral("laden"));
-        return true;
-    }
+    bool laden() override { return note("laden"); }
     void Einlesen(const QString& Startordner) override
     {
-        note(QStringLiteral("Einlesen ") + Startordner);
-        for (const QString& t : titel) {
-            if (archiv.Rows() == 2 && archiv.TextMatrix(1, 0).isEmpty())
-                archiv.setTextMatrix(1, 0, t);
-            else
-                archiv.AddItem(t);
-        }
+        note("Einlesen " + Startordner);
+        archiv.setRows(qMax(2, int(titel.size()) + 1));
+        for (int row = 1; row <= titel.size(); ++row)
+            archiv.setTextMatrix(row, 0, titel[row - 1]);
     }
     bool liestEin() const override { return false; }
     FlexGrid& Archiv() override { return archiv; }
     void Startmeldung(const StartReport& r) override
     {
-        note(QStringLiteral("Startmeldung"));
         report = r;
+        note("Startmeldung");
     }
-    void Frame1Verstecken() override { note(QStringLiteral("Frame1Verstecken")); }
+    void Frame1Verstecken() override { note("Frame1Verstecken"); }
     void zeigen(bool maximieren) override
     {
-        note(QStringLiteral("zeigen"));
         maximiert = maximieren;
+        note("zeigen");
     }
-    void EnabledRechts(bool Wert) override
-    {
-        note(Wert ? QStringLiteral("EnabledRechts an") : QStringLiteral("EnabledRechts aus"));
-    }
-    void PlaylistEinlesen() override { note(QStringLiteral("PlaylistEinlesen")); }
+    void EnabledRechts(bool Wert) override { note(Wert ? "EnabledRechts an" : "EnabledRechts aus"); }
+    void PlaylistEinlesen() override { note("PlaylistEinlesen"); }
     void ZeitenEinlesen(bool NurSichtbare) override
     {
-        note(NurSichtbare ? QStringLiteral("ZeitenEinlesen sichtbare") : QStringLiteral("ZeitenEinlesen alle"));
+        note(NurSichtbare ? "ZeitenEinlesen sichtbare" : "ZeitenEinlesen alle");
     }
-    void Uhrzeiten() override { note(QStringLiteral("Uhrzeiten")); }
+    void Uhrzeiten() override { note("Uhrzeiten"); }
 
 private:
-    void note(const QString& call)
+    bool note(const QString& call)
     {
         calls << call;
         beimAufruf(call);
+        return true;
     }
 };

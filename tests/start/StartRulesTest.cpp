@@ -1,39 +1,24 @@
-#include "common/Farbe.h"
-#include "start/Farbpruefung.h"
 #include "start/StartReport.h"
 
 #include <gtest/gtest.h>
 
-// The countdown, the colour messages and the password filter are checked through the start window.
+// The countdown, the colour rule and the password filter are checked through the start window.
 namespace {
-
-TEST(FarbpruefungTest, TooDarkOnlyWhenAllThreeComponentsAreBelow70)
-{
-    EXPECT_TRUE(Farbpruefung::zuDunkel(RGBToColor({ 69, 69, 69 })));
-    EXPECT_TRUE(Farbpruefung::zuDunkel(RGBToColor({ 0, 0, 0 })));
-    for (const qint32 hell : { RGBToColor({ 70, 0, 0 }), RGBToColor({ 0, 70, 0 }), RGBToColor({ 0, 0, 70 }) })
-        EXPECT_FALSE(Farbpruefung::zuDunkel(hell)) << hell;
-}
 
 TEST(StartReportTest, CountsSongsWithSingularPluralAndTheZurueckHint)
 {
-    const StartReport none = StartReport::nachScan(2, QString());
-    EXPECT_EQ(none.lblStartmeldung, QStringLiteral("0 Lieder gefunden!"));
-    EXPECT_EQ(none.lblStartmeldung2,
-        QStringLiteral("Bitte im Kontextmenü (rechte Maustaste) \"Zurück\" anklicken und anschließend einen Ordner "
-                       "mit MP3-Dateien angeben!"));
-    EXPECT_TRUE(none.nichtsGefunden);
-    EXPECT_EQ(none.intervall, 10000);
-    // An archive reduced to its header counts as nothing found as well.
-    EXPECT_TRUE(StartReport::nachScan(1, QString()).nichtsGefunden);
-
-    for (const auto& [zeilen, text] :
-        { std::pair { 2, "1 Lied gefunden!" }, std::pair { 26, "25 Lieder gefunden!" } }) {
-        const StartReport found = StartReport::nachScan(zeilen, QStringLiteral("Titel"));
-        EXPECT_EQ(found.lblStartmeldung, QString::fromUtf8(text));
-        EXPECT_EQ(found.lblStartmeldung2, QString());
-        EXPECT_FALSE(found.nichtsGefunden);
-        EXPECT_EQ(found.intervall, 5000);
+    const QString hinweis = QStringLiteral("Bitte im Kontextmenü (rechte Maustaste) \"Zurück\" anklicken und "
+                                           "anschließend einen Ordner mit MP3-Dateien angeben!");
+    // Grid rows, a title in row 1; both messages, nothing found, interval.
+    const std::tuple<int, const char*, std::tuple<QString, QString, bool, int>> faelle[] = {
+        { 2, "", { "0 Lieder gefunden!", hinweis, true, 10000 } },
+        { 1, "", { "0 Lieder gefunden!", hinweis, true, 10000 } }, // the header alone
+        { 2, "Titel", { "1 Lied gefunden!", "", false, 5000 } },
+        { 26, "Titel", { "25 Lieder gefunden!", "", false, 5000 } },
+    };
+    for (const auto& [zeilen, titel, erwartet] : faelle) {
+        const StartReport r = StartReport::nachScan(zeilen, QString::fromUtf8(titel));
+        EXPECT_EQ(std::tuple(r.lblStartmeldung, r.lblStartmeldung2, r.nichtsGefunden, r.intervall), erwartet) << zeilen;
     }
 }
 
