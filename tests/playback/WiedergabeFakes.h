@@ -167,7 +167,11 @@ protected:
     FakeZeit uhr;
     AufgezeichnetesFenster fenster;
     double zufall = 0.5;
-    std::unique_ptr<Wiedergabe> wiedergabe = std::make_unique<Wiedergabe>(
-        Wiedergabe::Teile { archiv, playlist, player, uhr, fenster }, [this] { return zufall; },
-        [this](const QString& datei) { return player.GetSongLength(datei); }, PlaylistDatei(ordner, { ordner }));
+    std::unique_ptr<Wiedergabe> neueWiedergabe()
+    {
+        return std::make_unique<Wiedergabe>(
+            Wiedergabe::Teile { archiv, playlist, player, uhr, fenster }, [this] { return zufall; },
+            [this](const QString& datei) { return player.GetSongLength(datei); }, PlaylistDatei(ordner, { ordner }));
+    }
+    std::unique_ptr<Wiedergabe> wiedergabe = neueWiedergabe();
 };
