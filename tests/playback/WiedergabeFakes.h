@@ -63,7 +63,7 @@ public:
     QList<int> spielende() const
     {
         QList<int> result;
-        for (int i = 0; i < 2; ++i)
+        for (int i : { 0, 1 })
             if (geraete.at(std::size_t(i)).status == Playing)
                 result << i;
         return result;
