@@ -101,9 +101,7 @@ TEST(Maustasten, OneTableForDeleteAndMove)
     const std::tuple<bool, int, bool, A, A> tabelle[] = {
         { false, 2, false, A::Ausfuehren, A::Ausfuehren },
         { false, 2, true, A::Nichts, A::Nichts },
-        { true, 2, false, A::Ausfuehren, A::Ausfuehren },
         { true, 2, true, A::LoeschenSperren, A::Nichts },
-        { true, 1, false, A::Nichts, A::Nichts },
         { true, 4, true, A::Nichts, A::Nichts },
     };
     for (const auto& [muelleimer, button, rechteMaus, loeschen, verschieben] : tabelle)
