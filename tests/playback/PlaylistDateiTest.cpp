@@ -22,9 +22,7 @@ protected:
     {
         wiedergabe.reset();
         playlist.setRows(1);
-        wiedergabe = std::make_unique<Wiedergabe>(
-            Wiedergabe::Teile { archiv, playlist, player, uhr, fenster }, [] { return 0.0; },
-            [](const QString&) { return 1; }, PlaylistDatei(ordner, { ordner }));
+        wiedergabe = neueWiedergabe();
         wiedergabe->PlaylistEinlesen();
         return titel();
     }

@@ -12,8 +12,7 @@
 #include <stdexcept>
 #include <vector>
 
-// Real MP3 songs for the audio tests: sine tones synthesised here and
-// encoded by the lame command-line encoder into a temporary folder.
+// Real MP3 songs for the audio tests: sine tones encoded by the lame command-line encoder.
 class ToneFiles {
 public:
     struct Tone {
@@ -55,8 +54,7 @@ private:
     QTemporaryDir m_dir;
 };
 
-// The amplitude (0..1 of full scale) of one frequency in the left channel of
-// interleaved stereo, by a Goertzel filter.
+// The amplitude (0..1 of full scale) of one frequency in the left channel, by a Goertzel filter.
 inline double toneLevel(const qint16* stereo, int frames, double frequency, int sampleRate)
 {
     const double coefficient = 2 * std::cos(2 * std::numbers::pi * frequency / sampleRate);
@@ -72,8 +70,7 @@ inline double toneLevel(const qint16* stereo, int frames, double frequency, int 
     return frames > 0 ? 2 * std::sqrt(std::max(0.0, power)) / frames : 0;
 }
 
-// The largest jump between neighbouring samples of the left channel: a click
-// where sound starts or stops without a ramp.
+// The largest jump between neighbouring left samples: a click where sound starts or stops without a ramp.
 inline int largestStep(const std::vector<qint16>& stereo)
 {
     int largest = 0;

@@ -63,7 +63,7 @@ public:
     QList<int> spielende() const
     {
         QList<int> result;
-        for (int i = 0; i < 2; ++i)
+        for (int i : { 0, 1 })
             if (geraete.at(std::size_t(i)).status == Playing)
                 result << i;
         return result;
@@ -167,7 +167,11 @@ protected:
     FakeZeit uhr;
     AufgezeichnetesFenster fenster;
     double zufall = 0.5;
-    std::unique_ptr<Wiedergabe> wiedergabe = std::make_unique<Wiedergabe>(
-        Wiedergabe::Teile { archiv, playlist, player, uhr, fenster }, [this] { return zufall; },
-        [this](const QString& datei) { return player.GetSongLength(datei); }, PlaylistDatei(ordner, { ordner }));
+    std::unique_ptr<Wiedergabe> neueWiedergabe()
+    {
+        return std::make_unique<Wiedergabe>(
+            Wiedergabe::Teile { archiv, playlist, player, uhr, fenster }, [this] { return zufall; },
+            [this](const QString& datei) { return player.GetSongLength(datei); }, PlaylistDatei(ordner, { ordner }));
+    }
+    std::unique_ptr<Wiedergabe> wiedergabe = neueWiedergabe();
 };

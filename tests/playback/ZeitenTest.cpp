@@ -80,19 +80,11 @@ TEST_F(Startzeitentest, TimeBarShowsLengthTitleUpToNulAndBlinksWhileTheNotePause
         << "idle: note at the start";
 }
 
-// Measures on the worker thread; a test can hold it at a gate.
-class Messer {
-public:
-    std::atomic<bool> offen { true };
-    std::atomic<int> anzahl { 0 };
-    qint64 operator()(const QString& datei)
-    {
-        while (!offen)
-            QThread::msleep(1);
-        ++anzahl;
-        return datei.section('/', -1).section('.', 0, 0).toLongLong();
-    }
-};
+// The song "/m/<n>.mp3" is n seconds long.
+qint64 sekundenAus(const QString& datei)
+{
+    return datei.section('/', -1).section('.', 0, 0).toLongLong();
+}
 
 class Dauertest : public ::testing::Test {
 protected:
@@ -100,7 +92,6 @@ protected:
     {
         ProgrammEnde = false;
         archiv.setRows(1);
-        // The song at row i is i seconds long.
         for (int i = 1; i <= 40; ++i) {
             archiv.AddItem(QString::number(i));
             archiv.setTextMatrix(i, 4, QStringLiteral("/m/%1.mp3").arg(i));
@@ -112,15 +103,20 @@ protected:
     }
     void erwarteDauerStimmt()
     {
-        for (int i = 1; i < archiv.Rows(); ++i) {
-            const qint64 sekunden = archiv.TextMatrix(i, 4).section('/', -1).section('.', 0, 0).toLongLong();
-            EXPECT_EQ(archiv.TextMatrix(i, 3), Zeittext::Dauer(sekunden)) << "row " << i;
-        }
+        for (int i = 1; i < archiv.Rows(); ++i)
+            EXPECT_EQ(archiv.TextMatrix(i, 3), Zeittext::Dauer(sekundenAus(archiv.TextMatrix(i, 4)))) << "row " << i;
     }
 
     FlexGrid archiv;
-    Messer messer;
-    Dauermessung messung { archiv, [this](const QString& d) { return messer(d); } };
+    // The worker thread measures; a test can hold it at this gate.
+    std::atomic<bool> offen { true };
+    std::atomic<int> anzahl { 0 };
+    Dauermessung messung { archiv, [this](const QString& d) {
+                              while (!offen)
+                                  QThread::msleep(1);
+                              ++anzahl;
+                              return sekundenAus(d);
+                          } };
 };
 
 TEST_F(Dauertest, VisibleRowsGoFirstThenTheFullScanFillsOnlyEmptyCellsAndSaysWhenDone)
@@ -129,8 +125,8 @@ TEST_F(Dauertest, VisibleRowsGoFirstThenTheFullScanFillsOnlyEmptyCellsAndSaysWhe
     archiv.setTopRow(20);
     messung.ZeitenEinlesen(true);
     ASSERT_TRUE(fertig());
-    EXPECT_EQ(std::tuple(int(messer.anzahl), archiv.TextMatrix(19, 3), archiv.TextMatrix(20, 3),
-                  archiv.TextMatrix(24, 3), archiv.TextMatrix(25, 3), messung.ZeitenFertig()),
+    EXPECT_EQ(std::tuple(int(anzahl), archiv.TextMatrix(19, 3), archiv.TextMatrix(20, 3), archiv.TextMatrix(24, 3),
+                  archiv.TextMatrix(25, 3), messung.ZeitenFertig()),
         std::tuple(5, QString(), QStringLiteral("00:20"), QStringLiteral("00:24"), QString(), false));
 
     archiv.setTextMatrix(7, 3, QStringLiteral("99:99"));
@@ -138,7 +134,7 @@ TEST_F(Dauertest, VisibleRowsGoFirstThenTheFullScanFillsOnlyEmptyCellsAndSaysWhe
     messung.ZeitenEinlesen(false);
     ASSERT_TRUE(fertig());
     EXPECT_EQ(archiv.TextMatrix(7, 3), QStringLiteral("99:99"));
-    EXPECT_EQ(std::tuple(int(messer.anzahl), fertigSignal.size(), messung.ZeitenFertig(), messung.ZeitenLaeuft()),
+    EXPECT_EQ(std::tuple(int(anzahl), fertigSignal.size(), messung.ZeitenFertig(), messung.ZeitenLaeuft()),
         std::tuple(5 + 34, 1, true, false));
     archiv.setTextMatrix(7, 3, Zeittext::Dauer(7));
     erwarteDauerStimmt();
@@ -146,7 +142,7 @@ TEST_F(Dauertest, VisibleRowsGoFirstThenTheFullScanFillsOnlyEmptyCellsAndSaysWhe
 
 TEST_F(Dauertest, ResortDuringTheScanNeverPutsALengthOnAnotherSong)
 {
-    messer.offen = false;
+    offen = false;
     messung.ZeitenEinlesen(false);
     // Reverse the archive while the worker holds its first files.
     archiv.setRow(1);
@@ -158,17 +154,17 @@ TEST_F(Dauertest, ResortDuringTheScanNeverPutsALengthOnAnotherSong)
         archiv.setTextMatrix(j, 4, a);
     }
     messung.setZeitenNeustart(true);
-    messer.offen = true;
+    offen = true;
     ASSERT_TRUE(fertig());
     erwarteDauerStimmt();
 }
 
 TEST_F(Dauertest, ProgramEndStopsTheScanAndWritesNoMore)
 {
-    messer.offen = false;
+    offen = false;
     messung.ZeitenEinlesen(false);
     ProgrammEnde = true;
-    messer.offen = true;
+    offen = true;
     ASSERT_TRUE(QTest::qWaitFor([&] { return !messung.ZeitenLaeuft(); }, 5000));
     QTest::qWait(20);
     EXPECT_EQ(archiv.TextMatrix(1, 3) + archiv.TextMatrix(40, 3), QString()) << "not even the held file's length";

@@ -50,11 +50,7 @@ private:
         {
         }
         ~Timer() override { std::erase(zeit.m_timer, this); }
-        void starten() override
-        {
-            aktiv = true;
-            faellig = zeit.jetzt + intervall;
-        }
+        void starten() override { aktiv = true, faellig = zeit.jetzt + intervall; }
         void stoppen() override { aktiv = false; }
         bool laeuft() const override { return aktiv; }
 

@@ -24,16 +24,6 @@ std::pair<int, int> versionAndRate(const Format& format)
     qFatal("Mp3Frames: no MPEG sample rate %d", format.sampleRate);
 }
 
-int versionOf(const Format& format)
-{
-    return versionAndRate(format).first;
-}
-
-int sideInfoBytes(const Format& format)
-{
-    return versionOf(format) == 0 ? (format.mono ? 17 : 32) : (format.mono ? 9 : 17);
-}
-
 void put(QByteArray& bytes, int at, quint32 value, int width = 4, bool littleEndian = false)
 {
     for (int i = 0; i < width; ++i)
@@ -88,7 +78,7 @@ QByteArray silentFrame(const Format& format, int bitrateKbps, bool padding)
 
 QByteArray freeFormatFrame(const Format& format, int frameBytes)
 {
-    QByteArray frame = silentFrame(format, versionOf(format) == 0 ? 32 : 8);
+    QByteArray frame = silentFrame(format, versionAndRate(format).first == 0 ? 32 : 8);
     frame.resize(frameBytes, '\0');
     frame[2] = char(frame[2] & 0x0F);
     return frame;
@@ -106,7 +96,8 @@ QByteArray xingFrame(
     const Format& format, int bitrateKbps, bool cbr, int frameCount, int streamBytes, int encoderDelay, int padding)
 {
     QByteArray frame = silentFrame(format, bitrateKbps);
-    int at = 4 + sideInfoBytes(format);
+    const bool mpeg1 = versionAndRate(format).first == 0;
+    int at = 4 + (format.mono ? (mpeg1 ? 17 : 9) : (mpeg1 ? 32 : 17)); // behind the side information
     frame.replace(at, 4, cbr ? "Info" : "Xing");
     put(frame, at + 4, 0x7); // frames, bytes, TOC
     put(frame, at + 8, quint32(frameCount));
@@ -130,7 +121,6 @@ QByteArray vbriFrame(const Format& format, int bitrateKbps, int frameCount, int 
     constexpr int kAt = 4 + 32;
     frame.replace(kAt, 4, "VBRI");
     put(frame, kAt + 4, 1, 2); // version
-    put(frame, kAt + 6, 0, 2); // delay
     put(frame, kAt + 8, 75, 2); // quality
     put(frame, kAt + 10, quint32(streamBytes));
     put(frame, kAt + 14, quint32(frameCount));

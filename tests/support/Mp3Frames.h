@@ -16,10 +16,7 @@ QByteArray id3v1Tag(const QByteArray& title, const QByteArray& artist, unsigned 
 
 // Writes bytes to a file, creating folders on the way; true on success.
 bool writeFile(const QString& path, const QByteArray& bytes);
-// The whole file; empty when it cannot be read.
-QByteArray readFile(const QString& path);
-
-// --- Layer III streams of any kind ---
+QByteArray readFile(const QString& path); // empty when it cannot be read
 
 // The MPEG version follows from the sample rate: 32/44.1/48 kHz MPEG-1,
 // 16/22.05/24 kHz MPEG-2, 8/11.025/12 kHz MPEG-2.5.
@@ -48,8 +45,6 @@ QByteArray vbriFrame(const Format& format, int bitrateKbps, int frameCount, int 
 
 // The same file with the frame count in its Xing/Info or VBRI header replaced.
 QByteArray withFrameCount(QByteArray file, quint32 frameCount);
-
-// --- Tags around the audio ---
 
 // An ID3v2.3 tag with one text frame and `paddingBytes` of zero padding.
 QByteArray id3v2Tag(int paddingBytes, const QByteArray& title = "Titel");

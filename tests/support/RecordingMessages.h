@@ -13,11 +13,7 @@ public:
     QList<Icon> icons;
     int beeps = 0;
 
-    void show(Icon icon, const QString& text, const QString&) override
-    {
-        icons << icon;
-        shown << text;
-    }
+    void show(Icon icon, const QString& text, const QString&) override { icons << icon, shown << text; }
     bool askYesNo(const QString& text, Icon, const QString&) override
     {
         asked << text;
