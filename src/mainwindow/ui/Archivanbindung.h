@@ -3,6 +3,7 @@
 #include "mainwindow/Bildschirmsperre.h"
 #include "mainwindow/Leerlaufzeit.h"
 #include "mainwindow/Tastenverteiler.h"
+#include "mainwindow/ui/Bildschirmteile.h"
 #include "mainwindow/ui/Gleitanimation.h"
 
 #include <QObject>
@@ -27,14 +28,7 @@ class Archivanbindung : public QObject {
     Q_OBJECT
 
 public:
-    struct Teile {
-        frmMain& fenster;
-        frmStart& start;
-        PlayerControl& player;
-        const Clock& uhr;
-        ::Archiv& archiv;
-        FlexGridView& archivView;
-        FlexGridView& playlistView;
+    struct Teile : Bildschirmteile {
         QLineEdit& txtSortierung;
         Wiedergabe& wiedergabe;
     };

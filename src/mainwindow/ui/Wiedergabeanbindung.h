@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mainwindow/ui/Bildschirmteile.h"
 #include "playback/Wiedergabe.h"
 #include "playback/Wiedergabefenster.h"
 
@@ -26,14 +27,7 @@ class Wiedergabeanbindung : public QObject, public Wiedergabefenster {
     Q_OBJECT
 
 public:
-    struct Teile {
-        frmMain& fenster;
-        frmStart& start;
-        PlayerControl& player;
-        const Clock& uhr;
-        ::Archiv& archiv;
-        FlexGridView& archivView;
-        FlexGridView& playlistView;
+    struct Teile : Bildschirmteile {
         QFrame& Balken;
         QLabel& Balkentext;
     };

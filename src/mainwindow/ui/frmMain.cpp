@@ -86,10 +86,10 @@ frmMain::frmMain(frmStart& start, MessageService& meldungen, PlayerControl& play
     MSFlexGrid2.setRows(1);
     resize(1024, 768);
     buildUi();
-    m_wiedergabe = std::make_unique<Wiedergabeanbindung>(Wiedergabeanbindung::Teile {
-        *this, m_start, m_player, uhr, m_archiv, *m_view1, *m_view2, *Balken, *Balkentext });
-    m_archivseite = std::make_unique<Archivanbindung>(Archivanbindung::Teile {
-        *this, m_start, m_player, uhr, m_archiv, *m_view1, *m_view2, *txtSortierung, m_wiedergabe->wiedergabe() });
+    const Bildschirmteile teile { *this, m_start, m_player, uhr, m_archiv, *m_view1, *m_view2 };
+    m_wiedergabe = std::make_unique<Wiedergabeanbindung>(Wiedergabeanbindung::Teile { teile, *Balken, *Balkentext });
+    m_archivseite = std::make_unique<Archivanbindung>(
+        Archivanbindung::Teile { teile, *txtSortierung, m_wiedergabe->wiedergabe() });
     verbinden();
     Frame1->raise();
 }
