@@ -6,13 +6,12 @@
 
 #include <functional>
 
-// A player that records the calls made to it, as "Name(index,argument)", and
-// keeps the position and status they leave (one for all indexes).
+// A player that only records the calls made to it, as "Name(index,argument)".
 class FakePlayer : public PlayerControl {
 public:
     QString loaded[4];
     qint64 position = 0;
-    int status = Other;
+    int status = Other; // what GetStatus answers
     QStringList calls;
     // Appended to each recorded call, to see the world at that moment.
     std::function<QString()> state = [] { return QString(); };
@@ -21,24 +20,10 @@ public:
     {
         record(QStringLiteral("OpenMP3(%1,%2)").arg(index).arg(datei));
         loaded[index] = datei;
-        position = 0;
-        status = Other;
     }
-    void PlayMP3(int index) override
-    {
-        record(QStringLiteral("PlayMP3(%1)").arg(index));
-        status = Playing;
-    }
-    void PauseMP3(int index) override
-    {
-        record(QStringLiteral("PauseMP3(%1)").arg(index));
-        status = status == Playing ? Paused : status;
-    }
-    void StopMP3(int index) override
-    {
-        record(QStringLiteral("StopMP3(%1)").arg(index));
-        status = Other;
-    }
+    void PlayMP3(int index) override { record(QStringLiteral("PlayMP3(%1)").arg(index)); }
+    void PauseMP3(int index) override { record(QStringLiteral("PauseMP3(%1)").arg(index)); }
+    void StopMP3(int index) override { record(QStringLiteral("StopMP3(%1)").arg(index)); }
     qint64 GetPosition(int index) override
     {
         record(QStringLiteral("GetPosition(%1)").arg(index));
@@ -47,7 +32,6 @@ public:
     void SetPosition(int index, qint64 value) override
     {
         record(QStringLiteral("SetPosition(%1,%2)").arg(index).arg(value));
-        position = value;
     }
     qint64 GetLength(int) override { return 0; }
     int GetStatus(int) override { return status; }
