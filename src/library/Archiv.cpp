@@ -17,6 +17,14 @@ constexpr double kSchwelleSchriftgroesse = 12.0;
 constexpr int kReserveKlein = 800;
 constexpr int kReserveGross = 1200;
 
+// A cell text as the playlist file can hold it: ";" separates its fields
+// and a line break its lines (an ID3v1 title may hold the byte 0x0A).
+QString zelltext(const QString& text)
+{
+    QString result = OhneSemikolon(text);
+    return result.replace(QLatin1Char('\r'), QLatin1Char('_')).replace(QLatin1Char('\n'), QLatin1Char('_'));
+}
+
 // The platform's rounding to a whole number: halves to even.
 int runden(double wert)
 {
@@ -58,13 +66,13 @@ void Archiv::zeileSchreiben(const QString& Datei, const SongTags& tags, int optY
 {
     if (!PfadDarstellbar(Datei))
         return;
-    const QString titel = OhneSemikolon(tags.titel.isEmpty() ? QStringLiteral("Unbekannt") : tags.titel);
-    const QString interpret = OhneSemikolon(tags.interpret);
+    const QString titel = zelltext(tags.titel.isEmpty() ? QStringLiteral("Unbekannt") : tags.titel);
+    const QString interpret = zelltext(tags.interpret);
     const int zeile = optYRow != 0 ? optYRow : neueZeile(titel);
     m_archiv.setRow(zeile);
     // One write for the whole row: a scan adds a row per song.
-    m_archiv.setRowTexts(zeile,
-        { titel, interpret, OhneSemikolon(tags.genre), m_archiv.TextMatrix(zeile, Dauer), Datei, interpret + titel });
+    m_archiv.setRowTexts(
+        zeile, { titel, interpret, zelltext(tags.genre), m_archiv.TextMatrix(zeile, Dauer), Datei, interpret + titel });
 }
 
 int Archiv::neueZeile(const QString& titel)

@@ -46,8 +46,8 @@ qint64 Kopiennummer::GetHighestFile(const QString& Filestring, const QString& Pa
     const QString stamm = GetRealString(vorlage.completeBaseName());
     const QString endung = vorlage.suffix();
     // A plain listing, not the song search: empty copies count too, and no copy may reach the archive.
-    const QFileInfoList dateien
-        = QDir(PathString).entryInfoList({ stamm + QLatin1Char('*') }, QDir::Files | QDir::Hidden | QDir::System);
+    // No name filter: "[", "?" or "*" in the name are letters, not wildcards.
+    const QFileInfoList dateien = QDir(PathString).entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
     qint64 hoechste = 0;
     for (const QFileInfo& datei : dateien) {
         if (datei.completeBaseName().startsWith(stamm, Qt::CaseInsensitive)

@@ -7,4 +7,6 @@ struct SongTags {
     QString titel;
     QString interpret;
     QString genre;
+
+    bool operator==(const SongTags&) const = default;
 };

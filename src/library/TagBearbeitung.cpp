@@ -1,7 +1,9 @@
 #include "library/TagBearbeitung.h"
 
 #include "common/FlexGrid.h"
+#include "errors/Procedure.h"
 #include "library/Archiv.h"
+#include "library/modMP3Tags.h"
 
 namespace {
 
@@ -23,6 +25,24 @@ QString TagBearbeitung::Datei(const FlexGrid& archiv, int zeile)
     if (zeile < archiv.FixedRows() || zeile >= archiv.Rows())
         return QString();
     return archiv.TextMatrix(zeile, Archiv::Pfad);
+}
+
+bool TagBearbeitung::Schreiben(
+    modMP3Tags& tags, const QString& datei, const SongTags& angezeigt, const SongTags& eingegeben)
+{
+    Procedure proc("TagBearbeitung",
+        "bool TagBearbeitung::Schreiben(modMP3Tags& tags, const QString& datei, const SongTags& angezeigt, const "
+        "SongTags& eingegeben)",
+        { { "datei", datei } });
+    if (eingegeben == angezeigt)
+        return true;
+    bool weiter = true;
+    tags.Freigeben(datei, [&] {
+        weiter = proc.run([&] { tags.SetSongName(datei, eingegeben.titel); })
+            && proc.run([&] { tags.SetBand(datei, eingegeben.interpret); })
+            && (eingegeben.genre == angezeigt.genre || proc.run([&] { tags.SetSongGenre(datei, eingegeben.genre); }));
+    });
+    return weiter;
 }
 
 void TagBearbeitung::ZeileNachlesen(Archiv& archiv, int zeile, const QString& datei)

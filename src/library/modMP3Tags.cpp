@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #include <array>
 
@@ -132,39 +133,46 @@ SongTags modMP3Tags::GetSongTags(QFile& MP3Datei)
 
 void modMP3Tags::SetSongName(const QString& MP3Datei, const QString& SongName)
 {
-    schreiben(MP3Datei, [&] {
+    Freigeben(MP3Datei, [&] {
         TagFileWriter::write(MP3Datei, Id3v1Tag::kTitle, Id3v1Tag::fieldBytes(SongName), Id3v1Tag::newTag(SongName));
     });
 }
 
 void modMP3Tags::SetBand(const QString& MP3Datei, const QString& BandName)
 {
-    schreiben(MP3Datei, [&] { TagFileWriter::write(MP3Datei, Id3v1Tag::kArtist, Id3v1Tag::fieldBytes(BandName)); });
+    Freigeben(MP3Datei, [&] { TagFileWriter::write(MP3Datei, Id3v1Tag::kArtist, Id3v1Tag::fieldBytes(BandName)); });
 }
 
 void modMP3Tags::SetSongGenre(const QString& MP3Datei, const QString& GenreString)
 {
-    schreiben(MP3Datei, [&] {
+    Freigeben(MP3Datei, [&] {
         const int genre = genreByteFor(GenreString);
         if (genre >= 0)
             TagFileWriter::write(MP3Datei, Id3v1Tag::kGenre, QByteArray(1, char(genre)));
     });
 }
 
-void modMP3Tags::schreiben(const QString& MP3Datei, const std::function<void()>& write)
+void modMP3Tags::Freigeben(const QString& MP3Datei, const std::function<void()>& schritte)
 {
     const int player = m_aktiverPlayer ? m_aktiverPlayer() : 0;
-    qint64 position = 0;
-    const bool geladen = m_player && gleicheDatei(m_player->GetFileName(player), MP3Datei);
-    if (geladen) {
-        position = m_player->GetPosition(player);
-        m_player->StopMP3(player);
-        m_player->OpenMP3(player, QString());
+    const QString geladen = m_player ? m_player->GetFileName(player) : QString();
+    if (!gleicheDatei(geladen, MP3Datei)) {
+        schritte();
+        return;
     }
-    write();
-    if (geladen && position > 0) {
-        m_player->OpenMP3(player, MP3Datei);
+    const qint64 position = m_player->GetPosition(player);
+    const int status = m_player->GetStatus(player);
+    m_player->StopMP3(player);
+    m_player->OpenMP3(player, QString());
+    const auto zurueck = qScopeGuard([&] {
+        m_player->OpenMP3(player, geladen);
         m_player->SetPosition(player, position);
+        if (status == PlayerControl::Other)
+            return;
         m_player->PlayMP3(player);
-    }
+        // Held again at once: the decoder has put out nothing yet, so nothing is heard.
+        if (status == PlayerControl::Paused)
+            m_player->PauseMP3(player);
+    });
+    schritte();
 }

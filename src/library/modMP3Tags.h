@@ -11,7 +11,7 @@ class QFile;
 
 // Reads and writes title, artist and genre in the ID3v1 tag of an MP3 file.
 // Readers open, read and close the file on every call. Writers first free a
-// file that is loaded on the player in use and resume it afterwards, so the
+// file that is loaded on the player in use and give it back afterwards, so the
 // player never holds a file while its tag changes.
 class modMP3Tags {
 public:
@@ -41,9 +41,12 @@ public:
     // Written only into an existing tag and only for a name of the list ("Kein Genre" stores 124).
     void SetSongGenre(const QString& MP3Datei, const QString& GenreString);
 
-private:
-    void schreiben(const QString& MP3Datei, const std::function<void()>& write);
+    // Runs schritte (writes of MP3Datei) with the file let go by the player in
+    // use, then loads it again there as it was: at its place, playing, paused
+    // or only open. Writers inside see the file free and let go of nothing.
+    void Freigeben(const QString& MP3Datei, const std::function<void()>& schritte);
 
+private:
     PlayerControl* m_player;
     std::function<int()> m_aktiverPlayer;
 };

@@ -1,6 +1,7 @@
 #include "playback/Autospeicherung.h"
 
 #include "common/FlexGrid.h"
+#include "errors/Procedure.h"
 #include "playback/Playlistspalte.h"
 
 Autospeicherung::Autospeicherung(FlexGrid& playlist, std::function<void()> speichern, QObject* parent)
@@ -28,6 +29,21 @@ void Autospeicherung::aenderung()
 
 void Autospeicherung::Timer_Timer()
 {
+    Procedure proc("Autospeicherung", "void Autospeicherung::Timer_Timer()");
     m_timer.stop();
-    m_speichern();
+    if (m_gemeldet) {
+        try {
+            m_speichern();
+            m_gemeldet = false;
+        } catch (...) {
+            // Reported already: the queue stays in memory, the next change tries again.
+        }
+        return;
+    }
+    // Marked before the error window opens: changes while it is open save quietly.
+    proc.run([&] {
+        m_gemeldet = true;
+        m_speichern();
+        m_gemeldet = false;
+    });
 }

@@ -14,11 +14,37 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
 constexpr int kIndexFehler = 9;
 constexpr int kDateiFehler = 75;
+
+std::optional<QString> alsUtf8(QByteArrayView bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        return std::nullopt;
+    return text;
+}
+
+// A line break in a cell would split its line, and the reader would take the
+// pieces for rows of their own.
+bool zeilenumbruchIn(const QStringList& felder)
+{
+    return std::any_of(felder.cbegin(), felder.cend(),
+        [](const QString& feld) { return feld.contains(QLatin1Char('\n')) || feld.contains(QLatin1Char('\r')); });
+}
+
+// Root may write any file: the mode says whether the operator meant the file
+// to stay (WriteUser would only repeat what this user may do).
+bool schreibgeschuetzt(const QFileInfo& datei)
+{
+    constexpr QFile::Permissions kModus = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    return !datei.isWritable() || !(datei.permissions() & kModus);
+}
 
 [[noreturn]] void fehlerhafteZeile()
 {
@@ -65,14 +91,16 @@ QByteArray PlaylistDatei::Zeile(const QStringList& felder)
     const QString text = felder.join(QLatin1Char(';'));
     const bool passt
         = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return windows1252Code(c.unicode()) >= 0; });
-    return (passt ? toWindows1252(text) : text.toUtf8()) + QByteArrayLiteral("\r\n");
+    const QByteArray einzeln = passt ? toWindows1252(text) : QByteArray();
+    // The reader takes whatever is valid UTF-8 for UTF-8 ("Ã©" in Windows-1252
+    // would come back as "é"), so such a line is written in UTF-8 itself.
+    const bool eindeutig = passt && !alsUtf8(einzeln);
+    return (eindeutig ? einzeln : text.toUtf8()) + QByteArrayLiteral("\r\n");
 }
 
 QString PlaylistDatei::ZeileLesen(QByteArrayView bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(bytes);
-    return utf8.hasError() ? fromWindows1252(bytes) : text;
+    return alsUtf8(bytes).value_or(fromWindows1252(bytes));
 }
 
 bool PlaylistDatei::PlaylistSpeichern(const FlexGrid& playlist) const
@@ -82,14 +110,15 @@ bool PlaylistDatei::PlaylistSpeichern(const FlexGrid& playlist) const
     const QString pfad = schreibpfad();
     const QFileInfo alt(pfad);
     // A rename would replace even a read-only file.
-    if (alt.exists() && !alt.isWritable())
+    if (alt.exists() && schreibgeschuetzt(alt))
         return false;
     QByteArray inhalt;
     for (int zeile = 1; zeile < playlist.Rows(); ++zeile) {
         QStringList felder;
         for (int spalte = 0; spalte < Playlistspalte::kAnzahl; ++spalte)
             felder << playlist.TextMatrix(zeile, spalte);
-        inhalt += Zeile(felder);
+        if (!zeilenumbruchIn(felder))
+            inhalt += Zeile(felder);
     }
     QSaveFile datei(pfad);
     if (!datei.open(QIODevice::WriteOnly) || datei.write(inhalt) != inhalt.size() || !datei.commit())

@@ -8,8 +8,9 @@ class FlexGrid;
 
 // The playlist file "Playlist.txt": one line per queued song, the six cells
 // of its row joined by ";", each line ended by CR LF. A line is Windows-1252
-// when every character fits, otherwise UTF-8 (a path with "ł" or Japanese
-// letters would otherwise come back as "?" and the song be lost).
+// when every character fits and the bytes cannot pass for UTF-8, otherwise
+// UTF-8 (a path with "ł" or Japanese letters would otherwise come back as
+// "?" and the song be lost); the reader takes valid UTF-8 for UTF-8.
 class PlaylistDatei {
 public:
     static const QString kName;
@@ -27,8 +28,9 @@ public:
 
     // Saves through a temporary file renamed over the old one, so the old
     // file stays whole until the new one is. False when nothing was written:
-    // fewer than five songs, or a read-only old file (an operator may pin a
-    // start playlist that way). A failed write throws a FaultError.
+    // fewer than five songs, or an old file without write permission, even
+    // for root (an operator may pin a start playlist that way). A row with a
+    // line break in a cell is left out. A failed write throws a FaultError.
     bool PlaylistSpeichern(const FlexGrid& playlist) const;
     // Appends a row per line. A line with fewer than six fields (or one far
     // too long) stops reading: the rows before it stay, and a FaultError is

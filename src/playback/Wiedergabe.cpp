@@ -1,5 +1,6 @@
 #include "playback/Wiedergabe.h"
 
+#include "common/FlexGrid.h"
 #include "errors/Procedure.h"
 #include "playback/Wiedergabefenster.h"
 
@@ -14,7 +15,7 @@ Wiedergabe::Wiedergabe(
           std::move(zufall), [this] { m_playliste.Uebernehmen_Click(); })
     , m_playliste({ teile.MSFlexGrid1, teile.MSFlexGrid2, teile.player, teile.fenster, m_startzeiten, m_sequenzer })
     , m_dauermessung(teile.MSFlexGrid1, std::move(messer))
-    , m_autospeicherung(teile.MSFlexGrid2, [this] { PlaylistSpeichern(); })
+    , m_autospeicherung(teile.MSFlexGrid2, [this] { m_datei.PlaylistSpeichern(m_teile.MSFlexGrid2); })
 {
 }
 
@@ -31,7 +32,13 @@ void Wiedergabe::PlaylistEinlesen()
         return;
     m_gelesen = true;
     // A bad line ends reading; unless the operator leaves here, the rows before it get headers and start times.
-    if (!proc.run([&] { m_datei.PlaylistEinlesen(m_teile.MSFlexGrid2); }))
+    // A repeat reads the file from its start, so the rows of the failed attempt go first.
+    FlexGrid& playlist = m_teile.MSFlexGrid2;
+    const int vorher = playlist.Rows();
+    if (!proc.run([&] {
+            playlist.setRows(vorher);
+            m_datei.PlaylistEinlesen(playlist);
+        }))
         return;
     proc.run([&] { m_teile.fenster.TabellenBeschriften(); }) && proc.run([&] { m_startzeiten.Uhrzeiten(); });
 }

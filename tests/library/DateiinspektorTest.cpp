@@ -1,11 +1,14 @@
 #include "InspectorSupport.h"
 #include "LibraryTest.h"
 
+#include "library/Belegtpruefung.h"
 #include "library/Dateiinspektor.h"
 #include "platform/OpenFiles.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 
 #ifdef Q_OS_LINUX
 #include <fcntl.h>
@@ -147,6 +150,23 @@ TEST_F(DateiinspektorTest, FileIsInUseWhileOpenForWritingOrLocked)
     ::close(fd);
     EXPECT_FALSE(OpenFiles::FileInUse(bericht));
 #endif
+}
+
+TEST(Belegtpruefung, AnswersAtOnceAndCountsAFileInUseUntilItsCheckHasFoundItFree)
+{
+    std::promise<void> los;
+    Belegtpruefung belegt([fertig = los.get_future().share()](const QString& pfad) {
+        fertig.wait();
+        return pfad == "offen";
+    });
+    EXPECT_TRUE(belegt("frei") && belegt("frei")) << "no answer yet, and no wait for it";
+    los.set_value();
+    QElapsedTimer uhr;
+    for (uhr.start(); belegt("frei") && uhr.elapsed() < 10'000;)
+        QThread::msleep(5);
+    EXPECT_LT(uhr.elapsed(), 10'000) << "found free";
+    for (int i = 0; i < 20; ++i, QThread::msleep(5))
+        EXPECT_TRUE(belegt("offen"));
 }
 
 } // namespace

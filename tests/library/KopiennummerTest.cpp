@@ -8,23 +8,6 @@ namespace {
 
 using KopiennummerTest = LibraryTest;
 
-TEST(Kopiennummer, DigitsAreDroppedOrReadAsOneNumber)
-{
-    const struct {
-        const char* text;
-        const char* ohneZiffern;
-        qint64 zahl;
-    } cases[] = {
-        { "Bericht12", "Bericht", 12 }, { "B1e2r3", "Ber", 123 }, { "Bericht", "Bericht", 0 }, { "", "", 0 },
-        { "007", "", 7 }, { "x999999999999999999", "x", 999999999999999999 }, // 18 digits still count
-        { "x1000000000000000000", "x", 0 }, // 19 digits would not leave room for the next number
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(Kopiennummer::GetRealString(c.text), c.ohneZiffern) << c.text;
-        EXPECT_EQ(Kopiennummer::GetRealInteger(c.text), c.zahl) << c.text;
-    }
-}
-
 TEST_F(KopiennummerTest, ProposalFollowsTheHighestNumberedCopyOfTheSameName)
 {
     const struct {
@@ -40,8 +23,13 @@ TEST_F(KopiennummerTest, ProposalFollowsTheHighestNumberedCopyOfTheSameName)
         { "any case", "e", { "Bericht.txt", "BERICHT6.TXT" }, "Bericht7.txt" },
         { "digits in the extension", "f", { "Lied1.mp3" }, "Lied2.mp3" },
         { "past 16 bits", "g", { "Bericht.txt", "Bericht40000.txt" }, "Bericht40001.txt" },
+        { "18 digits at most, so the next fits", "h",
+            { "B.txt", "B99999999999999999x8.txt", "B1000000000000000000.txt" }, "B999999999999999999.txt" },
         { "no extension", "i", { "Bericht", "Bericht2", "Bericht5.txt" }, "Bericht3" },
         { "digits in folder names", "Ordner2024/Teil7", { "Bericht.txt", "Bericht1.txt" }, "Bericht2.txt" },
+        { "brackets are letters", "j", { "Bericht [Entwurf].txt", "Bericht [Entwurf]1.txt", "Bericht [Entwurf]4.txt" },
+            "Bericht [Entwurf]5.txt" },
+        { "no pattern of the name", "k", { "Bericht[1].txt", "Bericht[]3.txt", "Bericht]9.txt" }, "Bericht[]4.txt" },
     };
     for (const auto& c : cases) {
         const QString ordner = music() + QLatin1Char('/') + c.ordner;

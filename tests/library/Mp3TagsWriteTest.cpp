@@ -34,24 +34,13 @@ TEST_F(Mp3TagsWriteTest, RewritingATagChangesOnlyItsFieldsCutToThirtyWindows1252
     tags.SetSongName(datei, "Kurz");
     tags.SetBand(datei, QString::fromUtf8("Jörg € Жанна"));
     tags.SetSongGenre(datei, "Rock");
+    tags.SetSongGenre(datei, "rock"); // not a name of the list: nothing written
 
     // Everything but the title and artist fields stays byte for byte.
     QByteArray erwartet = vorher;
     erwartet.replace(vorher.size() - 125, 42, QByteArray("Kurz").leftJustified(30, ' ') + "J\xf6rg \x80 ?????");
     erwartet.back() = 17; // Rock
     EXPECT_EQ(readFile(datei), erwartet);
-}
-
-TEST_F(Mp3TagsWriteTest, GenreIsWrittenOnlyForANameOfTheList)
-{
-    const QString datei = tagged();
-    // A name not in the list leaves the last written byte, which is not 0, so a fall back to 0 shows.
-    const std::pair<const char*, int> cases[] = { { "Blues", 0 }, { "Bebob", 84 }, { "Sprache", 100 },
-        { "Kein Genre", 124 }, { "Folk-Rock", 124 }, { "blues", 124 }, { "", 124 } };
-    for (const auto& [name, expectedByte] : cases) {
-        tags.SetSongGenre(datei, name);
-        EXPECT_EQ(static_cast<unsigned char>(readFile(datei).back()), expectedByte) << name;
-    }
 }
 
 TEST_F(Mp3TagsWriteTest, FileWithoutTagGetsOneAppendedByTheTitle)
@@ -110,30 +99,14 @@ TEST_F(Mp3TagsWriteTest, AppendThatFailsHalfWayLeavesTheOldFile)
 }
 #endif
 
-TEST_F(Mp3TagsWriteTest, PlayingSongIsLetGoForTheWriteAndResumedAtTheSamePlaceEvenWhenTheWriteFails)
+TEST_F(Mp3TagsWriteTest, PlayingSongIsLetGoForTheWriteAndResumedAtItsPlaceEvenWhenTheWriteFails)
 {
-    const QString datei = tagged();
-    aktiverPlayer = 1;
-    player.loaded[1] = datei;
-    player.position = 83000;
-    player.state = [&] { return "=" + modMP3Tags::GetSongName(datei); };
-    tags.SetSongName(datei, "Neu");
-    EXPECT_EQ(player.calls,
-        QStringList({ "GetPosition(1)=Alter Titel", "StopMP3(1)=Alter Titel", "OpenMP3(1,)=Alter Titel",
-            "OpenMP3(1," + datei + ")=Neu", "SetPosition(1,83000)=Neu", "PlayMP3(1)=Neu" }));
-
-    // Loaded but not started: closed for the write, not restarted.
-    player.calls.clear();
-    player.position = 0;
-    tags.SetSongName(datei, "Wieder");
-    EXPECT_EQ(player.calls, QStringList({ "GetPosition(1)=Neu", "StopMP3(1)=Neu", "OpenMP3(1,)=Neu" }));
-
     const QString kurz = music() + "/kurz.mp3";
     Mp3Frames::writeFile(kurz, QByteArray(127, 'x'));
-    player.state = [] { return QString(); };
-    player.position = 42000;
-    player.calls.clear();
+    aktiverPlayer = 1;
     player.loaded[1] = kurz;
+    player.position = 42000;
+    player.status = PlayerControl::Playing;
     tags.SetSongName(kurz, "Titel");
     EXPECT_EQ(player.calls,
         QStringList({ "GetPosition(1)", "StopMP3(1)", "OpenMP3(1,)", "OpenMP3(1," + kurz + ")", "SetPosition(1,42000)",

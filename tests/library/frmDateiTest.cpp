@@ -3,9 +3,11 @@
 
 #include "library/ui/frmDatei.h"
 
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QThread>
 
 namespace {
 
@@ -27,6 +29,16 @@ protected:
     }
 
     QLineEdit* Text1() const { return fenster->findChild<QLineEdit*>("Text1"); }
+    // The in-use check answers on a later tick: tick until the change is offered.
+    void bisAngeboten(qsizetype angebote)
+    {
+        QElapsedTimer uhr;
+        uhr.start();
+        while (angeboten.size() < angebote && uhr.elapsed() < 10'000) {
+            fenster->Timer1_Timer();
+            QThread::msleep(10);
+        }
+    }
 
     MemoryStore store;
     RecordingMessages meldungen;
@@ -43,8 +55,7 @@ TEST_F(frmDateiTest, LoadWatchesTheKeptFileAndTheButtonTakesOnlyAConfirmedPath)
 
     Text1()->setText(music() + "/N");
     schreiben(alt, "geaendert", 10);
-    fenster->Timer1_Timer();
-    fenster->Timer1_Timer();
+    bisAngeboten(1);
     EXPECT_EQ(fenster->inspektor().pfad(), alt) << "a half-typed path is not watched";
     EXPECT_EQ(angeboten, QStringList { alt + " speichern -> " + music() + "/Alt1.txt" });
 
@@ -52,8 +63,7 @@ TEST_F(frmDateiTest, LoadWatchesTheKeptFileAndTheButtonTakesOnlyAConfirmedPath)
     QTest::mouseClick(fenster->findChild<QPushButton*>("Command1"), Qt::LeftButton);
     EXPECT_EQ(std::pair(fenster->inspektor().pfad(), store.values.value("Data/File")), std::pair(neu, neu));
     schreiben(neu, "neu", 20);
-    fenster->Timer1_Timer();
-    fenster->Timer1_Timer();
+    bisAngeboten(2);
     EXPECT_EQ(angeboten.last(), neu + " speichern -> " + music() + "/Neu 2024/Neu1.log");
     EXPECT_TRUE(meldungen.shown.isEmpty());
 }

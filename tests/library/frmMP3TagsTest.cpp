@@ -81,9 +81,6 @@ TEST_F(frmMP3TagsTest, AbbrechenLeavesTheFileOkWritesItAndTheRowShowsWhatTheFile
         std::pair(QStringList({ "Zweites", "Band B", "Pop", "03:15", zweites, "Band BZweites" }), QStringList()));
 
     grid.selectRow(1);
-    aktiverPlayer = 1;
-    player.loaded[1] = zweites;
-    player.position = 83000;
     ASSERT_TRUE(bearbeiten(2, [this](frmMP3Tags& dialog) {
         // Rows sorted meanwhile: the edited song, found by its path, now stands in row 1.
         const QStringList zeile1 = zeile(1);
@@ -103,8 +100,51 @@ TEST_F(frmMP3TagsTest, AbbrechenLeavesTheFileOkWritesItAndTheRowShowsWhatTheFile
         << "the title cut to 30 as in the file";
     EXPECT_EQ(zeile(2)[0], "Erstes") << "the other song keeps its tags";
     EXPECT_EQ(std::pair(grid.Row(), grid.ColSel()), std::pair(1, grid.Cols() - 1)) << "selected across all columns";
-    EXPECT_EQ(player.calls.mid(player.calls.size() - 2), QStringList({ "SetPosition(1,83000)", "PlayMP3(1)" }))
-        << "the playing song was let go for the writes and resumes at its place";
+}
+
+TEST_F(frmMP3TagsTest, OkWritesOnlyWhatChangedAndLeavesThePlayerAsItWas)
+{
+    const QString datei = Songs::write(music(), "ohne-genre.mp3", Songs::tag("Titel", "Band", 255));
+    archiv.EineZeileInsArchiv(datei, 0);
+    aktiverPlayer = 1;
+    const struct {
+        const char* fall;
+        int status;
+        qint64 position;
+        const char* titel; // typed; null: nothing changed
+        QStringList danach; // the player's calls after the song is loaded again
+    } faelle[] = {
+        { "playing", PlayerControl::Playing, 83000, "Neu", { "SetPosition(1,83000)", "PlayMP3(1)" } },
+        { "paused", PlayerControl::Paused, 83000, "Neuer", { "SetPosition(1,83000)", "PlayMP3(1)", "PauseMP3(1)" } },
+        { "open at 0", PlayerControl::Other, 0, "Neuester", { "SetPosition(1,0)" } },
+        { "nothing changed", PlayerControl::Playing, 83000, nullptr, {} },
+    };
+    player.state = [&] { return "=" + modMP3Tags::GetSongName(datei); };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.fall);
+        const QString vorher = modMP3Tags::GetSongName(datei);
+        QByteArray erwartet = Mp3Frames::readFile(datei);
+        if (f.titel)
+            erwartet.replace(erwartet.size() - 125, 30, QByteArray(f.titel).leftJustified(30, ' '));
+        player.loaded[1] = datei;
+        player.status = f.status;
+        player.position = f.position;
+        player.calls.clear();
+        ASSERT_TRUE(bearbeiten(3, [&](frmMP3Tags& dialog) {
+            if (f.titel)
+                feld<QLineEdit>(dialog, "Text1")->setText(f.titel);
+            QTest::mouseClick(feld<QPushButton>(dialog, "cmdOK"), Qt::LeftButton);
+        }));
+        EXPECT_EQ(Mp3Frames::readFile(datei), erwartet) << "the genre byte 255 (\"Kein Genre\") stays";
+        const QString geladen = "OpenMP3(1," + datei + ")=" + f.titel;
+        EXPECT_EQ(
+            player.calls.filter("OpenMP3"), f.titel ? QStringList({ "OpenMP3(1,)=" + vorher, geladen }) : QStringList())
+            << "let go once for all writes";
+        QStringList danach = f.danach;
+        for (QString& aufruf : danach)
+            aufruf += "=" + QString(f.titel);
+        EXPECT_EQ(player.calls.mid(player.calls.indexOf(geladen) + 1), danach);
+    }
 }
 
 TEST_F(frmMP3TagsTest, OnlyASongRowWithAPathOpensTheEditor)

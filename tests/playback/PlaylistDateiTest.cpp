@@ -5,8 +5,6 @@
 #include <QDir>
 #include <QFile>
 
-#include <unistd.h>
-
 namespace {
 
 class PlaylistDateitest : public WiedergabeTest {
@@ -47,49 +45,52 @@ TEST_F(PlaylistDateitest, MissingFileReadsNothingFewerThanFiveSongsLeaveTheOldFi
     EXPECT_EQ(titel().size(), 5) << "read only once: a later start keeps the queue as it is";
 }
 
-TEST_F(PlaylistDateitest, ReadOnlyFileIsLeftAsItIs)
+TEST_F(PlaylistDateitest, SavedRowsReadBackAsTheyWere)
 {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root writes read-only files";
-    ASSERT_TRUE(Mp3Frames::writeFile(datei(), "fest"));
-    QFile::setPermissions(datei(), QFile::ReadOwner);
-    queue(6);
-    wiedergabe->PlaylistSpeichern();
-    EXPECT_EQ(Mp3Frames::readFile(datei()), QByteArray("fest"));
-    EXPECT_TRUE(scope.errors.reports.isEmpty());
-    QFile::setPermissions(datei(), QFile::ReadOwner | QFile::WriteOwner);
-}
-
-TEST_F(PlaylistDateitest, TextsComeBackWholeInEitherEncoding)
-{
-    const QString nul = QString::fromUtf8("Mit NUL\0\0\0", 10);
-    const QString polnisch = QStringLiteral("Łódź – Sonne");
-    const QByteArray zeilen = PlaylistDatei::Zeile({ nul, "Ä", "Pop", "??:??", "/m/ä.mp3", "03:00" })
-        + "\r\n" // empty lines are skipped
-        + PlaylistDatei::Zeile({ polnisch, "Ő", "Pop", "12:00", "/m/ł.mp3", "05:00" })
-        + "Ende;B;G;12:00;/m/e.mp3;01:00\n"; // LF alone
-    EXPECT_TRUE(zeilen.startsWith(QByteArrayLiteral("Mit NUL\0\0\0;\xC4;Pop;??:??;/m/\xE4.mp3;03:00\r\n")))
-        << "a line that fits Windows-1252 stays single-byte";
-    ASSERT_TRUE(Mp3Frames::writeFile(datei(), zeilen));
-    EXPECT_EQ(neuEinlesen(), QStringList({ nul, polnisch, "Ende" }));
-    EXPECT_EQ(
-        playlistZeile(2).mid(4) + playlistZeile(2).mid(0, 2), QStringList({ "/m/ł.mp3", "05:00", polnisch, "Ő" }));
-    EXPECT_EQ(playlist.TextMatrix(1, 4) + playlist.TextMatrix(3, 5), QStringLiteral("/m/ä.mp301:00"));
-}
-
-TEST_F(PlaylistDateitest, BadLinesStopReadingKeepTheRowsBeforeAndAreReported)
-{
-    const std::pair<const char*, QByteArray> faelle[] = {
-        { "five fields", "a;b;c;d;/m/a.mp3;01:00\r\nkaputt;b;c;d;e\r\nc;b;c;d;/m/c.mp3;01:00\r\n" },
-        { "binary garbage", "a;b;c;d;/m/a.mp3;01:00\r\n" + QByteArray(100'000, '\xFF') },
-        { "endless line", "a;b;c;d;/m/a.mp3;01:00\r\n" + QByteArray(1'000'000, ';') },
+    const QString x = "/m/x.mp3";
+    const QStringList texte = { "–„“€", "/musik/BeyoncÃ© Ã€ - Halo.mp3", QString::fromUtf8("NUL\0\0", 5), "Łódź" };
+    const struct {
+        const char* fall;
+        QStringList lieder; // each song's title and path; filled up to five songs with x
+        QStringList zurueck; // the titles read back
+        QByteArray alt = {}; // an old file, without write permission
+        QByteArray anhang = {}; // appended to the saved file
+        int meldungen = 0; // a bad line stops reading; the rows before it stay
+        QList<int> antworten = {}; // to the error window, then "Prozedur verlassen"
+        QByteArray beginn = {}; // of the saved file
+    } faelle[] = {
+        { "Windows-1252 high bytes, UTF-8 look-alikes, NUL; an empty line and LF alone", texte,
+            texte + QStringList { x, "Ende" }, {}, "\r\nEnde;B;G;12:00;/m/e.mp3;01:00\n", 0, {},
+            "\x96\x84\x93\x80;B;G" },
+        { "line breaks in a path", { "/m/a\nb.mp3", "/m/a\rb.mp3" }, { x, x, x } },
+        { "read-only old file, whoever runs the program", {}, { "Alt" }, "Alt;B;G;12:00;/m/alt.mp3;01:00\r\n" },
+        { "repeat at a short line", {}, { x, x, x, x, x }, {}, "kurz;b\r\nc;b;c;d;/m/c.mp3;01:00\r\n", 2,
+            { ErrPtnr::BefehlWiederholen } },
+        { "binary garbage", {}, { x, x, x, x, x }, {}, QByteArray(100'000, '\xFF'), 1 },
+        { "endless line", {}, { x, x, x, x, x }, {}, QByteArray(1'000'000, ';'), 1 },
     };
-    for (const auto& [name, inhalt] : faelle) {
-        SCOPED_TRACE(name);
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.fall);
+        QFile::remove(datei());
+        if (!f.alt.isEmpty()) {
+            ASSERT_TRUE(Mp3Frames::writeFile(datei(), f.alt));
+            QFile::setPermissions(datei(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        }
+        playlist.setRows(1);
+        for (int i = 0; i < std::max(int(f.lieder.size()), PlaylistDatei::kMindestanzahl); ++i) {
+            playlist.AddItem(f.lieder.value(i, x));
+            playlist.setRowTexts(playlist.Rows() - 1, { f.lieder.value(i, x), "B", "G", "", f.lieder.value(i, x), "" });
+        }
+        wiedergabe->PlaylistSpeichern();
+        EXPECT_TRUE(Mp3Frames::readFile(datei()).startsWith(f.beginn));
+        if (!f.anhang.isEmpty()) {
+            ASSERT_TRUE(Mp3Frames::writeFile(datei(), Mp3Frames::readFile(datei()) + f.anhang));
+        }
         scope.errors.reports.clear();
-        ASSERT_TRUE(Mp3Frames::writeFile(datei(), inhalt));
-        EXPECT_EQ(neuEinlesen(), QStringList({ "a" }));
-        EXPECT_EQ(scope.errors.reports.size(), 1);
+        scope.errors.codes = f.antworten;
+        EXPECT_EQ(neuEinlesen(), f.zurueck);
+        EXPECT_EQ(scope.errors.reports.size(), f.meldungen);
+        QFile::setPermissions(datei(), QFile::ReadOwner | QFile::WriteOwner);
     }
 }
 
@@ -122,6 +123,21 @@ TEST_F(PlaylistDateitest, QueueChangesAreSavedAMomentLaterInOneWrite)
     wiedergabe->playliste().Loeschen();
     auto_.Timer_Timer();
     EXPECT_EQ(Mp3Frames::readFile(datei()).count("\r\n"), 5);
+
+    // A folder in the save's way: one report, then quiet tries on each change
+    // until a save succeeds; the save at close reports as ever.
+    const std::pair<bool, qsizetype> schritte[] = { { true, 1 }, { true, 1 }, { false, 1 }, { true, 2 } };
+    for (const auto& [versperrt, meldungen] : schritte) {
+        QFile::remove(datei());
+        QDir(ordner).rmdir(PlaylistDatei::kName);
+        if (versperrt)
+            QDir(ordner).mkdir(PlaylistDatei::kName);
+        queue(1);
+        auto_.Timer_Timer();
+        EXPECT_EQ(scope.errors.reports.size(), meldungen);
+    }
+    wiedergabe->PlaylistSpeichern();
+    EXPECT_EQ(scope.errors.reports.size(), 3);
 }
 
 } // namespace

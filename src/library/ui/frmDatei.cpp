@@ -1,5 +1,6 @@
 #include "library/ui/frmDatei.h"
 
+#include "library/Belegtpruefung.h"
 #include "platform/OpenFiles.h"
 
 #include <QFileDialog>
@@ -23,7 +24,7 @@ const char* const kStyle = R"(
 
 frmDatei::frmDatei(SettingsStore& store, MessageService& meldungen, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
-    , m_inspektor(store, meldungen, &OpenFiles::FileInUse)
+    , m_inspektor(store, meldungen, Belegtpruefung(&OpenFiles::FileInUse))
 {
     setObjectName(QStringLiteral("frmDatei"));
     setWindowTitle(QStringLiteral("Datei Inspektor"));

@@ -113,6 +113,7 @@ void frmMP3Tags::felderFuellen()
     proc.run([&] { Text2->setText(Anzeigetext(modMP3Tags::GetBand(m_Datei))); });
     proc.run([&] { txtDatei->setText(m_Datei); });
     proc.run([&] { ComboGenre->setCurrentText(modMP3Tags::GetSongGenre(m_Datei)); });
+    m_angezeigt = eingegeben();
     Text1->setFocus();
 }
 
@@ -120,11 +121,13 @@ void frmMP3Tags::cmdOK_Click()
 {
     Procedure proc("frmMP3Tags", "void frmMP3Tags::cmdOK_Click()");
     cmdOK->setEnabled(false);
-    if (!proc.run([&] { m_tags.SetSongName(m_Datei, Text1->text()); })
-        || !proc.run([&] { m_tags.SetBand(m_Datei, Text2->text()); })
-        || !proc.run([&] { m_tags.SetSongGenre(m_Datei, ComboGenre->currentText()); }))
-        return;
-    accept();
+    if (proc.value([&] { return TagBearbeitung::Schreiben(m_tags, m_Datei, m_angezeigt, eingegeben()); }, false))
+        accept();
+}
+
+SongTags frmMP3Tags::eingegeben() const
+{
+    return { Text1->text(), Text2->text(), ComboGenre->currentText() };
 }
 
 bool frmMP3Tags::eventFilter(QObject* watched, QEvent* e)

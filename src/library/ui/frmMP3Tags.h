@@ -1,5 +1,7 @@
 #pragma once
 
+#include "library/SongTags.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -43,11 +45,14 @@ private:
     // must not throw away what the operator typed.
     void felderFuellen();
     void cmdOK_Click();
+    SongTags eingegeben() const;
     // Down and up move the focus; true when the key was used.
     bool pfeilTaste(QObject* feld, int taste);
 
     modMP3Tags& m_tags;
     QString m_Datei;
+    // What the fields showed when the dialog opened: OK writes only what changed.
+    SongTags m_angezeigt;
 
     QLineEdit* txtDatei = nullptr;
     QLineEdit* Text1 = nullptr;
