@@ -3,6 +3,7 @@
 #include "errors/ErrorFiles.h"
 #include "errors/Procedure.h"
 
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -120,4 +121,39 @@ TEST_F(ErrPtnrOnError, UnwritableLogOrMissingWindowStillEndsTheReport)
     EXPECT_FALSE(ErrorFiles::appendToLog("x"));
     EXPECT_EQ(reporter().OnError(kOverflow, "frmMain", "Naechstes"), ErrPtnr::BefehlWiederholen);
     EXPECT_EQ(window.reports.size(), 1);
+}
+
+// Timers keep running under the modal window; a fault of theirs must not stack a second window on it.
+TEST_F(ErrPtnrOnError, FaultWhileTheWindowIsOpenIsLoggedAndLeavesItsProcedureWithoutASecondWindow)
+{
+    struct Reentered : ScriptedErrorWindow {
+        int inner = -1;
+        int showReport(const ErrorReport& report) override
+        {
+            const int code = ScriptedErrorWindow::showReport(report);
+            if (reports.size() == 1)
+                inner = ErrPtnr::instance().OnError(kOverflow, "frmMain", "Timer1_Timer");
+            return code;
+        }
+    } reentered;
+    reentered.otherwise = ErrPtnr::Fortsetzen;
+    reporter().setWindow(&reentered);
+    EXPECT_EQ(reporter().OnError(kOverflow, "frmMain", "Naechstes"), ErrPtnr::Fortsetzen);
+    EXPECT_EQ(std::pair(reentered.reports.size(), reentered.inner), std::pair(qsizetype(1), 2));
+    const QString log = QString::fromUtf8(readFile(ErrorFiles::logPath()));
+    EXPECT_EQ(log.count("F E H L E R P R O T O K O L L vom ErrorPartner"), 2);
+    EXPECT_TRUE(log.contains("Prozedur:\tTimer1_Timer\r\n"));
+
+    reporter().OnError(kOverflow, "frmMain", "Naechstes");
+    EXPECT_EQ(reentered.reports.size(), 2) << "once closed, the window opens again";
+}
+
+TEST_F(ErrPtnrOnError, ProgramWithoutScreensLogsTheFaultAndLeavesTheProcedure)
+{
+    QProcess tool;
+    tool.start(TONVARO_CORE_REPORT, { folder.path() });
+    ASSERT_TRUE(tool.waitForFinished(60000));
+    EXPECT_EQ(std::pair(tool.exitStatus(), tool.exitCode()), std::pair(QProcess::NormalExit, 2))
+        << tool.readAllStandardError().toStdString();
+    EXPECT_TRUE(QDir(folder.path()).entryList({ "*.EPT" }).size() == 1);
 }
