@@ -9,6 +9,7 @@
 #include "platform/AppPaths.h"
 
 #include <QGuiApplication>
+#include <QScopeGuard>
 #include <QSequentialIterable>
 #include <QtDebug>
 
@@ -51,7 +52,8 @@ void endAtOnce()
 // The window opens over whatever wait cursor the failing code had set.
 void restoreNormalCursor()
 {
-    if (!qGuiApp)
+    // Tools without screens run a plain QCoreApplication.
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         return;
     while (QGuiApplication::overrideCursor())
         QGuiApplication::restoreOverrideCursor();
@@ -66,6 +68,8 @@ struct ErrPtnr::Private {
     SystemClock systemClock;
     const Clock* clock = &systemClock;
     std::function<void()> endProgram = endAtOnce;
+    // Timers keep running under the modal window; their faults must not stack further windows on it.
+    bool windowOpen = false;
 
     void trimHistory()
     {
@@ -111,10 +115,12 @@ int ErrPtnr::OnError(const Fault& fault, const QString& aktModul, const QString&
     report.protocol = ErrorProtocol::text(report, d->clock->now(), SystemInfo::current());
     restoreNormalCursor();
     ErrorFiles::appendToLog(report.protocol);
-    if (!d->window) {
+    if (!d->window || d->windowOpen) {
         qCritical().noquote() << report.title << report.rows.join(QStringLiteral(" / "));
         return ProzedurVerlassen;
     }
+    d->windowOpen = true;
+    const auto closed = qScopeGuard([this] { d->windowOpen = false; });
     return d->window->showReport(report);
 }
 

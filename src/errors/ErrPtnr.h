@@ -30,7 +30,8 @@ public:
     // it; calling this in reverse order of declaration lists them in order.
     void CallStackParam(const QString& name, const QVariant& value);
     // Shows the error window for the fault and returns the continuation code.
-    // Without a window (programs without widgets) the procedure is left.
+    // Without a window (programs without widgets), and for a further fault
+    // while the window is open, the fault is only logged and the procedure left.
     int OnError(const Fault& fault, const QString& aktModul, const QString& aktProc, int contBits = 255);
     void SetProgInfo(const QString& text);
     // The part of s before its first character code 0; empty if s has none.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class MessageService;
@@ -9,10 +10,15 @@ class MessageService;
 // Both live in the program's folder and hold UTF-8 text.
 class ErrorFiles {
 public:
+    // A fault that repeats must not fill the disk: beyond this size the log
+    // drops its oldest whole protocols.
+    static constexpr qint64 kLogLimit = 4 * 1024 * 1024;
+
     static QString logPath();
     static QString protocolPath();
 
-    // Appends to the error log, creating it if missing. Never reports to the
+    // Appends to the error log, creating it if missing; a log that would
+    // outgrow kLogLimit keeps only its newest protocols. Never reports to the
     // error reporter (it is the reporter's own step); false when it failed.
     static bool appendToLog(const QString& protocol);
     // Writes the protocol file after asking before it replaces one, and tells
@@ -21,4 +27,6 @@ public:
 
 private:
     static QString pathWithExtension(const QString& extension);
+    // The log's newest whole protocols that fit into room bytes.
+    static QByteArray newestProtocols(qint64 room);
 };

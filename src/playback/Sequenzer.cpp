@@ -10,7 +10,14 @@
 #include "playback/Wiedergabefenster.h"
 #include "playback/Zeitbalken.h"
 
+#include <QLoggingCategory>
+
 #include <cmath>
+
+namespace {
+// Off unless asked for (QT_LOGGING_RULES="tonvaro.wiedergabe.info=true"): one line per song started.
+Q_LOGGING_CATEGORY(lcWiedergabe, "tonvaro.wiedergabe", QtWarningMsg)
+} // namespace
 
 Sequenzer::Sequenzer(Teile teile, Zufallsquelle zufall, std::function<void()> uebernehmen)
     : m_teile(teile)
@@ -87,6 +94,7 @@ void Sequenzer::starten(const QString& datei)
     m_zustand.Startzeit = m_teile.clock.now();
     m_zustand.AktuelleZeile = 1;
     m_zustand.AktuelleDatei = datei;
+    qCInfo(lcWiedergabe).noquote() << "Start" << datei;
     PlayerControl& player = m_teile.player;
     const int aktiv = m_zustand.AktiverPlayer;
     player.OpenMP3(aktiv, datei);

@@ -3,6 +3,7 @@
 #include "errors/ErrorFiles.h"
 #include "errors/Procedure.h"
 
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -107,17 +108,23 @@ TEST_F(ErrPtnrOnError, ShowsTheFaultWritesTheExactProtocolAndAppendsEveryOneToTh
     EXPECT_FALSE(QFile::exists(ErrorFiles::protocolPath())) << "the .ERR file is written on request only";
 }
 
-// Neither a log that cannot be written nor a missing window may stop or loop the report.
-TEST_F(ErrPtnrOnError, UnwritableLogOrMissingWindowStillEndsTheReport)
+// A log that cannot be written may not stop or loop the report.
+TEST_F(ErrPtnrOnError, UnwritableLogStillEndsTheReport)
 {
     window.codes = { ErrPtnr::BefehlWiederholen };
-    reporter().setWindow(nullptr);
-    EXPECT_EQ(reporter().OnError(kOverflow, "frmMain", "Naechstes"), ErrPtnr::ProzedurVerlassen);
-    EXPECT_FALSE(readFile(ErrorFiles::logPath()).isEmpty());
-
-    reporter().setWindow(&window);
     AppPaths::setProgramFolder(folder.filePath("fehlt/auch"));
     EXPECT_FALSE(ErrorFiles::appendToLog("x"));
     EXPECT_EQ(reporter().OnError(kOverflow, "frmMain", "Naechstes"), ErrPtnr::BefehlWiederholen);
     EXPECT_EQ(window.reports.size(), 1);
+}
+
+// Without a window (tools such as tonvaro-demo-songs run no screens) a fault is logged and leaves its procedure.
+TEST_F(ErrPtnrOnError, ProgramWithoutScreensLogsTheFaultAndLeavesTheProcedure)
+{
+    QProcess tool;
+    tool.start(TONVARO_CORE_REPORT, { folder.path() });
+    ASSERT_TRUE(tool.waitForFinished(60000));
+    EXPECT_EQ(std::pair(tool.exitStatus(), tool.exitCode()), std::pair(QProcess::NormalExit, 2))
+        << tool.readAllStandardError().toStdString();
+    EXPECT_TRUE(QDir(folder.path()).entryList({ "*.EPT" }).size() == 1);
 }

@@ -41,6 +41,23 @@ TEST_F(ErrorFilesSave, NewFileIsWrittenAtOnceAnExistingOneOnlyAfterYesAndAFailur
         "Das Fehlerprotokoll konnte nicht in die Datei '" + ErrorFiles::protocolPath() + "' geschrieben werden !"));
 }
 
+TEST_F(ErrorFilesSave, LogDropsItsOldestWholeProtocolsBeyondItsLimit)
+{
+    const QString line(70, QLatin1Char('-'));
+    QByteArray all;
+    for (int n = 0; all.size() <= ErrorFiles::kLogLimit; ++n) {
+        const QString protocol = line + "\r\nF E H L E R P R O T O K O L L vom ErrorPartner\r\n"
+            + QString(1000, QLatin1Char('x')) + QString::number(n) + "\r\n" + line + "\r\n";
+        ASSERT_TRUE(ErrorFiles::appendToLog(protocol));
+        all += protocol.toUtf8();
+    }
+    const QByteArray log = readFile(ErrorFiles::logPath());
+    EXPECT_LE(log.size(), ErrorFiles::kLogLimit);
+    EXPECT_GT(log.size(), ErrorFiles::kLogLimit / 4);
+    EXPECT_TRUE(log.startsWith((line + "\r\nF E H").toUtf8()));
+    EXPECT_TRUE(all.endsWith(log)) << "the newest protocols stay whole and in order";
+}
+
 TEST(ErrorMail, NoticeThenClipboardThenSupportAddressAndAFailedStartIsReported)
 {
     QList<QUrl> opened;

@@ -72,21 +72,6 @@ TEST_F(Sequenzertest, WithoutCrossfadingSongsStillFollowEachOther)
     EXPECT_EQ(std::tuple(titel(), player.spielende()), std::tuple(QStringList { "zwei" }, QList<int> { 0 }));
 }
 
-TEST_F(Sequenzertest, UnplayableOrVanishedSongIsDroppedAndTheNextStarts)
-{
-    uebernehmen(archivLied("kaputt"));
-    uebernehmen(archivLied("gut"));
-    player.lieder.erase(pfad("kaputt"));
-    spielen(0.5);
-    EXPECT_EQ(std::tuple(titel(), player.spielende()), std::tuple(QStringList { "gut" }, QList<int> { 0 }));
-
-    // The file goes away while it plays: the player stops by itself.
-    uebernehmen(archivLied("danach"));
-    player.geraete[0].status = PlayerControl::Other;
-    spielen(0.25);
-    EXPECT_EQ(titel(), QStringList({ "danach" }));
-}
-
 TEST_F(Sequenzertest, RandomFillTakesTheDrawnSongAndRespectsTheLock)
 {
     for (const char* name : { "a", "b", "c", "d", "e" })

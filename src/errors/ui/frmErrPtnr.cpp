@@ -147,17 +147,9 @@ void frmErrPtnr::prepare(const ErrorReport& report)
 
 int frmErrPtnr::showReport(const ErrorReport& report)
 {
-    // A fault of a timer while this window is open gets a window of its own.
-    if (m_showing) {
-        frmErrPtnr nested(m_messages, this);
-        return nested.showReport(report);
-    }
     prepare(report);
     QApplication::beep();
-    m_showing = true;
-    const int code = exec();
-    m_showing = false;
-    return code;
+    return exec();
 }
 
 void frmErrPtnr::reject()

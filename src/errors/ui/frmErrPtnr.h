@@ -51,7 +51,6 @@ private:
     std::unique_ptr<MessageService> m_ownMessages;
     MessageService* m_messages;
     ErrorReport m_report;
-    bool m_showing = false;
 
     std::array<QLabel*, ErrorReport::kRowCount> m_lblError {};
     std::array<QPushButton*, 3> m_cmdProtocol {};
