@@ -127,15 +127,17 @@ std::vector<float> komponieren(const Demo& lied, unsigned seed)
 
 QByteArray alsPcm16(std::vector<float> pcm)
 {
-    const float spitze = std::max(
-        0.01f, *std::max_element(pcm.begin(), pcm.end(), [](float x, float y) { return std::abs(x) < std::abs(y); }));
+    // The loudest sample may be negative: the scale goes by its size.
+    float spitze = 0.01f;
+    for (float x : pcm)
+        spitze = std::max(spitze, std::abs(x));
     const std::size_t ausblenden = std::min<std::size_t>(pcm.size(), kRate * 3 / 2);
     QByteArray bytes;
     bytes.reserve(qsizetype(pcm.size() * 2));
     for (std::size_t i = 0; i < pcm.size(); ++i) {
         const std::size_t rest = pcm.size() - i;
         const float blende = rest < ausblenden ? float(rest) / float(ausblenden) : 1.0f;
-        const auto wert = qint16(std::lround(pcm[i] / std::abs(spitze) * 0.8f * blende * 32767.0f));
+        const auto wert = qint16(std::lround(pcm[i] / spitze * 0.8f * blende * 32767.0f));
         bytes.append(char(wert & 0xFF));
         bytes.append(char((wert >> 8) & 0xFF));
     }

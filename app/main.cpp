@@ -1,5 +1,6 @@
 #include "common/ProgrammEnde.h"
 #include "common/SystemClock.h"
+#include "common/ui/Dialogstil.h"
 #include "common/ui/MessageBoxService.h"
 #include "errors/ErrPtnr.h"
 #include "errors/ui/frmErrPtnr.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QScreen>
 #include <QTranslator>
 
 #include <cstdio>
@@ -35,6 +37,8 @@ int main(int argc, char** argv)
     MessageBoxService meldungen;
     QSettingsStore einstellungen(AppPaths::programName());
     frmStart start(einstellungen, meldungen);
+    // Message boxes are as large as the grids' text.
+    meldungen.setSchriftgroesse([&start] { return start.werte().schriftgroesse(); });
     SystemClock uhr;
     frmMain hauptfenster(start, meldungen, modPlayer(), uhr, &KioskFactory::create);
     start.setScreen(&hauptfenster, &hauptfenster);
@@ -56,6 +60,8 @@ int main(int argc, char** argv)
         std::_Exit(EXIT_FAILURE);
     });
 
+    // Without a window manager a window would open in the screen's corner.
+    Dialogstil::zentrieren(start, start.screen()->geometry());
     start.show();
     const int code = QApplication::exec();
     ErrPtnr::instance().setEndProgram(nullptr);

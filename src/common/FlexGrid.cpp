@@ -344,11 +344,13 @@ void FlexGrid::clampToRows()
 
 // --- sort ---
 
-void FlexGrid::Sort()
+void FlexGrid::Sort(FlexGridOrder order)
 {
     const int first = std::max(1, std::min(m_row, m_rowSel));
     const int last = std::max(m_row, m_rowSel);
-    if (first == 1 && last >= Rows() - 1)
+    if (order != FlexGridOrder::Codes)
+        m_sortedCol = -1;
+    else if (first == 1 && last >= Rows() - 1)
         m_sortedCol = m_col;
     else if (m_col != m_sortedCol) // sorting part of the rows on the sorted column keeps them in order
         m_sortedCol = -1;
@@ -356,7 +358,7 @@ void FlexGrid::Sort()
         return;
     announcePendingRows();
 
-    sortRowsByCodes(m_rows, first, last, m_col, m_cols);
+    sortRows(m_rows, first, last, m_col, m_cols, order);
     announceCells(first, last);
 }
 

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "common/FlexGridRow.h"
+#include "common/FlexGridSort.h"
 
 #include <vector>
 
@@ -90,11 +91,11 @@ public:
     // --- sort ---
     // Sorts rows Row()..RowSel() (either order, header excluded) ascending by
     // the text of column Col(), by character codes (see lessByCodes in
-    // FlexGridSort.h); equal texts keep their order.
-    void Sort();
-    // The column by whose text all data rows are in Sort() order, known from
-    // the last sort of all data rows and kept while only other columns change
-    // or rows are removed; -1 when unknown. Lets searches bisect.
+    // FlexGridSort.h) or by value; equal texts keep their order.
+    void Sort(FlexGridOrder order = FlexGridOrder::Codes);
+    // The column by whose text all data rows are in Sort() order by codes,
+    // known from the last sort of all data rows and kept while only other
+    // columns change or rows are removed; -1 when unknown. Lets searches bisect.
     int sortedCol() const;
 
     // --- look ---
@@ -110,6 +111,8 @@ public:
     // Bold font for the current cell (Row(), Col()).
     void setCellFontBold(bool bold);
     bool CellFontBold(int row, int col) const;
+    // The font of the cells at FontSize(); the header row's is bold.
+    QFont cellFont(bool bold) const;
     // Point size of the cell font; the view derives its fixed row height from it.
     void setFontSize(double points);
     double FontSize() const;
@@ -167,7 +170,6 @@ private:
     // Tells the view about changed cells of one row, or holds it back while redraw is off.
     void cellsChanged(int row, int firstCol, int lastCol);
     void scheduleAnnouncement();
-    QFont cellFont(bool bold) const;
 
     int m_cols;
     std::vector<FlexGridRow> m_rows; // [0] is the header row

@@ -45,6 +45,11 @@ bool lessEntry(const SortEntry& a, const SortEntry& b)
     return lessByCodes(a.key, b.key);
 }
 
+bool lessEntryByValue(const SortEntry& a, const SortEntry& b)
+{
+    return a.key.size() != b.key.size() ? a.key.size() < b.key.size() : lessEntry(a, b);
+}
+
 } // namespace
 
 bool lessByCodes(QStringView a, QStringView b)
@@ -59,18 +64,25 @@ bool lessByCodes(QStringView a, QStringView b)
     return a.size() < b.size();
 }
 
-void sortRowsByCodes(std::vector<FlexGridRow>& rows, int first, int last, int col, int cols)
+bool lessInOrder(QStringView a, QStringView b, FlexGridOrder order)
+{
+    if (order == FlexGridOrder::Value && a.size() != b.size())
+        return a.size() < b.size();
+    return lessByCodes(a, b);
+}
+
+void sortRows(std::vector<FlexGridRow>& rows, int first, int last, int col, int cols, FlexGridOrder order)
 {
     // Sort small entries and move each row once afterwards.
-    std::vector<SortEntry> order;
-    order.reserve(last - first + 1);
+    std::vector<SortEntry> entries;
+    entries.reserve(last - first + 1);
     for (int r = first; r <= last; ++r)
-        order.emplace_back(rows[r].cell(col, cols), r);
-    std::stable_sort(order.begin(), order.end(), lessEntry);
+        entries.emplace_back(rows[r].cell(col, cols), r);
+    std::stable_sort(entries.begin(), entries.end(), order == FlexGridOrder::Value ? lessEntryByValue : lessEntry);
 
     std::vector<FlexGridRow> sorted;
-    sorted.reserve(order.size());
-    for (const SortEntry& entry : order)
+    sorted.reserve(entries.size());
+    for (const SortEntry& entry : entries)
         sorted.push_back(std::move(rows[entry.row]));
     std::move(sorted.begin(), sorted.end(), rows.begin() + first);
 }

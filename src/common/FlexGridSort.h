@@ -6,6 +6,10 @@
 
 #include <vector>
 
+// How a sort orders a column: by character codes, or by the value of the
+// numbers it holds (durations such as "112:07" after "12:00").
+enum class FlexGridOrder { Codes, Value };
+
 // Order of the grid sort: by character codes, case-sensitively. Characters
 // that Windows-1252 holds compare by their byte there, as the tag texts did
 // on disk (so "Š" and "€" come between ASCII and "À"); any other character
@@ -13,6 +17,11 @@
 // every longer text that begins with it.
 bool lessByCodes(QStringView a, QStringView b);
 
-// Sorts rows[first..last] ascending by column col with lessByCodes; rows
+// By value: numbers without leading zeros beyond a fixed width are in value
+// order when a shorter text comes first and texts of one length go by codes;
+// an empty text comes first.
+bool lessInOrder(QStringView a, QStringView b, FlexGridOrder order);
+
+// Sorts rows[first..last] ascending by column col in the given order; rows
 // with equal texts keep their order.
-void sortRowsByCodes(std::vector<FlexGridRow>& rows, int first, int last, int col, int cols);
+void sortRows(std::vector<FlexGridRow>& rows, int first, int last, int col, int cols, FlexGridOrder order);

@@ -6,9 +6,13 @@
 #include "library/modMP3Tags.h"
 
 #include <QFile>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -16,6 +20,8 @@ constexpr int kSichtbareSpalten = 4;
 constexpr double kSchwelleSchriftgroesse = 12.0;
 constexpr int kReserveKlein = 800;
 constexpr int kReserveGross = 1200;
+// The text margins of a cell on both sides, in pixels: the views keep the style's margin, 3 px in common styles.
+constexpr int kTextraender = 8;
 
 // A cell text as the playlist file can hold it: ";" separates its fields
 // and a line break its lines (an ID3v1 title may hold the byte 0x0A).
@@ -29,6 +35,20 @@ QString zelltext(const QString& text)
 int runden(double wert)
 {
     return int(std::nearbyint(wert));
+}
+
+// The width that column 3's header and the longest duration need at the grid's font, in twips.
+int noetigeBreite(const FlexGrid& grid)
+{
+    const std::pair<bool, QString> texte[]
+        = { { true, QStringLiteral("Dauer") }, { true, QStringLiteral("Start") }, { false, QStringLiteral("000:00") } };
+    qreal breiteste = 0;
+    for (const auto& [fett, text] : texte)
+        breiteste = std::max(breiteste, QFontMetricsF(grid.cellFont(fett)).horizontalAdvance(text));
+    // Font metrics without a device measure at the primary screen's resolution.
+    const QScreen* bildschirm = QGuiApplication::primaryScreen();
+    const qreal dpi = bildschirm ? bildschirm->logicalDotsPerInchX() : 96.0;
+    return int(std::ceil((breiteste + kTextraender) * 1440 / dpi));
 }
 
 } // namespace
@@ -127,7 +147,8 @@ void Archiv::Spaltenbreite()
 {
     Procedure proc("Archiv", "void Archiv::Spaltenbreite()");
     proc.run([&] {
-        const int reserve = Reserve(m_archiv.FontSize());
+        // Wider than the fixed reserve only where the texts would be cut at this font size.
+        const int reserve = std::max(Reserve(m_archiv.FontSize()), noetigeBreite(m_archiv));
         breitenSetzen(m_archiv, reserve);
         breitenSetzen(m_playlist, reserve);
     });

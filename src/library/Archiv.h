@@ -23,6 +23,7 @@ public:
 
     // The reserve (width of column 3) in twips for a grid font size: a font
     // above 12 points needs the wider column for "Dauer"/"Start" and "mm:ss".
+    // Spaltenbreite widens it where the measured texts would still be cut.
     static int Reserve(double schriftgroesse);
 
     Archiv(FlexGrid& MSFlexGrid1, FlexGrid& MSFlexGrid2);

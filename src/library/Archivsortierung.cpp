@@ -24,11 +24,12 @@ QStringList erkennung(const FlexGrid& archiv, int row)
 
 // The song among the rows just sorted on column spalte: only the run of rows
 // whose key equals the song's key can hold it, so bisect to that run.
-int wiederfinden(const FlexGrid& archiv, int spalte, const QString& schluessel, const QStringList& lied)
+int wiederfinden(
+    const FlexGrid& archiv, int spalte, FlexGridOrder ordnung, const QString& schluessel, const QStringList& lied)
 {
     const auto zeilen = std::views::iota(1, archiv.Rows());
     const int von = 1 + int(std::ranges::partition_point(zeilen, [&](int row) {
-        return lessByCodes(archiv.TextView(row, spalte), schluessel);
+        return lessInOrder(archiv.TextView(row, spalte), schluessel, ordnung);
     }) - zeilen.begin());
     for (int row = von; row < archiv.Rows() && archiv.TextView(row, spalte) == schluessel; ++row) {
         // The path first: it alone almost always decides.
@@ -64,12 +65,14 @@ int Archivsortierung::Sortieren(FlexGrid& archiv, int Sortierspalte, int ArchivZ
     archiv.setRow(1);
     archiv.setRowSel(archiv.Rows() - 1);
     archiv.setCol(spalte);
-    archiv.Sort();
+    // Durations have no fixed number of digits ("112:07"): they sort by value.
+    const FlexGridOrder ordnung = Sortierspalte == Archiv::Dauer ? FlexGridOrder::Value : FlexGridOrder::Codes;
+    archiv.Sort(ordnung);
     archiv.setRow(1);
     archiv.setRedraw(true);
     archiv.setTopRow(1);
 
-    const int row = merken ? wiederfinden(archiv, spalte, schluessel, lied) : 0;
+    const int row = merken ? wiederfinden(archiv, spalte, ordnung, schluessel, lied) : 0;
     if (row > 0) {
         archiv.setRow(row);
         if (row - abstand >= 1 && row - abstand < archiv.Rows())

@@ -6,6 +6,9 @@
 #include "support/FakeZeit.h"
 
 #include <gtest/gtest.h>
+#include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 
 namespace {
@@ -67,6 +70,13 @@ TEST(frmButton, BubblePointsAtTheMarqueeWhichFitsItsFontRunsOnItsTimerAndKeepsIt
     EXPECT_LE((spitze - QPoint(unten.center().x(), unten.bottom() + 1)).manhattanLength(), 3);
     EXPECT_TRUE(fenster.rect().contains(blase->geometry()) && laufschrift.Timer1().isActive());
     EXPECT_LE(QFontMetrics(laufschrift.font()).height(), laufschrift.height());
+    // An installed family or the UI font, never a style hint's pick: fontconfig may answer with a dingbat face.
+    for (const auto& [schrift, wunsch] :
+        { std::pair { blase->font(), "Comic Neue" }, { laufschrift.font(), "DejaVu Sans Mono" } }) {
+        const QFont erwartet = QFontDatabase::hasFamily(wunsch) ? QFont(wunsch) : QApplication::font();
+        EXPECT_EQ(schrift.family(), erwartet.family());
+        EXPECT_EQ(QFontInfo(schrift).family(), QFontInfo(erwartet).family());
+    }
 
     laufschrift.setGeschwindigkeit(40);
     laufschrift.setLaufschrifttext(QStringLiteral("Noch [CDN23:30] - "));

@@ -1,14 +1,19 @@
 #include "LibraryTest.h"
 
+#include "common/Twips.h"
 #include "library/Archiv.h"
 #include "library/Liedersuche.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QSet>
 #include <QTimer>
+
+#include <cmath>
 
 #ifdef Q_OS_UNIX
 #include <filesystem>
@@ -85,23 +90,34 @@ TEST_F(ArchivTest, FirstSongReplacesTheEmptyRowLaterOnesAppendARowNumberRewrites
     EXPECT_TRUE(errors.reports.isEmpty());
 }
 
-TEST_F(ArchivTest, ColumnWidthsShareTheWidthLessTheReserve)
+TEST_F(ArchivTest, ColumnWidthsShareTheWidthLessTheReserveWhichHoldsItsTexts)
 {
     auto breiten = [](const FlexGrid& grid) {
         return QList<int> { grid.ColWidth(0), grid.ColWidth(1), grid.ColWidth(2), grid.ColWidth(3) };
     };
     MSFlexGrid1.setWidth(10000);
     MSFlexGrid2.setWidth(6001);
-
-    MSFlexGrid1.setFontSize(18);
+    MSFlexGrid1.setFontSize(8);
     archiv.Spaltenbreite();
-    EXPECT_EQ(breiten(MSFlexGrid1), QList<int>({ 3520, 3520, 1760, 1200 }));
-    EXPECT_EQ(breiten(MSFlexGrid2), QList<int>({ 1920, 1920, 960, 1200 })); // 4801 * 0.4 = 1920.4
+    EXPECT_EQ(breiten(MSFlexGrid1), QList<int>({ 3680, 3680, 1840, 800 }));
+    EXPECT_EQ(breiten(MSFlexGrid2), QList<int>({ 2080, 2080, 1040, 800 })); // 5201 * 0.4 = 2080.4
 
-    // The archive's font size decides the reserve of both grids.
-    MSFlexGrid1.setFontSize(12);
-    archiv.Spaltenbreite();
-    EXPECT_EQ(breiten(MSFlexGrid2), QList<int>({ 2080, 2080, 1040, 800 }));
+    // The archive's font size decides the reserve of both grids; at every offered size the bold
+    // header and the longest duration fit between the cells' 3-pixel margins.
+    for (const double punkte : { 8.0, 10.0, 12.0, 18.0 }) {
+        SCOPED_TRACE(punkte);
+        MSFlexGrid1.setFontSize(punkte);
+        archiv.Spaltenbreite();
+        const int reserve = MSFlexGrid1.ColWidth(3);
+        EXPECT_GE(reserve, punkte > 12 ? 1200 : 800);
+        EXPECT_EQ(breiten(MSFlexGrid2).mid(2), QList<int>({ int(std::nearbyint((6001 - reserve) * 0.2)), reserve }));
+        for (const auto& [fett, text] : { std::pair { true, "Dauer" }, { true, "Start" }, { false, "000:00" } }) {
+            QFont schrift = QApplication::font();
+            schrift.setPointSizeF(punkte);
+            schrift.setBold(fett);
+            EXPECT_LE(QFontMetrics(schrift).horizontalAdvance(text) + 6, twipsToPixels(reserve)) << text;
+        }
+    }
 }
 
 TEST_F(ArchivTest, NothingToScanLeavesTheEmptyArchiveAndWarnsOnlyOfAMissingFolder)

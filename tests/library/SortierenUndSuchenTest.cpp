@@ -49,6 +49,14 @@ TEST(ArchivsortierungTest, ArtistSortsByArtistThenTitleWithLowerCaseAfterUpperCa
     Archivsortierung::Sortieren(archiv, Archiv::Titel, 0, false);
     EXPECT_EQ(
         spalte(archiv, Archiv::Titel).first() + spalte(archiv, Archiv::Titel).last(), QStringLiteral("BirneÄrger"));
+
+    // Durations by their value (minutes are not wrapped), unmeasured ones first; the guest's song is found again.
+    const QStringList dauern = { "112:07", "03:00", "", "12:00", "05:00", "", "100:00", "99:59" };
+    for (int row = 1; row < archiv.Rows(); ++row)
+        archiv.setTextMatrix(row, Archiv::Dauer, dauern[row - 1]);
+    EXPECT_EQ(Archivsortierung::Sortieren(archiv, Archiv::Dauer, 1, true), 8);
+    EXPECT_EQ(spalte(archiv, Archiv::Dauer),
+        (QStringList { "", "", "03:00", "05:00", "12:00", "99:59", "100:00", "112:07" }));
 }
 
 TEST(ArchivsortierungTest, GuestsSongStaysSelectedAtTheSameHeightEvenAmongEqualCopies)

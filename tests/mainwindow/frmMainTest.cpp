@@ -2,6 +2,7 @@
 #include "UrlRecorder.h"
 
 #include "common/SystemClock.h"
+#include "common/ui/MessageBoxService.h"
 #include "controls/ui/ctlSprechblase.h"
 #include "controls/ui/Funbutton.h"
 #include "game/ui/ctlSmilie.h"
@@ -12,8 +13,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDesktopServices>
 #include <QFile>
+#include <QFontInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -83,6 +87,11 @@ TEST_F(frmMainTest, EveryWayOutEndsTheProgramAndGivesTheDesktopBack)
         { "F12 while the archive has the focus",
             [&] { QTest::keyClick(main->findChild<QWidget*>("MSFlexGridView1"), Qt::Key_F12); } },
         { "menu Beenden", [&] { menu().menuBeenden->trigger(); } },
+        { "Beenden in the start window opened with F11",
+            [&] {
+                QTest::keyClick(main.get(), Qt::Key_F11);
+                start->findChild<QPushButton*>("cmdBeenden")->click();
+            } },
         { "closing, which is never refused", [&] { EXPECT_TRUE(main->close()); } },
         { "activation after the end was set",
             [&] {
@@ -279,6 +288,39 @@ TEST_F(frmMainTest, MenuTagsEditsTheSelectedSongAndShowsItsNewTitle)
     menu().menuTags->trigger();
     EXPECT_EQ(std::pair(bearbeitet, main->Archiv().TextMatrix(beta, 0)),
         std::pair(main->Archiv().TextMatrix(beta, 4), QString("Beta neu")));
+}
+
+TEST_F(frmMainTest, DialogsAreTouchSizedAndWindowsOpenCentredOverTheJukebox)
+{
+    startJukebox();
+    ASSERT_EQ(main->Archiv().FontSize(), 18.0);
+    MessageBoxService boxen; // as the program wires it
+    boxen.setSchriftgroesse([this] { return start->werte().schriftgroesse(); });
+    const std::pair<const char*, std::function<void()>> dialoge[] = {
+        { "delete question", [&] { boxen.askYesNo(QStringLiteral("Dieses Lied wirklich löschen?")); } },
+        { "tag editor", [&] { menu().menuTags->trigger(); } },
+    };
+    for (const auto& [name, oeffnen] : dialoge) {
+        SCOPED_TRACE(name);
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            for (const QPushButton* knopf : dialog->findChildren<QPushButton*>())
+                EXPECT_GE(knopf->height(), 35) << knopf->text().toStdString();
+            for (const QLabel* text : dialog->findChildren<QLabel*>())
+                EXPECT_GE(QFontInfo(text->font()).pointSizeF(), 18.0) << text->text().toStdString();
+            dialog->reject();
+        });
+        oeffnen();
+    }
+
+    // No window manager places them: both open over the jukebox's middle, not in its corner.
+    const QPoint mitte = main->frameGeometry().center();
+    QTest::mouseClick(&main->cmdSmilie(), Qt::LeftButton);
+    EXPECT_LE((main->hilfeUndSpiel().spiel().frameGeometry().center() - mitte).manhattanLength(), 8);
+    main->hilfeUndSpiel().spiel().close();
+    QTest::keyClick(main.get(), Qt::Key_F11);
+    EXPECT_LE((start->frameGeometry().center() - mitte).manhattanLength(), 8);
 }
 
 } // namespace

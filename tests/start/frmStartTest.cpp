@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
@@ -99,6 +100,7 @@ TEST_F(frmStartTest, ShowsEveryCaptionAndTheFirstRunValues)
         EXPECT_EQ(text, QString::fromUtf8(caption)) << name;
     }
     EXPECT_EQ(child<QComboBox>("cmbAnzahl")->count(), 11);
+    EXPECT_EQ(child<QLineEdit>("txtPasswort")->echoMode(), QLineEdit::Password);
 
     const frmStart::Kontextmenue& menu = form->kontextmenue();
     EXPECT_EQ(menu.menu->title(), "&Kontext");
@@ -267,15 +269,16 @@ TEST_F(frmStartTest, NichtDurchsuchenSavesFourKeysAndShowsTheScreenEvenWhenTheSt
     EXPECT_TRUE(messages.shown[0].startsWith("Die Einstellungen konnten nicht gespeichert werden:\nmemory"));
 }
 
-TEST_F(frmStartTest, ClosingEndsTheProgramOnlyWhileTheJukeboxIsNotUp)
+TEST_F(frmStartTest, BeendenEndsTheProgramAlsoInFrontOfTheRunningJukebox)
 {
     QWidget jukebox;
     jukebox.show();
     open();
     form->setScreen(&screen, &jukebox);
     form->menuZurueck_Click();
+    QSignalSpy menuBeenden(form->kontextmenue().menuBeenden, &QAction::triggered);
     child<QPushButton>("cmdBeenden")->click();
-    EXPECT_FALSE(form->isVisible() || ProgrammEnde) << "in front of the running jukebox only the start window goes";
+    EXPECT_EQ(menuBeenden.count(), 1) << "the jukebox's own end command saves and gives the desktop back";
 
     jukebox.hide();
     form->show();

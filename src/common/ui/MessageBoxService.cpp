@@ -1,5 +1,7 @@
 #include "common/ui/MessageBoxService.h"
 
+#include "common/ui/Dialogstil.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -41,6 +43,11 @@ void MessageBoxService::setOwners(const QList<QWidget*>& owners)
     m_owners = { owners.begin(), owners.end() };
 }
 
+void MessageBoxService::setSchriftgroesse(std::function<double()> punkte)
+{
+    m_schriftgroesse = std::move(punkte);
+}
+
 QWidget* MessageBoxService::owner() const
 {
     if (QWidget* active = QApplication::activeWindow())
@@ -55,6 +62,7 @@ QWidget* MessageBoxService::owner() const
 void MessageBoxService::show(Icon icon, const QString& text, const QString& title)
 {
     QMessageBox box(toQt(icon), captionOrProgram(title), text, QMessageBox::Ok, owner());
+    Dialogstil::anwenden(box, m_schriftgroesse());
     box.exec();
 }
 
@@ -63,6 +71,7 @@ bool MessageBoxService::askYesNo(const QString& text, Icon icon, const QString& 
     QMessageBox box(toQt(icon), captionOrProgram(title), text, QMessageBox::Yes | QMessageBox::No, owner());
     box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
     box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+    Dialogstil::anwenden(box, m_schriftgroesse());
     return box.exec() == QMessageBox::Yes;
 }
 

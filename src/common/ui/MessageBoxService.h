@@ -5,6 +5,8 @@
 #include <QList>
 #include <QPointer>
 
+#include <functional>
+
 class QWidget;
 
 // Message boxes in front of the program's windows, which may be full screen
@@ -15,6 +17,8 @@ public:
     explicit MessageBoxService(QWidget* owner = nullptr);
     // The windows to own a box when no window is active, the one in front first.
     void setOwners(const QList<QWidget*>& owners);
+    // The grids' font size, which the boxes' text never goes below.
+    void setSchriftgroesse(std::function<double()> punkte);
 
     void show(Icon icon, const QString& text, const QString& title = {}) override;
     bool askYesNo(const QString& text, Icon icon = Icon::Question, const QString& title = {}) override;
@@ -24,4 +28,5 @@ private:
     QWidget* owner() const;
 
     QList<QPointer<QWidget>> m_owners;
+    std::function<double()> m_schriftgroesse = [] { return 0.0; };
 };

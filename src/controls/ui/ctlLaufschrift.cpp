@@ -3,6 +3,7 @@
 #include "common/Clock.h"
 #include "common/Farbe.h"
 #include "common/Helpers.h"
+#include "controls/Schriftwahl.h"
 #include "controls/Textersetzen.h"
 
 #include <QFontMetrics>
@@ -16,10 +17,8 @@ ctlLaufschrift::ctlLaufschrift(const Clock& uhr, QWidget* parent)
 {
     setObjectName(QStringLiteral("ctlLaufschrift"));
     setAutoFillBackground(true);
-    // A scalable fixed-pitch font, so that the size can follow the height.
-    QFont schrift(QStringLiteral("DejaVu Sans Mono"));
-    schrift.setStyleHint(QFont::TypeWriter);
-    setFont(schrift);
+    // A scalable fixed-pitch font, so that the size can follow the height; resizing sets the size.
+    setFont(Schriftwahl::installierte({ QStringLiteral("DejaVu Sans Mono") }, font().pointSize()));
     setHintergrundfarbe(vonQColor(Qt::white));
     connect(&m_Timer1, &QTimer::timeout, this, &ctlLaufschrift::TimerCallback);
 }

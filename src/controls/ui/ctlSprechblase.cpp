@@ -2,6 +2,7 @@
 
 #include "common/Helpers.h"
 #include "common/Twips.h"
+#include "controls/Schriftwahl.h"
 #include "controls/SprechblasenGeometrie.h"
 
 #include <QPainter>
@@ -13,9 +14,8 @@ ctlSprechblase::ctlSprechblase(QWidget* parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     // Only the bubble's outline is painted; the host shows through around it.
     setAttribute(Qt::WA_TranslucentBackground);
-    QFont schrift(QStringLiteral("Comic Sans MS"), 11);
-    schrift.setStyleHint(QFont::Fantasy);
-    setFont(schrift);
+    // A free comic face that the install step provides.
+    setFont(Schriftwahl::installierte({ QStringLiteral("Comic Neue") }, 11));
 }
 
 void ctlSprechblase::setMyBorderWidth(int breite)

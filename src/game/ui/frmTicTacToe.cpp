@@ -1,6 +1,7 @@
 #include "game/ui/frmTicTacToe.h"
 
 #include "common/Farbe.h"
+#include "common/ui/Dialogstil.h"
 #include "controls/ui/Funbutton.h"
 #include "game/Spielknopfbild.h"
 #include "game/ui/ctlSmilie.h"
@@ -75,6 +76,9 @@ bool frmTicTacToe::oeffnen()
         stein->Ini();
     NeuesSpiel();
     m_Timer1.start(kSchliessenNach);
+    // Without a window manager the game would open in the screen's corner.
+    if (parentWidget())
+        Dialogstil::zentrieren(*this, parentWidget()->window()->geometry());
     show();
     raise();
     activateWindow();

@@ -1,6 +1,8 @@
 #include "library/ui/frmMP3Tags.h"
 
+#include "common/FlexGrid.h"
 #include "common/Helpers.h"
+#include "common/ui/Dialogstil.h"
 #include "errors/Procedure.h"
 #include "library/Archiv.h"
 #include "library/modMP3Tags.h"
@@ -26,12 +28,10 @@ constexpr int kGenreIndizes = 127;
 constexpr int kFeldlaenge = 30;
 
 const char* const kTouchStyle = R"(
-    QWidget { font-size: 16pt; }
     QLineEdit, QComboBox { min-height: 52px; padding: 0 8px; }
     QLabel { min-height: 52px; }
     QLineEdit[readOnly="true"] { background: #ececec; }
     QPushButton { min-height: 60px; min-width: 180px; padding: 2px 24px; }
-    QComboBox QAbstractItemView { font-size: 16pt; }
 )";
 
 template <typename T> T* named(T* widget, const char* name)
@@ -172,6 +172,7 @@ void frmMP3Tags::menuTags_Click(
     modMP3Tags tags(&player, std::move(aktiverPlayer));
     if (!proc.run([&] {
             frmMP3Tags dialog(tags, parent);
+            Dialogstil::anwenden(dialog, archiv.archivGrid().FontSize());
             dialog.setDatei(datei);
             dialog.exec();
         }))

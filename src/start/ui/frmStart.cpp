@@ -4,11 +4,13 @@
 #include "common/FlexGrid.h"
 #include "common/MessageService.h"
 #include "common/ProgrammEnde.h"
+#include "common/ui/Dialogstil.h"
 #include "errors/Procedure.h"
 #include "start/JukeboxScreen.h"
 #include "start/PasswordFilter.h"
 #include "start/StartReport.h"
 #include "start/ui/PasswordValidator.h"
+#include "start/ui/Startfensterstil.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -41,25 +43,6 @@ const QString kLiederSuchen = QStringLiteral("Lieder werden gesucht und eingeles
 const QString kAufloesung = QStringLiteral("Dieses Programm benötigt mindestens eine Auflösung von 1024 x 768 Pixel!");
 const QString kNichtGespeichert = QStringLiteral("Die Einstellungen konnten nicht gespeichert werden:");
 constexpr int kTimerAutostartMs = 1000;
-
-// Sized for a finger on a 1024 x 768 touch screen.
-const char* const kTouchStyle = R"(
-    QWidget { font-size: 12pt; }
-    QGroupBox { font-weight: bold; border: 1px solid #a0a0a0; border-radius: 6px; margin-top: 14px;
-                padding: 10px 6px 4px 6px; }
-    QGroupBox::title { subcontrol-origin: margin; left: 12px; padding: 0 4px; }
-    QGroupBox > QWidget { font-weight: normal; }
-    QPushButton { min-height: 44px; padding: 2px 18px; }
-    QLineEdit, QComboBox { min-height: 38px; }
-    QCheckBox { min-height: 32px; spacing: 12px; }
-    QCheckBox::indicator { width: 24px; height: 24px; }
-    QSlider { min-height: 44px; }
-    QSlider::groove:horizontal { height: 8px; background: #b8b8b8; border-radius: 4px; }
-    QSlider::sub-page:horizontal { background: #3a7bd5; border-radius: 4px; }
-    QSlider::handle:horizontal { width: 30px; margin: -11px 0; background: #3a7bd5; border: 1px solid #2a5ba5;
-                                 border-radius: 15px; }
-    QLabel#Label2 { font-weight: bold; }
-)";
 
 template <typename W> W* named(W* widget, const char* name)
 {
@@ -95,7 +78,7 @@ void frmStart::setScreen(JukeboxScreen* screen, QWidget* fenster)
 
 void frmStart::buildUi()
 {
-    setStyleSheet(QString::fromLatin1(kTouchStyle));
+    setStyleSheet(QString::fromLatin1(kStartfensterStil));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 10, 18, 14);
     layout->setSpacing(10);
@@ -118,6 +101,8 @@ QWidget* frmStart::buildOrdner()
     Text1 = named(new QLineEdit, "Text1");
     cmdDurchsuchen = named(new QPushButton(QStringLiteral("Ordner...")), "cmdDurchsuchen");
     txtPasswort = named(new QLineEdit, "txtPasswort");
+    // The window stands on the guests' screen at every start.
+    txtPasswort->setEchoMode(QLineEdit::Password);
     // Pasted text must obey the same rule as typed keys.
     txtPasswort->setValidator(new PasswordValidator(txtPasswort));
     txtPasswort->installEventFilter(this);
@@ -242,7 +227,13 @@ QWidget* frmStart::buildKnoepfe()
     row->addWidget(cmdBeenden);
     connect(cmdOK, &QPushButton::clicked, this, &frmStart::cmdOK_Click);
     connect(cmdAbbrechen, &QPushButton::clicked, this, &frmStart::cmdAbbrechen_Click);
-    connect(cmdBeenden, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdBeenden, &QPushButton::clicked, this, [this] {
+        // In front of the running jukebox an empty screen must not stay behind.
+        if (m_fenster && m_fenster->isVisible())
+            m_menu.menuBeenden->trigger();
+        else
+            close();
+    });
     return knoepfe;
 }
 
@@ -546,6 +537,7 @@ void frmStart::menuZurueck_Click()
         if (m_fenster) {
             winId();
             windowHandle()->setTransientParent(m_fenster->windowHandle());
+            Dialogstil::zentrieren(*this, m_fenster->geometry());
         }
         show();
         raise();
