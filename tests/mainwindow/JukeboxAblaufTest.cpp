@@ -1,16 +1,12 @@
 #include "../playback/WiedergabeFakes.h"
 #include "JukeboxStart.h"
 
-#include "common/Farbe.h"
 #include "common/Twips.h"
 #include "common/ui/FlexGridView.h"
-#include "controls/Funbuttonbilder.h"
 #include "controls/ui/ctlVirtuelleTastatur.h"
 #include "controls/ui/Funbutton.h"
 
 #include <gtest/gtest.h>
-#include <QApplication>
-#include <QColorDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -94,8 +90,14 @@ protected:
     QLineEdit& txtSortierung() { return *main->findChild<QLineEdit*>("txtSortierung"); }
     FlexGridView& archivView() { return *main->findChild<FlexGridView*>("MSFlexGridView1"); }
     FlexGridView& playlistView() { return *main->findChild<FlexGridView*>("MSFlexGridView2"); }
-    // The slides run on a 20 ms timer.
-    void gleitenLassen() { QTest::qWait(10 * 20 + 100); }
+    // The slides run on a 20 ms timer, late on a busy machine: until the keyboard stands still.
+    void gleitenLassen()
+    {
+        for (QRect vorher; vorher != tastatur().geometry();) {
+            vorher = tastatur().geometry();
+            QTest::qWait(250);
+        }
+    }
     void sperren(const QString& code)
     {
         druecken(main->Schloss().isVisible() ? main->Schloss() : main->Schloss2());
@@ -264,28 +266,20 @@ TEST_F(JukeboxAblaufTest, SpacePlaysTheTouchedSongAtOnceButNeverDropsAFullQueueO
 }
 
 // What a start shows: the lock buttons (S open, Z closed, - hidden), take-over, the keyboard,
-// the keep-distance, whether the buttons' looks fit the colours, and the queue.
-TEST_F(JukeboxAblaufTest, StartsApplyLockKeyboardColoursAndTheSavedQueue)
+// the keep-distance and the queue.
+TEST_F(JukeboxAblaufTest, StartsApplyLockAndKeyboardAndPlayTheSavedQueueFirst)
 {
-    const QStringList sechs { "Alpha", "Beta", "Gamma", "Delta", "Epsilon", "Eta" };
-    const auto zurueck = [&](const std::function<void()>& imStartfenster = {}) {
+    const auto zurueck = [&] {
         QTest::keyClick(main.get(), Qt::Key_F11);
-        if (imStartfenster)
-            imStartfenster();
         start->cmdOK_Click();
     };
     const auto lage = [&] {
-        const Funbutton& u = main->Uebernehmen();
-        const QColor grund = main->palette().color(QPalette::Window);
-        const bool passt = u.Schattenfarbe()
-            == Funbuttonbilder::Schattenfarbe(RGBToColor({ grund.red(), grund.green(), grund.blue() }));
-        return QStringLiteral("%1%2 %3 k%4 s%5 f%6 %7")
+        return QStringLiteral("%1%2 %3 k%4 s%5 %6")
             .arg(QLatin1Char(main->Schloss().isVisible() ? 'S' : '-'))
             .arg(QLatin1Char(main->Schloss2().isVisible() ? 'Z' : '-'))
-            .arg(QLatin1Char(u.Enabled() ? 'U' : 'u'))
+            .arg(QLatin1Char(main->Uebernehmen().Enabled() ? 'U' : 'u'))
             .arg(int(tastatur().isVisible()))
             .arg(main->Scrollabstand())
-            .arg(QLatin1Char(passt ? '+' : '-'))
             .arg(playlist().join(','))
             .toStdString();
     };
@@ -293,32 +287,25 @@ TEST_F(JukeboxAblaufTest, StartsApplyLockKeyboardColoursAndTheSavedQueue)
         { "locked, the password cleared", "abc",
             [&] {
                 sperren("ABC");
-                zurueck([&] { start->findChild<QLineEdit*>("txtPasswort")->clear(); });
+                start->findChild<QLineEdit*>("txtPasswort")->clear();
+                zurueck();
             },
-            "-- U k0 s3 f+ " },
+            "-- U k0 s3 " },
         { "locked, started again", "abc",
             [&] {
                 sperren("ABC");
                 zurueck();
             },
-            "-Z u k0 s3 f+ " },
-        { "keyboard up, new background", "",
+            "-Z u k0 s3 " },
+        { "keyboard up", "",
             [&] {
                 kopf(0);
-                zurueck([&] {
-                    QTimer::singleShot(0, [] {
-                        auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
-                        ASSERT_NE(dialog, nullptr);
-                        dialog->setCurrentColor(QColor(200, 220, 120));
-                        dialog->accept();
-                    });
-                    start->cmdFarbe_Click(1);
-                });
+                zurueck();
             },
-            "-- U k0 s3 f+ " },
+            "-- U k0 s3 " },
         { "a restart with Zufall reads the saved queue first, once", "",
             [&] {
-                for (const QString& t : sechs)
+                for (const char* t : { "Alpha", "Beta", "Gamma", "Delta", "Epsilon", "Eta" })
                     uebernehmen(t);
                 QTest::keyClick(main.get(), Qt::Key_F12);
                 TearDown();
@@ -335,7 +322,7 @@ TEST_F(JukeboxAblaufTest, StartsApplyLockKeyboardColoursAndTheSavedQueue)
                 ticks.stop();
                 zurueck();
             },
-            "-- U k0 s3 f+ Alpha,Beta,Gamma,Delta,Epsilon,Eta" },
+            "-- U k0 s3 Alpha,Beta,Gamma,Delta,Epsilon,Eta" },
     };
     // The window keeps its size: a resize would measure the keep-distance anew.
     store.values.insert("Data/Maximieren", "0");
