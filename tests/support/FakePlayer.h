@@ -11,6 +11,8 @@ class FakePlayer : public PlayerControl {
 public:
     QString loaded[4];
     qint64 position = 0;
+    qint64 length = 0;
+    int status = Other;
     QStringList calls;
     // Appended to each recorded call, to see the world at that moment.
     std::function<QString()> state = [] { return QString(); };
@@ -32,8 +34,8 @@ public:
     {
         record(QStringLiteral("SetPosition(%1,%2)").arg(index).arg(value));
     }
-    qint64 GetLength(int) override { return 0; }
-    int GetStatus(int) override { return Other; }
+    qint64 GetLength(int) override { return length; }
+    int GetStatus(int) override { return status; }
     QString GetFileName(int index) override { return loaded[index]; }
     qint64 GetSongLength(const QString&) override { return 0; }
 
