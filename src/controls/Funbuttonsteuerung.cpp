@@ -45,19 +45,32 @@ void Funbuttonsteuerung::druecken(int Button, int Shift, double X, double Y)
 
 void Funbuttonsteuerung::loslassen(int Button, int Shift, double X, double Y)
 {
-    m_gedrueckt = false;
-    m_TimerVerzoegerung->stoppen();
-    // Also a press that was disabled while held repeats no further.
-    m_TimerRepeat->stoppen();
-    zeigen(true, false, false);
-    if (m_Enabled)
+    // Only the release of a press in progress is one: after a lost press or a double click it is a stray.
+    const bool warGedrueckt = m_gedrueckt;
+    beenden();
+    if (warGedrueckt && m_Enabled)
         emit MouseUp(Button, Shift, runden(X), runden(Y));
+}
+
+void Funbuttonsteuerung::doppelklick()
+{
+    druecken(kLinks, 0, 0, 0);
+    loslassen(kLinks, 0, 0, 0);
 }
 
 void Funbuttonsteuerung::druckVerloren()
 {
     if (m_gedrueckt)
-        loslassen(m_gedrueckterButton, 0, 0, 0);
+        beenden();
+}
+
+void Funbuttonsteuerung::beenden()
+{
+    m_gedrueckt = false;
+    m_TimerVerzoegerung->stoppen();
+    // Also a press that was disabled while held repeats no further.
+    m_TimerRepeat->stoppen();
+    zeigen(true, false, false);
 }
 
 void Funbuttonsteuerung::TimerVerzoegerung_Timer()

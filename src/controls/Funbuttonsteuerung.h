@@ -13,8 +13,9 @@
 // 500 ms repeats Click every 150 ms while RepeatEnabled is set; without it a
 // press clicks exactly once. A press while disabled, or a non-right press
 // while LinksGesperrt, shows the disabled look and raises ClickDisabled
-// right after Click. A release, or a press whose release will never come
-// (druckVerloren), ends the repeat at once.
+// right after Click. A release ends the repeat at once; a press whose
+// release will never come (druckVerloren) ends it too, but acts like no
+// release: no MouseUp, and none for a release that comes late after all.
 class Funbuttonsteuerung : public QObject {
     Q_OBJECT
 
@@ -31,9 +32,12 @@ public:
     // Button: 1 left, 2 right, 4 middle; Shift: 1 Shift, 2 Ctrl, 4 Alt.
     void druecken(int Button, int Shift, double X, double Y);
     void loslassen(int Button, int Shift, double X, double Y);
+    // The second press of a double click: one instant press and release with
+    // the left button at (0, 0), whichever button was pressed.
+    void doppelklick();
     // The release of the current press will not arrive (the button was
-    // hidden, a modal window opened, the window lost the mouse): ends the
-    // press as a release at (0, 0) would.
+    // hidden, a modal window opened, the window lost the mouse): stops the
+    // timers and shows the normal look, without raising anything.
     void druckVerloren();
 
     bool Enabled() const { return m_Enabled; }
@@ -65,6 +69,8 @@ private:
     void TimerRepeat_Timer();
     void TimerBlinken_Timer();
     bool gesperrt(int Button) const;
+    // Ends the press: timers off, the normal look back.
+    void beenden();
     // The pressed look turns into the disabled one while the press lasts.
     void druckDeaktivieren();
     void zeigen(bool p1, bool p2, bool p3);

@@ -64,14 +64,14 @@ bool schritt(FlexGrid& grid, int index, int Scrollabstand)
     return grid.Row() != vorher;
 }
 
-Tastenaktion archivTaste(int KeyCode, bool uebernehmenAktiv)
+Tastenaktion archivTaste(int KeyCode, bool uebernehmenAktiv, bool liedGewaehlt, bool playlistVoll)
 {
     if (KeyCode == kEnter)
         return Tastenaktion::TagEditor;
     if (!uebernehmenAktiv)
         return Tastenaktion::Keine;
     if (KeyCode == kLeertaste)
-        return Tastenaktion::SofortSpielen;
+        return liedGewaehlt && !playlistVoll ? Tastenaktion::SofortSpielen : Tastenaktion::Keine;
     if (KeyCode == kRechts)
         return Tastenaktion::Uebernehmen;
     return Tastenaktion::Keine;

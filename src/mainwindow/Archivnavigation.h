@@ -31,7 +31,10 @@ enum class Tastenaktion {
     SofortSpielen, // Space: empty the playlist and play the selected song at once
     Uebernehmen, // Right arrow
 };
-Tastenaktion archivTaste(int KeyCode, bool uebernehmenAktiv);
+// Space drops the whole queue, so it acts only on a song and never while the
+// playlist is full: the limit would otherwise be dodged, and without a song
+// the jukebox fell silent.
+Tastenaktion archivTaste(int KeyCode, bool uebernehmenAktiv, bool liedGewaehlt, bool playlistVoll);
 
 // Before the grid moves on the Up (38) or Down (40) key: scrolls so that the
 // row the selection goes to will be fully visible.

@@ -45,3 +45,15 @@ void Bildschirmsperre::aufgeben()
     m_code.clear();
     m_offen = false;
 }
+
+void Bildschirmsperre::laden()
+{
+    aufgeben();
+    if (!mitPasswort())
+        m_tag = kAuf;
+}
+
+bool Bildschirmsperre::mitPasswort() const
+{
+    return !m_passwort().trimmed().isEmpty();
+}

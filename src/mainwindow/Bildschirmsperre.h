@@ -43,8 +43,16 @@ public:
     // Closes the code entry without a change (the idle time ran out).
     void aufgeben();
 
+    // At every start of the screen: the code entry closes, and without a
+    // password nobody could unlock, so the screen opens.
+    void laden();
+    // Which lock button shows: none without a password, else the one of the state.
+    bool SchlossSichtbar() const { return mitPasswort() && !gesperrt(); }
+    bool Schloss2Sichtbar() const { return mitPasswort() && gesperrt(); }
+
 private:
     bool pruefen();
+    bool mitPasswort() const;
 
     std::function<QString()> m_passwort;
     QString m_tag = kAuf;

@@ -51,9 +51,8 @@ void Playliste::uebernehmen()
     FlexGrid& playlist = m_teile.playlist;
     if (archiv.Rows() - 1 < 1 || archiv.Row() < 1)
         return;
-    const int anzahl = m_teile.fenster.optionen().Anzahl;
-    if (anzahl > 0 && playlist.Rows() - 1 >= anzahl) {
-        m_teile.fenster.Meldung(Begrenzungstext(anzahl));
+    if (voll()) {
+        m_teile.fenster.Meldung(Begrenzungstext(m_teile.fenster.optionen().Anzahl));
         return;
     }
     const int quelle = archiv.Row();
@@ -79,6 +78,12 @@ void Playliste::uebernehmen()
     playlist.selectRow(ziel);
     playlist.setTopRow(ziel);
     m_teile.startzeiten.Uhrzeiten();
+}
+
+bool Playliste::voll() const
+{
+    const int anzahl = m_teile.fenster.optionen().Anzahl;
+    return anzahl > 0 && m_teile.playlist.Rows() - 1 >= anzahl;
 }
 
 void Playliste::Loeschen()

@@ -26,6 +26,8 @@ public:
 
     // Takes the archive's current song over, unless locked, over the limit or already queued.
     void Uebernehmen_Click();
+    // The playlist holds as many songs as the option "Anzahl" allows.
+    bool voll() const;
     // Deletes the selected row; the playing one makes the next song start at once.
     void Loeschen();
     // Index 0 up, 1 down. Row 1 never moves and is never passed.

@@ -59,11 +59,12 @@ void Sequenzer::ende()
             else
                 playlist.setRows(1);
             m_zustand.AktuelleDatei.clear();
-            // The row under the selection went: the move and delete buttons may change.
-            m_teile.fenster.EnableButtons();
         }
         m_zustand.AktiverPlayer = aktiv == 0 ? 1 : 0;
         Naechstes();
+        // After the switch: the rules read the player now current, so delete is
+        // not offered for a song that only fades out on the other one.
+        m_teile.fenster.EnableButtons();
         return;
     }
     // An idle jukebox with "Zufall" on plays by itself, not only after a song or a delete.
@@ -106,7 +107,7 @@ void Sequenzer::starten(const QString& datei)
 
 void Sequenzer::zufallsfuellung()
 {
-    if (!m_teile.fenster.optionen().Zufall)
+    if (!m_teile.fenster.optionen().Zufall || m_zufallAngehalten)
         return;
     FlexGrid& archiv = m_teile.archiv;
     const int zeile = Zufallszeile(m_zufall(), archiv.Rows());
@@ -134,7 +135,7 @@ void Sequenzer::Pause()
             m_teile.player.PauseMP3(aktiv);
         else
             m_teile.player.PlayMP3(aktiv);
-    });
+    }) && proc.run([&] { m_teile.fenster.EnableButtons(); });
 }
 
 void Sequenzer::Positionsgrafik_Click()

@@ -43,6 +43,9 @@ public:
     void Positionsgrafik_Click();
 
     Wiedergabezustand& zustand() { return m_zustand; }
+    // While the screen starts no random song is drawn: the queue of the last
+    // run may still be read, and a random song would play ahead of it.
+    void setZufallAngehalten(bool angehalten) { m_zufallAngehalten = angehalten; }
 
     // The archive row the random fill takes for a draw r in [0, 1) with
     // archivRows rows (header included); 0 when there is none. The first and
@@ -60,4 +63,5 @@ private:
     Wiedergabezustand& m_zustand;
     // A modal window (an error report) lets the timer fire again inside a tick.
     bool m_imTick = false;
+    bool m_zufallAngehalten = false;
 };

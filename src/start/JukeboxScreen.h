@@ -34,4 +34,6 @@ public:
     virtual void ZeitenEinlesen(bool NurSichtbare) = 0;
     // Fills in the playlist's start times.
     virtual void Uhrzeiten() = 0;
+    // The start, with or without a scan, has ended however it went (laden() began it).
+    virtual void startBeendet() = 0;
 };

@@ -44,19 +44,17 @@ TEST(ArchivnavigationTest, ArrowsPageWithTheKeepDistanceAndStopAtTheEnds)
     }
 }
 
-TEST(ArchivnavigationTest, ArchiveKeysAndDoubleClickActOnlyWhenTakeOverIsPossible)
+TEST(ArchivnavigationTest, ArchiveKeysActOnlyWhenTakeOverIsPossibleAndSpaceNeverOnAFullPlaylistOrNoSong)
 {
     using A = Tastenaktion;
-    // Per key: with take-over possible, without.
-    const std::tuple<int, A, A> tasten[] = { { 13, A::TagEditor, A::TagEditor }, { 32, A::SofortSpielen, A::Keine },
-        { 39, A::Uebernehmen, A::Keine }, { 40, A::Keine, A::Keine } };
-    for (const auto& [taste, moeglich, gesperrt] : tasten)
-        EXPECT_EQ(std::pair(archivTaste(taste, true), archivTaste(taste, false)), std::pair(moeglich, gesperrt))
-            << taste;
-
-    EXPECT_TRUE(doppelklickUebernimmt(true, 1, true));
-    EXPECT_FALSE(doppelklickUebernimmt(true, 0, true) || doppelklickUebernimmt(false, 3, true)
-        || doppelklickUebernimmt(true, 3, false)); // the header, no take-over, no song
+    // Key, take-over enabled, a song selected, playlist full; the action.
+    const std::tuple<int, bool, bool, bool, A> faelle[]
+        = { { 13, false, false, true, A::TagEditor }, { 32, true, true, false, A::SofortSpielen },
+              { 32, false, true, false, A::Keine }, { 32, true, true, true, A::Keine },
+              { 32, true, false, false, A::Keine }, { 39, true, true, true, A::Uebernehmen },
+              { 39, false, true, false, A::Keine }, { 40, true, true, false, A::Keine } };
+    for (const auto& [taste, aktiv, lied, voll, erwartet] : faelle)
+        EXPECT_EQ(archivTaste(taste, aktiv, lied, voll), erwartet) << taste << aktiv << lied << voll;
 }
 
 TEST(ArchivnavigationTest, KeysScrollTheNextRowIntoViewBeforeTheGridMoves)

@@ -42,7 +42,6 @@ TEST(GleitanimationTest, ANewSlideOrProgramEndStopsTheRunningOneWhereItStands)
     animation.schritt();
     const Lage halb = animation.lage();
     animation.starten(Gleitschritte::ausblenden(fenstergroesse, tastaturgroesse, 3000, halb), &tastatur, &feld);
-    EXPECT_EQ(animation.lage(), halb);
     ProgrammEnde = true;
     animation.schritt();
     ProgrammEnde = false;

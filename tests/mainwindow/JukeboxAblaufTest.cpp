@@ -11,12 +11,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
 constexpr qint64 kLiedMs = 180000;
 
-// The jukebox as a guest meets it: six songs, players in pretend time and a standing clock.
+// The jukebox as a guest meets it: six songs, players in pretend time and a
+// standing clock. Guests act as a finger does: a touch at a point of the
+// window presses whatever lies there.
 class JukeboxAblaufTest : public JukeboxStart {
 protected:
     void SetUp() override
@@ -33,17 +36,36 @@ protected:
         // Maximised on the small offscreen screen, the window would take its size only later.
         main->showNormal();
         main->resize(1024, 768);
+        // The start's report would take the touches for five seconds.
+        main->TimerStartmeldung_Timer();
         QCoreApplication::processEvents();
         for (int row = 1; row < main->Archiv().Rows(); ++row)
             player.lieder[main->Archiv().TextMatrix(row, 4)] = kLiedMs;
     }
     QStringList playlist() const { return titel(main->Playlist()); }
+    void tippen(QPoint punkt)
+    {
+        QWidget* ziel = main->childAt(punkt);
+        ASSERT_NE(ziel, nullptr) << punkt.x() << "," << punkt.y();
+        QTest::mouseClick(ziel, Qt::LeftButton, {}, ziel->mapFrom(main.get(), punkt));
+    }
+    QPoint ort(const QWidget& w, QPoint punkt) const { return w.mapTo(main.get(), punkt); }
+    void druecken(const QWidget& knopf, int mal = 1)
+    {
+        for (int i = 0; i < mal; ++i)
+            tippen(ort(knopf, knopf.rect().center()));
+    }
+    QPoint zeile(FlexGridView& view, int row) const
+    {
+        // Rows appended show within a tenth of a second, before a finger can get there.
+        view.grid()->announcePendingRows();
+        return ort(*view.viewport(), view.visualRect(view.model()->index(row - 1, 0)).center());
+    }
     void uebernehmen(const QString& t)
     {
-        main->Archiv().selectRow(archivZeile(t));
+        tippen(zeile(archivView(), archivZeile(t)));
         druecken(main->Uebernehmen());
     }
-    static void druecken(QWidget& knopf) { QTest::mouseClick(&knopf, Qt::LeftButton); }
     void tick() { main->wiedergabe().sequenzer().Timer1_Timer(); }
     QString spielt()
     {
@@ -51,19 +73,44 @@ protected:
         return spielende.size() == 1 ? QFileInfo(player.GetFileName(spielende[0])).baseName() : QString();
     }
     ctlVirtuelleTastatur& tastatur() { return main->archivseite().tastatur(); }
-    void tippen(const QString& buchstaben)
+    void tasten(const QString& buchstaben)
     {
         for (const QChar c : buchstaben) {
-            const auto& tasten = tastatur().aufbau().tasten();
-            const auto taste = std::find_if(tasten.begin(), tasten.end(), [c](const Taste& t) { return t.text == c; });
-            ASSERT_NE(taste, tasten.end()) << "no key " << QString(c).toStdString();
-            QTest::mouseClick(&tastatur(), Qt::LeftButton, {}, tastatur().tastenRechteck(*taste).center());
+            const auto& alle = tastatur().aufbau().tasten();
+            const auto taste = std::find_if(alle.begin(), alle.end(), [c](const Taste& t) { return t.text == c; });
+            ASSERT_NE(taste, alle.end()) << "no key " << QString(c).toStdString();
+            tippen(ort(tastatur(), tastatur().tastenRechteck(*taste).center()));
         }
+    }
+    void kopf(int spalte)
+    {
+        QHeaderView* k = archivView().horizontalHeader();
+        tippen(ort(*k->viewport(), QPoint(k->sectionViewportPosition(spalte) + 5, 5)));
     }
     QLineEdit& txtSortierung() { return *main->findChild<QLineEdit*>("txtSortierung"); }
     FlexGridView& archivView() { return *main->findChild<FlexGridView*>("MSFlexGridView1"); }
-    // The slides run on a 20 ms timer.
-    void gleitenLassen() { QTest::qWait(10 * 20 + 100); }
+    FlexGridView& playlistView() { return *main->findChild<FlexGridView*>("MSFlexGridView2"); }
+    // The slides run on a 20 ms timer, late on a busy machine: until the keyboard stands still.
+    void gleitenLassen()
+    {
+        for (QRect vorher; vorher != tastatur().geometry();) {
+            vorher = tastatur().geometry();
+            QTest::qWait(250);
+        }
+    }
+    void sperren(const QString& code)
+    {
+        druecken(main->Schloss().isVisible() ? main->Schloss() : main->Schloss2());
+        gleitenLassen();
+        tasten(code);
+    }
+    void liedEnde(int mal = 1)
+    {
+        for (int i = 0; i < mal; ++i) {
+            player.vorspulen(kLiedMs - 5000);
+            tick();
+        }
+    }
 
     PretendPlayer player;
     FakeZeit uhr;
@@ -73,7 +120,6 @@ TEST_F(JukeboxAblaufTest, ATakenOverSongPlaysOnTheNextTickAndF5PausesWithTheNote
 {
     starten();
     uebernehmen("Beta");
-    EXPECT_TRUE(main->cmdLoeschen().Enabled()) << "the rules run after taking over";
     tick();
     tick();
     EXPECT_EQ(std::pair(spielt(), main->findChild<QLabel*>("Balkentext")->text()),
@@ -83,66 +129,108 @@ TEST_F(JukeboxAblaufTest, ATakenOverSongPlaysOnTheNextTickAndF5PausesWithTheNote
     QTest::keyClick(main.get(), Qt::Key_F5);
     tick();
     EXPECT_TRUE(spielt().isEmpty() && main->Positionsgrafik().Blinken());
+    // The touch gave the archive the focus; the window sees the key before the grid, which never gets it.
     QTest::keyClick(&archivView(), Qt::Key_F5);
     tick();
     EXPECT_TRUE(spielt() == "Beta" && !main->Positionsgrafik().Blinken());
+    EXPECT_FALSE(ErrPtnr::instance().history().join(' ').contains("MSFlexGrid1_KeyDown"));
 }
 
-TEST_F(JukeboxAblaufTest, DeleteAndMoveActOncePerPress)
+TEST_F(JukeboxAblaufTest, TheButtonsFollowEveryTouchOfEitherGridAndThePlayerNowCurrent)
 {
     starten();
-    for (const char* t : { "Alpha", "Beta", "Gamma" })
+    const QStringList sechs { "Alpha", "Beta", "Gamma", "Delta", "Epsilon", "Eta" };
+    for (const QString& t : sechs)
         uebernehmen(t);
     tick();
-    main->Playlist().selectRow(3);
-    main->EnableButtons();
-    druecken(main->cmdHoch(0));
-    EXPECT_EQ(playlist(), QStringList({ "Alpha", "Gamma", "Beta" })) << "one press, one step";
-    druecken(main->cmdLoeschen());
-    EXPECT_EQ(playlist(), QStringList({ "Alpha", "Beta" }));
-    EXPECT_EQ(spielt(), "Alpha");
+    // One letter per button, upper case when enabled: U take over, H/R up/down, L delete, a-d the arrows.
+    const auto knoepfe = [&] {
+        const std::pair<Funbutton*, char> alle[] = { { &main->Uebernehmen(), 'u' }, { &main->cmdHoch(0), 'h' },
+            { &main->cmdHoch(1), 'r' }, { &main->cmdLoeschen(), 'l' }, { &main->FunbuttonArchivNav(0), 'a' },
+            { &main->FunbuttonArchivNav(1), 'b' }, { &main->FunbuttonArchivNav(2), 'c' },
+            { &main->FunbuttonArchivNav(3), 'd' } };
+        QString k;
+        for (const auto& [knopf, c] : alle)
+            k += QLatin1Char(knopf->Enabled() ? char(std::toupper(c)) : c);
+        return (k + ' ' + playlist().join(',')).toStdString();
+    };
+    const std::tuple<const char*, std::function<void()>, const char*> schritte[] = {
+        { "archive paged to its first row", [&] { druecken(main->FunbuttonArchivNav(0), 6); },
+            "UHrLaBCd Alpha,Beta,Gamma,Delta,Epsilon,Eta" },
+        { "playlist row 2 touched", [&] { tippen(zeile(playlistView(), 2)); },
+            "UhRLaBCD Alpha,Beta,Gamma,Delta,Epsilon,Eta" },
+        { "moved down", [&] { druecken(main->cmdHoch(1)); }, "UHRLaBCD Alpha,Gamma,Beta,Delta,Epsilon,Eta" },
+        { "last row touched and deleted",
+            [&] {
+                tippen(zeile(playlistView(), 6));
+                druecken(main->cmdLoeschen());
+            },
+            "UHrLaBCd Alpha,Gamma,Beta,Delta,Epsilon" },
+        { "archive row 5 touched", [&] { tippen(zeile(archivView(), 5)); }, "UHrLABCd Alpha,Gamma,Beta,Delta,Epsilon" },
+        { "a header touched and G typed",
+            [&] {
+                kopf(0);
+                gleitenLassen();
+                tasten("G");
+            },
+            "UHrLAbCd Alpha,Gamma,Beta,Delta,Epsilon" },
+        { "the head song ended", [&] { liedEnde(); }, "UHrLAbCd Gamma,Beta,Delta,Epsilon" },
+        { "all but the last ended", [&] { liedEnde(3); }, "UhrLAbcd Epsilon" },
+        { "the last one fades out on the other player", [&] { liedEnde(); }, "UhrlAbcd " },
+    };
+    for (const auto& [schritt, tun, erwartet] : schritte) {
+        tun();
+        EXPECT_EQ(knoepfe(), erwartet) << schritt;
+    }
 }
 
 TEST_F(JukeboxAblaufTest, AHeaderTouchSortsSlidesTheKeyboardInAndLettersJumpToTheSong)
 {
     starten();
-    QHeaderView* kopf = archivView().horizontalHeader();
-    QTest::mousePress(kopf->viewport(), Qt::LeftButton, {}, QPoint(kopf->sectionViewportPosition(0) + 5, 5));
+    kopf(0);
     EXPECT_EQ(titel(main->Archiv()), QStringList({ "Alpha", "Beta", "Delta", "Epsilon", "Eta", "Gamma" }));
     EXPECT_TRUE(tastatur().isVisible());
     gleitenLassen();
     EXPECT_EQ(tastatur().y(), twipsToPixels(main->archivseite().TastaturZielTop, main->logicalDpiY()));
     EXPECT_NEAR(txtSortierung().geometry().center().x(), main->width() / 2, 3);
 
-    tippen("GAM");
-    druecken(main->Uebernehmen());
-    EXPECT_EQ(playlist(), QStringList { "Gamma" });
-
+    tasten("GAM");
+    EXPECT_EQ(main->Archiv().Row(), 6);
     uhr.jetzt += 5000;
     QTest::qWait(300);
     gleitenLassen();
     EXPECT_FALSE(tastatur().isVisible() || txtSortierung().isVisible()) << "given up after five quiet seconds";
+    druecken(main->Uebernehmen());
+    EXPECT_EQ(playlist(), QStringList { "Gamma" });
+
+    // A drag keeps the touched row, so the selection never leaves the song the archive remembers.
+    QWidget* flaeche = archivView().viewport();
+    const auto mitte = [&](int row) { return archivView().visualRect(main->Archiv().index(row - 1, 0)).center(); };
+    QTest::mousePress(flaeche, Qt::LeftButton, {}, mitte(2));
+    QTest::mouseMove(flaeche, mitte(5));
+    QTest::mouseRelease(flaeche, Qt::LeftButton, {}, mitte(5));
+    EXPECT_EQ(std::pair(main->Archiv().Row(), main->ArchivZeile()), std::pair(2, 2));
 }
 
 TEST_F(JukeboxAblaufTest, TheLockRefusesQueueingAllowsBrowsingAndKeepsItsCodeOutOfTheArchive)
 {
     store.values.insert("Data/PW", "abc");
     starten();
-    main->Archiv().selectRow(1);
-    druecken(main->Schloss());
-    EXPECT_TRUE(tastatur().isVisible());
-    tippen("AB");
+    tippen(zeile(archivView(), 1));
+    sperren("AB");
     EXPECT_EQ(txtSortierung().text(), "##");
-    tippen("C");
+    tasten("C");
     EXPECT_TRUE(main->Schloss2().isVisible() && !main->Schloss().isVisible() && !tastatur().isVisible());
     EXPECT_FALSE(main->Uebernehmen().Enabled());
 
     druecken(main->Uebernehmen());
-    main->wiedergabe().playliste().Uebernehmen_Click();
     EXPECT_TRUE(playlist().isEmpty());
     druecken(main->FunbuttonArchivNav(1));
     EXPECT_EQ(main->Archiv().Row(), 2) << "browsing goes on";
 
+    sperren("ABC");
+    EXPECT_TRUE(main->Schloss().isVisible());
+    sperren("ABC");
     druecken(main->Schloss2());
     QTest::keyClicks(main.get(), "abc");
     EXPECT_TRUE(main->Schloss().isVisible()) << "unlocked from a hardware keyboard";
@@ -150,54 +238,102 @@ TEST_F(JukeboxAblaufTest, TheLockRefusesQueueingAllowsBrowsingAndKeepsItsCodeOut
     EXPECT_EQ(playlist(), QStringList { "Beta" });
 }
 
-TEST_F(JukeboxAblaufTest, SpaceOnTheArchivePlaysTheSelectedSongAtOnceEvenTheOnePlaying)
+TEST_F(JukeboxAblaufTest, SpacePlaysTheTouchedSongAtOnceButNeverDropsAFullQueueOrPlaysNoSong)
 {
+    store.values.insert("Data/Anzahl", "2");
     starten();
     uebernehmen("Alpha");
     uebernehmen("Beta");
     tick();
     ASSERT_EQ(spielt(), "Alpha");
-    main->Archiv().selectRow(archivZeile("Alpha"));
-    archivView().setFocus();
-    QTest::keyClick(&archivView(), Qt::Key_Space);
-    tick();
-    tick();
-    EXPECT_EQ(std::pair(playlist(), spielt()), std::pair(QStringList { "Alpha" }, QString("Alpha")))
+    const auto leertaste = [&](int row) {
+        tippen(zeile(archivView(), row));
+        QTest::keyClick(&archivView(), Qt::Key_Space);
+        tick();
+        tick();
+        return std::pair(playlist(), spielt());
+    };
+    const std::pair vorher(QStringList { "Alpha", "Beta" }, QString("Alpha"));
+    EXPECT_EQ(leertaste(archivZeile("Gamma")), vorher) << "the limit holds";
+    tippen(zeile(playlistView(), 2));
+    druecken(main->cmdLoeschen());
+    EXPECT_EQ(leertaste(archivZeile("Alpha")), std::pair(QStringList { "Alpha" }, QString("Alpha")))
         << "the tick must not take it for finished";
-}
 
-TEST_F(JukeboxAblaufTest, TheButtonsFollowWhenTheSequencerRemovesTheFinishedSong)
-{
-    starten();
-    uebernehmen("Alpha");
-    uebernehmen("Beta");
-    tick();
-    main->Playlist().selectRow(2);
-    main->EnableButtons();
-    ASSERT_TRUE(main->FunbuttonArchivNav(2).Enabled());
-    player.vorspulen(kLiedMs - 5000);
-    tick();
-    EXPECT_EQ(playlist(), QStringList { "Beta" });
-    EXPECT_FALSE(main->FunbuttonArchivNav(2).Enabled()) << "the playlist's only song cannot go up";
-}
-
-TEST_F(JukeboxAblaufTest, ARestartBringsTheQueueBackAndASecondStartDoesNotReadItAgain)
-{
-    starten();
-    const QStringList sechs { "Alpha", "Beta", "Gamma", "Delta", "Epsilon", "Eta" };
-    for (const QString& t : sechs)
-        uebernehmen(t);
-    QTest::keyClick(main.get(), Qt::Key_F12);
-    TearDown();
-    ProgrammEnde = false;
-
-    store.values.insert("Data/Playliste", "1");
-    starten();
-    EXPECT_EQ(playlist(), sechs);
-    EXPECT_NE(main->Playlist().TextMatrix(2, 3), "??:??") << "start times are filled in";
     QTest::keyClick(main.get(), Qt::Key_F11);
-    start->cmdOK_Click();
-    EXPECT_EQ(playlist(), sechs);
+    start->cmdAbbrechen_Click();
+    EXPECT_EQ(leertaste(1), std::pair(QStringList { "Alpha" }, QString("Alpha"))) << "an empty archive";
+}
+
+// What a start shows: the lock buttons (S open, Z closed, - hidden), take-over, the keyboard,
+// the keep-distance and the queue.
+TEST_F(JukeboxAblaufTest, StartsApplyLockAndKeyboardAndPlayTheSavedQueueFirst)
+{
+    const auto zurueck = [&] {
+        QTest::keyClick(main.get(), Qt::Key_F11);
+        start->cmdOK_Click();
+    };
+    const auto lage = [&] {
+        return QStringLiteral("%1%2 %3 k%4 s%5 %6")
+            .arg(QLatin1Char(main->Schloss().isVisible() ? 'S' : '-'))
+            .arg(QLatin1Char(main->Schloss2().isVisible() ? 'Z' : '-'))
+            .arg(QLatin1Char(main->Uebernehmen().Enabled() ? 'U' : 'u'))
+            .arg(int(tastatur().isVisible()))
+            .arg(main->Scrollabstand())
+            .arg(playlist().join(','))
+            .toStdString();
+    };
+    const std::tuple<const char*, const char*, std::function<void()>, std::string> faelle[] = {
+        { "locked, the password cleared", "abc",
+            [&] {
+                sperren("ABC");
+                start->findChild<QLineEdit*>("txtPasswort")->clear();
+                zurueck();
+            },
+            "-- U k0 s3 " },
+        { "locked, started again", "abc",
+            [&] {
+                sperren("ABC");
+                zurueck();
+            },
+            "-Z u k0 s3 " },
+        { "keyboard up", "",
+            [&] {
+                kopf(0);
+                zurueck();
+            },
+            "-- U k0 s3 " },
+        { "a restart with Zufall reads the saved queue first, once", "",
+            [&] {
+                for (const char* t : { "Alpha", "Beta", "Gamma", "Delta", "Epsilon", "Eta" })
+                    uebernehmen(t);
+                QTest::keyClick(main.get(), Qt::Key_F12);
+                TearDown();
+                ProgrammEnde = false;
+                store.values.insert("Data/Playliste", "1");
+                store.values.insert("Data/Zufall", "1");
+                QTimer ticks;
+                QObject::connect(&ticks, &QTimer::timeout, [&] {
+                    if (main)
+                        tick();
+                });
+                ticks.start(0);
+                starten();
+                ticks.stop();
+                zurueck();
+            },
+            "-- U k0 s3 Alpha,Beta,Gamma,Delta,Epsilon,Eta" },
+    };
+    // The window keeps its size: a resize would measure the keep-distance anew.
+    store.values.insert("Data/Maximieren", "0");
+    for (const auto& [name, passwort, ablauf, erwartet] : faelle) {
+        TearDown();
+        ProgrammEnde = false;
+        store.values.insert("Data/PW", passwort);
+        starten();
+        ablauf();
+        EXPECT_EQ(lage(), erwartet) << name;
+    }
 }
 
 } // namespace

@@ -24,10 +24,7 @@ TEST_F(TouchbuttonsTest, LoadingAppliesTheOptionsToTheButtons)
         open(player, uhr,
             { { "PW", an ? "geheim" : "  " }, { "Spiel", an ? "1" : "0" }, { "Muelleimer", an ? "1" : "0" } });
         ASSERT_TRUE(main->laden());
-        EXPECT_EQ(std::tuple(main->Schloss().isVisibleTo(main.get()), main->Schloss2().isVisibleTo(main.get()),
-                      main->cmdSmilie().isVisibleTo(main.get())),
-            std::tuple(an, false, an))
-            << "no lock without a password";
+        EXPECT_EQ(main->cmdSmilie().isVisibleTo(main.get()), an);
         for (Funbutton* knopf : { &main->cmdLoeschen(), &main->cmdHoch(0), &main->cmdHoch(1) })
             EXPECT_EQ(knopf->LinksGesperrt(), an) << knopf->objectName().toStdString();
         for (int i = 0; i < 4; ++i)
@@ -42,17 +39,20 @@ TEST_F(TouchbuttonsTest, LoadingAppliesTheOptionsToTheButtons)
         EXPECT_FALSE(knopf->EnabledRechts()) << knopf->objectName().toStdString();
 }
 
-TEST_F(TouchbuttonsTest, TheButtonsArePreparedOnceAndLaterColouringsOnlyRecolour)
+TEST_F(TouchbuttonsTest, TheButtonsArePreparedAgainOnlyForNewColours)
 {
     open(player, uhr, { { "Farbe", "16776960" }, { "Hintergrundfarbe", "16711680" } }); // cyan on blue
     ASSERT_TRUE(main->laden());
     ASSERT_EQ(main->Touchbuttons().size(), 13);
+    const qint64 erste = main->Uebernehmen().sichtbarePixmap().cacheKey();
+    main->Einfaerben(0xFF0000, 0xFFFF00);
+    EXPECT_EQ(main->Uebernehmen().sichtbarePixmap().cacheKey(), erste) << "the same colours keep the looks";
     main->Einfaerben(RGBToColor({ 50, 50, 50 }), 0x00FF00);
     for (Funbutton* knopf : main->Touchbuttons())
         EXPECT_EQ(
             std::tuple(knopf->IniState(), knopf->Grundfarbe, knopf->Schattenfarbe(), knopf->sichtbarePixmap().size()),
-            std::tuple(80, 0x00FF00, 0x660000, knopf->size()))
-            << "prepared once, on 40 % of the first blue background: " << knopf->objectName().toStdString();
+            std::tuple(80, 0x00FF00, 0x141414, knopf->size()))
+            << "40 % of the new grey: " << knopf->objectName().toStdString();
     EXPECT_EQ(main->Playlist().colours().back, QColor(50, 50, 50)) << "cells on the window background";
     EXPECT_EQ(main->findChild<QLabel*>("Label2")->palette().color(QPalette::WindowText), QColor(Qt::white));
 }
@@ -70,7 +70,6 @@ TEST_F(TouchbuttonsTest, From1024x768UpNothingOverlapsOrLeavesTheWindowAndAResiz
         main->resize(groesse);
         QCoreApplication::processEvents();
         EXPECT_EQ(archiv.TopRow(), 300) << "measuring the rows does not scroll the archive";
-        EXPECT_EQ(main->Scrollabstand(), qMin(20, archiv.visibleRowCount()) / 2) << "the same rows the archive shows";
 
         QList<QWidget*> teile { main->findChild<QWidget*>("MSFlexGridView1"),
             main->findChild<QWidget*>("MSFlexGridView2"), main->findChild<QWidget*>("Label2") };

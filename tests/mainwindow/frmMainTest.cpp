@@ -133,6 +133,9 @@ TEST_F(frmMainTest, EveryWayOutEndsTheProgramAndGivesTheDesktopBack)
 TEST_F(frmMainTest, ZurueckAndASecondStartKeepThePlaylistRescanAndApplyTheChangedOptions)
 {
     startJukebox();
+    // Playing far from its end, so no tick of the sequencer takes it away meanwhile.
+    player.status = PlayerControl::Playing;
+    player.length = 3600;
     main->Playlist().AddItem("Wartend");
     QTest::keyClick(main.get(), Qt::Key_F11);
     EXPECT_TRUE(start->isVisible() && start->windowModality() == Qt::ApplicationModal);

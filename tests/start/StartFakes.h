@@ -46,6 +46,7 @@ public:
         archiv.setFixedRows(1);
     }
     bool laden() override { return note("laden"); }
+    void startBeendet() override { }
     void Einlesen(const QString& Startordner) override
     {
         note("Einlesen " + Startordner);

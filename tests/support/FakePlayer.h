@@ -11,6 +11,7 @@ class FakePlayer : public PlayerControl {
 public:
     QString loaded[4];
     qint64 position = 0;
+    qint64 length = 0;
     int status = Other; // what GetStatus answers
     QStringList calls;
     // Appended to each recorded call, to see the world at that moment.
@@ -33,7 +34,7 @@ public:
     {
         record(QStringLiteral("SetPosition(%1,%2)").arg(index).arg(value));
     }
-    qint64 GetLength(int) override { return 0; }
+    qint64 GetLength(int) override { return length; }
     int GetStatus(int) override { return status; }
     QString GetFileName(int index) override { return loaded[index]; }
     qint64 GetSongLength(const QString&) override { return 0; }

@@ -283,9 +283,13 @@ void FlexGridView::mousePressEvent(QMouseEvent* event)
 void FlexGridView::mouseMoveEvent(QMouseEvent* event)
 {
     noteMouseCell(event->position().toPoint());
+    // A drag keeps the pressed row: only a press chooses one, so the row the
+    // window remembers for the selection never differs from it.
+    if (event->buttons() != Qt::NoButton) {
+        event->accept();
+        return;
+    }
     QTableView::mouseMoveEvent(event);
-    if (event->buttons() != Qt::NoButton)
-        pushCurrentRowToGrid();
 }
 
 void FlexGridView::mouseReleaseEvent(QMouseEvent* event)

@@ -19,7 +19,7 @@ class FlexGrid;
 // - mouseDown comes after the press has moved the selection; MouseRow and
 //   MouseCol of the grid are set on every press, double-click and move
 //   (row 0 = header, -1 = beside every row or column).
-// - selChange only for selection changes the user made.
+// - selChange only for selection changes the user made; a drag makes none.
 class FlexGridView : public QTableView {
     Q_OBJECT
 

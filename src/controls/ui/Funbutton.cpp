@@ -130,7 +130,7 @@ void Funbutton::paintEvent(QPaintEvent*)
     }
 }
 
-void Funbutton::druecken(QMouseEvent* e)
+void Funbutton::mousePressEvent(QMouseEvent* e)
 {
     e->accept();
     const QPointF punkt = e->position();
@@ -138,15 +138,11 @@ void Funbutton::druecken(QMouseEvent* e)
         InputCodes::buttonNumber(e->button()), InputCodes::shiftBits(e->modifiers()), punkt.x(), punkt.y());
 }
 
-void Funbutton::mousePressEvent(QMouseEvent* e)
-{
-    druecken(e);
-}
-
-// Qt reports the second press of a double tap as a double-click; it is a press like any other.
+// Qt reports the second press of a double tap as a double-click.
 void Funbutton::mouseDoubleClickEvent(QMouseEvent* e)
 {
-    druecken(e);
+    e->accept();
+    m_steuerung.doppelklick();
 }
 
 void Funbutton::mouseReleaseEvent(QMouseEvent* e)

@@ -15,7 +15,8 @@
 // between the ready pixmaps. Enabled is the button's own state, not
 // QWidget's: a disabled button still takes presses, to report them as
 // ClickDisabled. Touch input arrives as the mouse events Qt synthesizes from
-// it, one press per tap; a double tap is a press, release, press, release.
+// it, one press per tap; the second tap of a double tap comes as a
+// double-click, which the button takes as an instant left press and release.
 class Funbutton : public QWidget {
     Q_OBJECT
 
@@ -76,8 +77,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
-    void druecken(QMouseEvent* e);
-
     Funbuttonsteuerung m_steuerung;
     QImage m_PictureMy;
     QPixmap m_normal;

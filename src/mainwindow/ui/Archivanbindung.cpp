@@ -79,6 +79,13 @@ void Archivanbindung::verbinden()
     connect(&view, &FlexGridView::selChange, this,
         [this] { m_teile.fenster.Archiv().setRowSel(m_teile.fenster.Archiv().Row()); });
     connect(&view, &FlexGridView::validate, this, &Archivanbindung::EnableButtons);
+    // Touches never take the focus from a grid, so its validate cannot be
+    // relied on: the buttons follow every change of either grid's selection or rows.
+    for (FlexGrid* grid : { &fenster.Archiv(), &fenster.Playlist() }) {
+        connect(grid, &FlexGrid::selectionChanged, this, &Archivanbindung::EnableButtons);
+        connect(grid, &FlexGrid::rowsInserted, this, &Archivanbindung::EnableButtons);
+        connect(grid, &FlexGrid::rowsRemoved, this, &Archivanbindung::EnableButtons);
+    }
 }
 
 QSize Archivanbindung::fensterTwips() const
@@ -151,6 +158,7 @@ void Archivanbindung::ctlVirtuelleTastatur1_KeyClick(const QString& Daten)
     QLineEdit& feld = m_teile.txtSortierung;
     if (ergebnis.sperreGewechselt) {
         proc.run([&] {
+            SchlossVersetzen();
             SchlossAnzeigen();
             EnableButtons();
             m_gleiten.stoppen();
@@ -183,16 +191,27 @@ bool Archivanbindung::Codetaste(int KeyCode, const QString& text)
     return true;
 }
 
-void Archivanbindung::SchlossAnzeigen()
+void Archivanbindung::SchlossVersetzen()
 {
     frmMain& fenster = m_teile.fenster;
     Funbutton& loeschen = fenster.cmdLoeschen();
     Funbutton& offen = fenster.Schloss();
-    Funbutton& zu = fenster.Schloss2();
     offen.move(offen.x(), loeschen.y() + loeschen.height() + twipsToPixels(kSchlossAbstand, fenster.logicalDpiY()));
-    zu.move(offen.pos());
-    offen.setVisible(!m_sperre.gesperrt());
-    zu.setVisible(m_sperre.gesperrt());
+    fenster.Schloss2().move(offen.pos());
+}
+
+void Archivanbindung::SchlossAnzeigen()
+{
+    m_teile.fenster.Schloss().setVisible(m_sperre.SchlossSichtbar());
+    m_teile.fenster.Schloss2().setVisible(m_sperre.Schloss2Sichtbar());
+}
+
+void Archivanbindung::laden()
+{
+    m_gleiten.stoppen();
+    ctlVirtuelleTastatur1->hide();
+    m_sperre.laden();
+    SchlossAnzeigen();
 }
 
 void Archivanbindung::SchlossProzedur()
@@ -262,7 +281,8 @@ bool Archivanbindung::MSFlexGrid1_KeyDown(int KeyCode, int Shift)
     bool benutzt = false;
     proc.run([&] {
         Archivnavigation::sichtKorrektur(archiv, KeyCode);
-        switch (Archivnavigation::archivTaste(KeyCode, m_teile.fenster.Uebernehmen().Enabled())) {
+        switch (Archivnavigation::archivTaste(KeyCode, m_teile.fenster.Uebernehmen().Enabled(),
+            Archivsortierung::istLiedzeile(archiv, archiv.Row()), m_teile.wiedergabe.playliste().voll())) {
         case Archivnavigation::Tastenaktion::TagEditor:
             m_teile.fenster.menuTags_Click();
             benutzt = true;

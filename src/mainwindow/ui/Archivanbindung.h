@@ -56,6 +56,8 @@ public:
     void EnableButtons();
     void SchlossProzedur();
     void Timer2_Timer();
+    // Every start of the screen: the keyboard goes, the lock follows the password.
+    void laden();
     // The close: no slide may run on into the teardown.
     void stoppen();
 
@@ -64,6 +66,7 @@ private:
     void tastaturBauen(bool mitLoeschen, const QStringList& zeilen);
     void einblenden();
     void SchlossAnzeigen();
+    void SchlossVersetzen();
     void sichtbareZeitenEinlesen();
     void SofortSpielen();
     QSize fensterTwips() const;

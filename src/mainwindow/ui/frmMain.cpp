@@ -203,13 +203,9 @@ void frmMain::verbinden()
     connect(m_cmdFragezeichen, &Funbutton::Click, &m_hilfeUndSpiel, &HilfeUndSpiel::cmdFragezeichen_Click);
     connect(m_cmdSmilie, &Funbutton::MouseUp, &m_hilfeUndSpiel, &HilfeUndSpiel::cmdSmilie_MouseUp);
     m_liedersuche.setGefundenAnzeige([this](const QString& text) { m_start.setGefunden(text); });
-    for (FlexGridView* view : { m_view1, m_view2 }) {
-        // The form sees the keys before its grids do.
-        connect(view, &FlexGridView::keyDown, this, [this](int& keyCode, int shift) {
-            if (Form_KeyDown(keyCode, shift))
-                keyCode = 0;
-        });
-    }
+    // A filter runs before the grids' own key handling and every handler connected to it.
+    m_view1->installEventFilter(this);
+    m_view2->installEventFilter(this);
     const frmStart::Kontextmenue& menu = m_start.kontextmenue();
     connect(menu.menuBeenden, &QAction::triggered, this, &frmMain::menuBeenden_Click);
     connect(menu.menuLoeschen, &QAction::triggered, this, &frmMain::menuDateiEntfernen_Click);
@@ -235,6 +231,7 @@ bool frmMain::Form_Load()
 {
     Procedure proc("frmMain", "bool frmMain::Form_Load()");
     const StartSettings optionen = m_start.werte();
+    m_wiedergabe->wiedergabe().sequenzer().setZufallAngehalten(true);
     if (!proc.run([&] {
             // Every start applies the option as it is now: unticked after "Zurück", the desktop comes back.
             if (optionen.Windows)
@@ -250,9 +247,9 @@ bool frmMain::Form_Load()
                txtSortierung->hide();
            }))
         return false;
-    // No lock without a password; the options apply as they are at this start.
-    if (!proc.run([&] { m_Schloss->setVisible(!optionen.PW.trimmed().isEmpty()); })
-        || !proc.run([&] { m_cmdSmilie->setVisible(optionen.Spiel); }) || !proc.run([&] {
+    // The options apply as they are at this start: the keyboard goes, the lock follows the password.
+    if (!proc.run([&] { m_archivseite->laden(); }) || !proc.run([&] { m_cmdSmilie->setVisible(optionen.Spiel); })
+        || !proc.run([&] {
                m_cmdLoeschen->setLinksGesperrt(optionen.Muelleimer);
                m_cmdHoch[0]->setLinksGesperrt(optionen.Muelleimer);
                m_cmdHoch[1]->setLinksGesperrt(optionen.Muelleimer);
@@ -273,7 +270,8 @@ bool frmMain::Form_Load()
         MSFlexGrid2.setFontSize(optionen.schriftgroesse());
         // The rows the archive shows depend on the font.
         Form_Resize();
-    }) && proc.run([&] { m_wiedergabe->starten(); });
+    }) && proc.run([&] { m_wiedergabe->starten(); })
+        && proc.run([&] { EnableButtons(); });
 }
 
 void frmMain::EnabledRechts(bool Wert)
@@ -302,11 +300,14 @@ void frmMain::Einfaerben(qint32 Hintergrund, qint32 Vordergrund)
         }))
         return;
     QCoreApplication::processEvents();
-    // Prepared once: the looks are made at the first colouring, later ones only change the colours of the grids.
+    // Making the looks is slow: only for new colours, which a start after "Zurück" may bring.
     if (!proc.run([&] {
-            if (m_Uebernehmen->IniState() == 0 && !ProgrammEnde)
-                for (Funbutton* knopf : Touchbuttons())
-                    knopf->Ini(kIniProzent);
+            const std::pair farben(Hintergrund, Vordergrund);
+            if (m_knopffarben == farben || ProgrammEnde)
+                return;
+            for (Funbutton* knopf : Touchbuttons())
+                knopf->Ini(kIniProzent);
+            m_knopffarben = farben;
         }))
         return;
     proc.run([&] {
@@ -432,8 +433,13 @@ void frmMain::Form_Resize()
     platzieren(Label2, layout.Label2);
     // Measured from the archive's height, not by scrolling it: a resize keeps the guest's place.
     const int zeile = m_view1->rowHeight();
-    const int sichtbar = (m_view1->height() - 2 * m_view1->frameWidth() - zeile) / zeile;
-    m_Scrollabstand = ::Scrollabstand(MSFlexGrid1.Rows(), sichtbar);
+    m_sichtbareZeilen = (m_view1->height() - 2 * m_view1->frameWidth() - zeile) / zeile;
+}
+
+int frmMain::Scrollabstand() const
+{
+    // The archive's rows count too, and a scan changes them without a resize.
+    return ::Scrollabstand(MSFlexGrid1.Rows(), m_sichtbareZeilen);
 }
 
 bool frmMain::Form_KeyDown(int KeyCode, int Shift)
@@ -462,6 +468,14 @@ bool frmMain::Form_KeyDown(int KeyCode, int Shift)
     default:
         return false;
     }
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* e)
+{
+    if (e->type() != QEvent::KeyPress || (watched != m_view1 && watched != m_view2))
+        return QWidget::eventFilter(watched, e);
+    const auto* taste = static_cast<QKeyEvent*>(e);
+    return Form_KeyDown(InputCodes::virtualKeyCode(*taste), InputCodes::shiftBits(taste->modifiers()));
 }
 
 void frmMain::keyPressEvent(QKeyEvent* e)

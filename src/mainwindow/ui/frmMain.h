@@ -15,6 +15,8 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <utility>
 
 class Clock;
 class FlexGridView;
@@ -54,6 +56,7 @@ public:
     void PlaylistEinlesen() override { m_wiedergabe->wiedergabe().PlaylistEinlesen(); }
     void ZeitenEinlesen(bool NurSichtbare) override;
     void Uhrzeiten() override { m_wiedergabe->wiedergabe().startzeiten().Uhrzeiten(); }
+    void startBeendet() override { m_wiedergabe->wiedergabe().sequenzer().setZufallAngehalten(false); }
 
     FlexGrid& Playlist() { return MSFlexGrid2; }
     int Fadingzeit() const { return m_Fadingzeit; }
@@ -88,10 +91,11 @@ public:
     void menuTags_Click();
     void TimerStartmeldung_Timer();
 
-    // Colours the window, its grids and captions; prepares the touch buttons the first time.
+    // Colours the window, its grids and captions; prepares the touch buttons'
+    // looks the first time and whenever the button or background colour changed.
     void Einfaerben(qint32 Hintergrund, qint32 Vordergrund);
-    // Rows that paging through the archive keeps in view.
-    int Scrollabstand() const { return m_Scrollabstand; }
+    // Rows that paging through the archive keeps in view, for the archive as it is now.
+    int Scrollabstand() const;
 
     // The touch buttons, for the handlers that give them their actions.
     Funbutton& Uebernehmen() { return *m_Uebernehmen; }
@@ -111,6 +115,8 @@ public:
 
 protected:
     bool event(QEvent* e) override;
+    // The window sees the grids' keys before they do.
+    bool eventFilter(QObject* watched, QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
@@ -141,7 +147,10 @@ private:
     bool m_entladen = false;
     bool m_liestEin = false;
     int m_Fadingzeit = 0;
-    int m_Scrollabstand = 5;
+    // Archive rows fully visible at the window's size.
+    int m_sichtbareZeilen = 0;
+    // Background and button colour the touch buttons' looks were made for.
+    std::optional<std::pair<qint32, qint32>> m_knopffarben;
 
     FlexGridView* m_view1 = nullptr;
     FlexGridView* m_view2 = nullptr;

@@ -434,6 +434,8 @@ void frmStart::startSperren(bool gesperrt)
     // One start at a time: loading the screen and the scan let clicks through.
     cmdOK->setEnabled(!gesperrt);
     cmdAbbrechen->setEnabled(!gesperrt);
+    if (!gesperrt)
+        m_screen->startBeendet();
 }
 
 void frmStart::cmdOK_Click()
