@@ -3,13 +3,10 @@
 // with 100,000 archive rows, against the same with 10 rows: the layout must
 // not grow with the archive.
 
-#include "Fensterattrappen.h"
+#include "Jukeboxfenster.h"
 #include "Kurzlauf.h"
 #include "common/FlexGrid.h"
-#include "common/SystemClock.h"
-#include "mainwindow/ui/frmMain.h"
 #include "start/QSettingsStore.h"
-#include "start/ui/frmStart.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -18,7 +15,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 #include <vector>
 
 namespace {
@@ -30,12 +26,9 @@ constexpr double kZielMs = 5.0;
 double resizeMs(int lieder)
 {
     QSettingsStore store(QStringLiteral("bench_layout"));
-    StilleMeldungen meldungen;
     StillerPlayer player;
-    SystemClock uhr;
-    frmStart start(store, meldungen);
-    frmMain main(start, meldungen, player, uhr, [](QWidget*) { return std::make_unique<OhneKiosk>(); });
-    start.setScreen(&main, &main);
+    Jukeboxfenster fenster(store, player);
+    frmMain& main = fenster.main;
     main.laden();
     FlexGrid& archiv = main.Archiv();
     archiv.setRows(lieder + 1);

@@ -10,6 +10,7 @@
 
 #include "Kurzlauf.h"
 #include "Liederbaum.h"
+#include "Rundenuhr.h"
 #include "Speicher.h"
 #include "common/FlexGrid.h"
 #include "common/MessageService.h"
@@ -22,7 +23,6 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -122,24 +122,11 @@ Scan einlesen(const QString& ordner)
     Liedersuche suche(archiv, meldungen);
     archiv.TabelleLeeren(MSFlexGrid1);
 
-    // A zero timer fires once per processed event batch.
     QElapsedTimer uhr;
-    qint64 letzterTakt = 0;
-    qint64 luecke = 0;
-    QTimer takt;
-    takt.setInterval(0);
-    QObject::connect(&takt, &QTimer::timeout, [&] {
-        const qint64 jetzt = uhr.nsecsElapsed();
-        luecke = std::max(luecke, jetzt - letzterTakt);
-        letzterTakt = jetzt;
-    });
-    takt.start();
-
     uhr.start();
+    const Rundenuhr runden;
     suche.Einlesen(ordner);
-    const qint64 dauer = uhr.nsecsElapsed();
-    luecke = std::max(luecke, dauer - letzterTakt);
-    return { dauer / 1e9, MSFlexGrid1.Rows() - 1, luecke / 1e6 };
+    return { uhr.nsecsElapsed() / 1e9, MSFlexGrid1.Rows() - 1, runden.laengsteMs() };
 }
 
 // Peak memory per archive row of one scan, in bytes (0 where not measurable).
