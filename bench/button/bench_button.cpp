@@ -6,6 +6,7 @@
 #include "controls/Funbuttonbilder.h"
 #include "controls/Knopfbild.h"
 #include "controls/ui/Funbutton.h"
+#include "Kurzlauf.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -17,7 +18,7 @@
 
 namespace {
 
-constexpr int kRunden = 20;
+const int kRunden = Kurzlauf::waehle(20, 3);
 constexpr double kIniZielMs = 50.0;
 constexpr double kDruckZielMs = 1.0;
 constexpr double kFrameMs = 1000.0 / 60.0;

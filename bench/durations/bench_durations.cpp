@@ -5,6 +5,7 @@
 #include "playback/Dauermessung.h"
 #include "playback/Mp3Length.h"
 #include "support/Mp3Frames.h"
+#include "Kurzlauf.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,9 +18,9 @@
 
 namespace {
 
-constexpr int kLieder = 20000;
+const int kLieder = Kurzlauf::waehle(20000, 400);
 // Distinct files; the rest are hard links to them, so the set stays small on disk.
-constexpr int kVerschiedene = 500;
+const int kVerschiedene = Kurzlauf::waehle(500, 40);
 
 QByteArray lied(int i)
 {

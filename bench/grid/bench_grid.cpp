@@ -6,6 +6,7 @@
 
 #include "common/FlexGrid.h"
 #include "common/ui/FlexGridView.h"
+#include "Kurzlauf.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -19,7 +20,7 @@
 namespace {
 
 // The row count can be given as the first argument for quick runs.
-int kRows = 100000;
+int kRows = Kurzlauf::waehle(100000, 2000);
 constexpr double kSortTargetMs = 200.0;
 constexpr double kBytesPerRowTarget = 1024.0;
 // A scan reads three tags per file; the grid must not be what slows it down.
@@ -115,7 +116,7 @@ int main(int argc, char** argv)
     // that follows (painting costs the same for any row count) ...
     timer.restart();
     int visible = 0;
-    constexpr int kScrolls = 20000;
+    const int kScrolls = Kurzlauf::waehle(20000, 500);
     for (int i = 0; i < kScrolls; ++i) {
         const int top = 1 + int(random() % unsigned(kRows));
         grid.setTopRow(top);
@@ -126,7 +127,7 @@ int main(int argc, char** argv)
     QApplication::processEvents();
     // ... and the repaint of one page on its own.
     timer.restart();
-    constexpr int kPaints = 50;
+    const int kPaints = Kurzlauf::waehle(50, 3);
     for (int i = 0; i < kPaints; ++i) {
         grid.setTopRow(1 + int(random() % unsigned(kRows)));
         view.repaint();

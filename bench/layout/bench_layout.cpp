@@ -3,13 +3,10 @@
 // with 100,000 archive rows, against the same with 10 rows: the layout must
 // not grow with the archive.
 
+#include "Jukeboxfenster.h"
+#include "Kurzlauf.h"
 #include "common/FlexGrid.h"
-#include "common/MessageService.h"
-#include "common/SystemClock.h"
-#include "mainwindow/ui/frmMain.h"
-#include "playback/PlayerControl.h"
 #include "start/QSettingsStore.h"
-#include "start/ui/frmStart.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -18,51 +15,20 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 #include <vector>
 
 namespace {
 
-constexpr int kRunden = 41;
+const int kRunden = Kurzlauf::waehle(41, 3);
 constexpr double kZielMs = 5.0;
-
-struct StillerPlayer : PlayerControl {
-    void OpenMP3(int, const QString&) override { }
-    void PlayMP3(int) override { }
-    void PauseMP3(int) override { }
-    void StopMP3(int) override { }
-    qint64 GetPosition(int) override { return 0; }
-    void SetPosition(int, qint64) override { }
-    qint64 GetLength(int) override { return 0; }
-    int GetStatus(int) override { return Other; }
-    QString GetFileName(int) override { return {}; }
-    qint64 GetSongLength(const QString&) override { return 0; }
-};
-
-// The offscreen screen is smaller than the jukebox asks for; its warning must not wait for a hand.
-struct StilleMeldungen : MessageService {
-    void show(Icon, const QString&, const QString&) override { }
-    bool askYesNo(const QString&, Icon, const QString&) override { return false; }
-    void beep() override { }
-};
-
-struct OhneKiosk : Kiosk {
-    void sperren() override { }
-    void freigeben() override { }
-    void zuruecktreten() override { }
-    bool vollbild() const override { return false; }
-};
 
 // Median time of one resize to 1920 x 1080, coming from a slightly smaller size each time.
 double resizeMs(int lieder)
 {
     QSettingsStore store(QStringLiteral("bench_layout"));
-    StilleMeldungen meldungen;
     StillerPlayer player;
-    SystemClock uhr;
-    frmStart start(store, meldungen);
-    frmMain main(start, meldungen, player, uhr, [](QWidget*) { return std::make_unique<OhneKiosk>(); });
-    start.setScreen(&main, &main);
+    Jukeboxfenster fenster(store, player);
+    frmMain& main = fenster.main;
     main.laden();
     FlexGrid& archiv = main.Archiv();
     archiv.setRows(lieder + 1);
@@ -96,7 +62,7 @@ int main(int argc, char** argv)
     QTemporaryDir konfiguration;
     qputenv("XDG_CONFIG_HOME", konfiguration.path().toLocal8Bit());
     QApplication app(argc, argv);
-    const double gross = resizeMs(argc > 1 ? std::atoi(argv[1]) : 100000);
+    const double gross = resizeMs(argc > 1 ? std::atoi(argv[1]) : Kurzlauf::waehle(100000, 1000));
     const double klein = resizeMs(10);
     std::printf("resize to 1920 x 1080: %.3f ms with 100000 rows, %.3f ms with 10 rows, target under %.0f ms\n", gross,
         klein, kZielMs);

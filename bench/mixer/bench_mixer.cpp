@@ -4,6 +4,7 @@
 #include "playback/EnginePlayer.h"
 #include "playback/PlayerMixer.h"
 #include "support/Mp3Frames.h"
+#include "Kurzlauf.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -15,7 +16,7 @@
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    constexpr int kSeconds = 60;
+    const int kSeconds = Kurzlauf::waehle(60, 2);
     constexpr int kBufferFrames = 1024; // what SDL asks for per callback
     constexpr double kBudgetPercent = 1.0;
 

@@ -8,6 +8,10 @@
 //   - peak memory per archive row during a scan (target < 1 KiB; Linux only);
 //   - the longest gap between two processed event batches (target <= 100 ms).
 
+#include "Kurzlauf.h"
+#include "Liederbaum.h"
+#include "Rundenuhr.h"
+#include "Speicher.h"
 #include "common/FlexGrid.h"
 #include "common/MessageService.h"
 #include "library/Archiv.h"
@@ -15,12 +19,10 @@
 #include "platform/AppPaths.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -28,10 +30,10 @@
 
 namespace {
 
-constexpr int kInterpreten = 20;
-constexpr int kAlbenJeInterpret = 19; // 20 + 20 * 19 = 400 folders
-constexpr int kLiederJeOrdner = 50; // 20,000 songs
-constexpr int kRunden = 5;
+const int kInterpreten = Kurzlauf::waehle(20, 4);
+const int kAlbenJeInterpret = Kurzlauf::waehle(19, 4); // 20 + 20 * 19 = 400 folders
+const int kLiederJeOrdner = Kurzlauf::waehle(50, 20); // 20,000 songs
+const int kRunden = Kurzlauf::waehle(5, 1);
 
 const char* const kGenerationMarker = "vollstaendig-v1";
 
@@ -83,10 +85,11 @@ void fuelleOrdner(const QString& ordner, int& nummer)
 
 QString bibliothek()
 {
-    const QString wurzel = QDir::tempPath() + QStringLiteral("/tonvaro-bench-scan");
+    const QString wurzel = QDir::tempPath() + QStringLiteral("/tonvaro-bench-scan") + Kurzlauf::waehle(QString(), QStringLiteral("-kurz"));
     if (QFile::exists(wurzel + QLatin1Char('/') + QLatin1String(kGenerationMarker)))
         return wurzel + QStringLiteral("/Musik");
-    std::printf("generating 20,000 songs in %s ...\n", qPrintable(wurzel));
+    std::printf("generating %d songs in %s ...\n", kInterpreten * (1 + kAlbenJeInterpret) * kLiederJeOrdner,
+        qPrintable(wurzel));
     QDir(wurzel).removeRecursively();
     int nummer = 0;
     for (int i = 0; i < kInterpreten; ++i) {
@@ -104,22 +107,6 @@ QString bibliothek()
     return wurzel + QStringLiteral("/Musik");
 }
 
-// The least any scan has to do: walk, open, read the tag bytes, close.
-int bareWalk(const QString& ordner)
-{
-    int anzahl = 0;
-    QDirIterator it(ordner, { QStringLiteral("*.mp3") }, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        QFile file(it.next());
-        if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-            continue;
-        const qint64 laenge = file.size();
-        if (laenge >= 128 && file.seek(laenge - 128) && file.read(128).size() == 128)
-            ++anzahl;
-    }
-    return anzahl;
-}
-
 struct Scan {
     double sekunden = 0;
     int zeilen = 0;
@@ -135,50 +122,21 @@ Scan einlesen(const QString& ordner)
     Liedersuche suche(archiv, meldungen);
     archiv.TabelleLeeren(MSFlexGrid1);
 
-    // A zero timer fires once per processed event batch.
     QElapsedTimer uhr;
-    qint64 letzterTakt = 0;
-    qint64 luecke = 0;
-    QTimer takt;
-    takt.setInterval(0);
-    QObject::connect(&takt, &QTimer::timeout, [&] {
-        const qint64 jetzt = uhr.nsecsElapsed();
-        luecke = std::max(luecke, jetzt - letzterTakt);
-        letzterTakt = jetzt;
-    });
-    takt.start();
-
     uhr.start();
+    const Rundenuhr runden;
     suche.Einlesen(ordner);
-    const qint64 dauer = uhr.nsecsElapsed();
-    luecke = std::max(luecke, dauer - letzterTakt);
-    return { dauer / 1e9, MSFlexGrid1.Rows() - 1, luecke / 1e6 };
-}
-
-// Linux: kB values of /proc/self/status; 0 elsewhere.
-qint64 procStatusKb(const char* feld)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& zeile : status.readAll().split('\n')) {
-        if (zeile.startsWith(feld))
-            return zeile.mid(qstrlen(feld)).trimmed().split(' ').value(0).toLongLong();
-    }
-    return 0;
+    return { uhr.nsecsElapsed() / 1e9, MSFlexGrid1.Rows() - 1, runden.laengsteMs() };
 }
 
 // Peak memory per archive row of one scan, in bytes (0 where not measurable).
 double speicherJeZeile(const QString& ordner)
 {
-    QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
-    if (!clearRefs.open(QIODevice::WriteOnly) || clearRefs.write("5") != 1) // resets the peak to now
+    if (!Speicher::spitzeZuruecksetzen())
         return 0;
-    clearRefs.close();
-    const qint64 vorher = procStatusKb("VmRSS:");
+    const double vorher = Speicher::residentMiB();
     const Scan scan = einlesen(ordner);
-    const qint64 spitze = procStatusKb("VmHWM:");
-    return scan.zeilen > 0 ? (spitze - vorher) * 1024.0 / scan.zeilen : 0;
+    return scan.zeilen > 0 ? (Speicher::spitzeMiB() - vorher) * 1024 * 1024 / scan.zeilen : 0;
 }
 
 } // namespace
@@ -192,7 +150,7 @@ int main(int argc, char** argv)
     AppPaths::setProgramFolder(programmOrdner.path());
 
     const QString ordner = bibliothek();
-    const int lieder = bareWalk(ordner); // warms the cache
+    const int lieder = Liederbaum::bareWalk(ordner); // warms the cache
     // First, so that no earlier scan left freed memory for this one to reuse.
     const double speicher = speicherJeZeile(ordner);
 
@@ -203,7 +161,7 @@ int main(int argc, char** argv)
     for (int runde = 0; runde < kRunden; ++runde) {
         QElapsedTimer uhr;
         uhr.start();
-        bareWalk(ordner);
+        Liederbaum::bareWalk(ordner);
         besteBasis = std::min(besteBasis, uhr.nsecsElapsed() / 1e9);
         const Scan scan = einlesen(ordner);
         besterScan = std::min(besterScan, scan.sekunden);

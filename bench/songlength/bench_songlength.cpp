@@ -10,6 +10,7 @@
 #include "playback/Mp3Decoder.h"
 #include "playback/Mp3Length.h"
 #include "support/Mp3Frames.h"
+#include "Kurzlauf.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -28,19 +29,25 @@ namespace {
 
 using Mp3Frames::Format;
 
-constexpr int kFilesPerSet = 2000;
-constexpr int kRounds = 3;
+const int kFilesPerSet = Kurzlauf::waehle(2000, 60);
+const int kRounds = Kurzlauf::waehle(3, 1);
 
 struct Song {
     QString path;
     const char* kind;
 };
 
+// Layer III: 1152 samples per frame in MPEG-1 (32 kHz and up), 576 in MPEG-2 and 2.5.
+int samplesPerFrame(const Format& format)
+{
+    return format.sampleRate >= 32000 ? 1152 : 576;
+}
+
 // 4 to 12 s of audio: the work per file grows with its length like the baseline's.
 int frameCount(QRandomGenerator& random, const Format& format)
 {
     const int seconds = 4 + int(random.bounded(9));
-    return seconds * format.sampleRate / Mp3Frames::samplesPerFrame(format);
+    return seconds * format.sampleRate / samplesPerFrame(format);
 }
 
 QByteArray headerSong(int i, QRandomGenerator& random, const char** kind)

@@ -1,7 +1,8 @@
 // Sorting 100,000 archive rows on the artist column with the guest's song
 // kept in view, against the grid's bare sort of the same rows.
 
-#include "BenchArchiv.h"
+#include "Kurzlauf.h"
+#include "sort/BenchArchiv.h"
 #include "library/Archiv.h"
 #include "library/Archivsortierung.h"
 
@@ -11,9 +12,9 @@
 
 namespace {
 
-int kRows = 100000;
+int kRows = Kurzlauf::waehle(100000, 2000);
 constexpr double kTargetMs = 100.0;
-constexpr int kRepeats = 5;
+const int kRepeats = Kurzlauf::waehle(5, 1);
 
 // The best of a few runs, each on freshly shuffled rows.
 template <typename Sort> double bestOf(Sort&& sort)

@@ -88,20 +88,20 @@ void Archiv::zeileSchreiben(const QString& Datei, const SongTags& tags, int optY
         return;
     const QString titel = zelltext(tags.titel.isEmpty() ? QStringLiteral("Unbekannt") : tags.titel);
     const QString interpret = zelltext(tags.interpret);
-    const int zeile = optYRow != 0 ? optYRow : neueZeile(titel);
+    const int zeile = optYRow != 0 ? optYRow : neueZeile();
     m_archiv.setRow(zeile);
     // One write for the whole row: a scan adds a row per song.
     m_archiv.setRowTexts(
         zeile, { titel, interpret, zelltext(tags.genre), m_archiv.TextMatrix(zeile, Dauer), Datei, interpret + titel });
 }
 
-int Archiv::neueZeile(const QString& titel)
+int Archiv::neueZeile()
 {
-    m_archiv.AddItem(titel);
     // An emptied grid keeps one empty row 1; the first song takes its place.
-    if (m_archiv.Rows() < 4 && m_archiv.TextMatrix(1, Titel).isEmpty()) {
+    if (m_archiv.Rows() == 2 && m_archiv.TextView(1, Titel).isEmpty())
         m_archiv.RemoveItem(1);
-    }
+    // Empty until the row is written in one go: one allocation per song.
+    m_archiv.AddItem(QString());
     return m_archiv.Rows() - 1;
 }
 

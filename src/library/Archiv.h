@@ -51,7 +51,7 @@ private:
     void beschriften(FlexGrid& grid, const QString& spalte3);
     static void breitenSetzen(FlexGrid& grid, int reserve);
     // The row an append writes to, after the empty row of an emptied grid went.
-    int neueZeile(const QString& titel);
+    int neueZeile();
     void zeileSchreiben(const QString& Datei, const SongTags& tags, int optYRow);
 
     FlexGrid& m_archiv;

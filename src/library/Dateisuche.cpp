@@ -47,7 +47,7 @@ struct Dateisuche::Lauf {
     QRegularExpression muster;
     qint64& nDirs;
     qint64& nFiles;
-    QStringList& files;
+    QStringList* files; // null: not kept
     bool mitUnterordnern;
     // Canonical paths of the folders searched and of the files listed through a link.
     QSet<QString> ordner;
@@ -87,6 +87,17 @@ void Dateisuche::setPfadZulaessig(std::function<bool(const QString&)> zulaessig)
 qint64 Dateisuche::FindFile(
     const QString& sFol, const QString& sFile, qint64& nDirs, qint64& nFiles, QStringList& files, bool WithSubfolders)
 {
+    return suchen(sFol, sFile, nDirs, nFiles, &files, WithSubfolders);
+}
+
+qint64 Dateisuche::FindFile(const QString& sFol, const QString& sFile, qint64& nDirs, qint64& nFiles, bool WithSubfolders)
+{
+    return suchen(sFol, sFile, nDirs, nFiles, nullptr, WithSubfolders);
+}
+
+qint64 Dateisuche::suchen(
+    const QString& sFol, const QString& sFile, qint64& nDirs, qint64& nFiles, QStringList* files, bool WithSubfolders)
+{
     Procedure proc("Dateisuche",
         "qint64 Dateisuche::FindFile(const QString& sFol, const QString& sFile, qint64& nDirs, "
         "qint64& nFiles, QStringList& files, bool WithSubfolders)",
@@ -98,8 +109,8 @@ qint64 Dateisuche::FindFile(
         meldeFehlendenOrdner(sFol);
         return 0;
     }
-    if (files.isEmpty())
-        files.append(QString());
+    if (files && files->isEmpty())
+        files->append(QString());
     Lauf lauf { QRegularExpression::fromWildcard(sFile, Qt::CaseInsensitive), nDirs, nFiles, files, WithSubfolders, {},
         {}, {} };
     return proc.value([&] { return ordnerDurchsuchen(sFol, lauf); }, qint64(0));
@@ -211,7 +222,8 @@ bool Dateisuche::eintragDurchsuchen(const QFileInfo& info, const QString& praefi
     ++lauf.nFiles;
     if (m_anzeige)
         m_anzeige(QStringLiteral("Gefundene Lieder: ") + QString::number(lauf.nFiles));
-    lauf.files.append(pfad);
+    if (lauf.files)
+        lauf.files->append(pfad);
     if (m_gefunden)
         m_gefunden(datei);
     return true;

@@ -43,10 +43,15 @@ public:
     // critical message once and returns 0.
     qint64 FindFile(const QString& sFol, const QString& sFile, qint64& nDirs, qint64& nFiles, QStringList& files,
         bool WithSubfolders);
+    // The same without the list of paths, for a caller that takes each file
+    // as it comes: the list of a large archive would only cost memory.
+    qint64 FindFile(const QString& sFol, const QString& sFile, qint64& nDirs, qint64& nFiles, bool WithSubfolders);
 
 private:
     struct Lauf;
 
+    qint64 suchen(const QString& sFol, const QString& sFile, qint64& nDirs, qint64& nFiles, QStringList* files,
+        bool WithSubfolders);
     qint64 ordnerDurchsuchen(const QString& ordner, Lauf& lauf);
     // The folder's own files, and the names of its subfolders to search
     // afterwards; false when ProgrammEnde stopped the scan.

@@ -6,6 +6,8 @@
 
 #include <QFile>
 
+#include <utility>
+
 Liedersuche::Liedersuche(Archiv& archiv, MessageService& meldungen)
     : m_archiv(archiv)
     , m_suche(meldungen)
@@ -17,7 +19,20 @@ Liedersuche::Liedersuche(Archiv& archiv, MessageService& meldungen)
 
 void Liedersuche::setGefundenAnzeige(std::function<void(const QString&)> anzeige)
 {
-    m_suche.setGefundenAnzeige(std::move(anzeige));
+    m_anzeige = std::move(anzeige);
+    m_suche.setGefundenAnzeige([this](const QString& text) { anzeigen(text); });
+}
+
+void Liedersuche::anzeigen(const QString& text)
+{
+    // The scan lets events run every 10 ms; a count set more often is never seen.
+    if (m_seitAnzeige.isValid() && m_seitAnzeige.elapsed() < 10) {
+        m_ungezeigt = text;
+        return;
+    }
+    m_ungezeigt.clear();
+    m_anzeige(text);
+    m_seitAnzeige.start();
 }
 
 void Liedersuche::Einlesen(const QString& Startordner)
@@ -31,8 +46,10 @@ void Liedersuche::Einlesen(const QString& Startordner)
         return;
     qint64 nDirs = 0;
     qint64 nFiles = 0;
-    QStringList files;
-    m_suche.FindFile(Startordner, QStringLiteral("*.mp3"), nDirs, nFiles, files, true);
+    m_seitAnzeige.invalidate();
+    m_suche.FindFile(Startordner, QStringLiteral("*.mp3"), nDirs, nFiles, true);
+    if (!m_ungezeigt.isEmpty())
+        m_anzeige(std::exchange(m_ungezeigt, QString()));
     proc.run([&] {
         if (grid.Rows() > 1) {
             grid.selectRow(1);

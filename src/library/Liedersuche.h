@@ -2,6 +2,7 @@
 
 #include "library/Dateisuche.h"
 
+#include <QElapsedTimer>
 #include <QString>
 
 #include <functional>
@@ -16,7 +17,9 @@ class Liedersuche {
 public:
     Liedersuche(Archiv& archiv, MessageService& meldungen);
 
-    // Gets the running count for the start window's lblGefunden.
+    // Gets the running count for the start window's lblGefunden: as often as
+    // the screen can show it (setting a label 100,000 times would cost more
+    // than reading the tags), and the final count at the end.
     void setGefundenAnzeige(std::function<void(const QString& text)> anzeige);
 
     // The caller empties the archive first (TabelleLeeren); only the cell
@@ -24,6 +27,11 @@ public:
     void Einlesen(const QString& Startordner);
 
 private:
+    void anzeigen(const QString& text);
+
     Archiv& m_archiv;
     Dateisuche m_suche;
+    std::function<void(const QString&)> m_anzeige;
+    QString m_ungezeigt;
+    QElapsedTimer m_seitAnzeige;
 };

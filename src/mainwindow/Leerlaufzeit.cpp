@@ -13,6 +13,8 @@ void Leerlaufzeit::starten()
 {
     m_aktiv = true;
     m_start = m_uhr.milliseconds();
+    if (m_beimStarten)
+        m_beimStarten();
 }
 
 void Leerlaufzeit::stoppen()

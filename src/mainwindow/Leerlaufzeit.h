@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+#include <functional>
+
 class Clock;
 
 // The keyboard's idle time (Timer2): five seconds after the last key, or
@@ -15,6 +17,8 @@ public:
 
     // Starts the five seconds over.
     void starten();
+    // Called at every start: whatever looks at the time need only run while it is active.
+    void beimStarten(std::function<void()> melden) { m_beimStarten = std::move(melden); }
     void stoppen();
     bool aktiv() const { return m_aktiv; }
     // Milliseconds until the give-up; 0 when due.
@@ -26,4 +30,5 @@ private:
     const Clock& m_uhr;
     bool m_aktiv = false;
     qint64 m_start = 0;
+    std::function<void()> m_beimStarten;
 };

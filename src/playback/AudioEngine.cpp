@@ -1,5 +1,6 @@
 #include "playback/AudioEngine.h"
 
+#include <algorithm>
 #include <chrono>
 #include <stdexcept>
 
@@ -22,7 +23,11 @@ AudioEngine::AudioEngine(std::unique_ptr<AudioOutput> device, OutputSupervisor::
             QMetaObject::invokeMethod(
                 this, [this, text] { emit notice(text); }, Qt::QueuedConnection);
         },
-        timing);
+        timing,
+        [this] {
+            return std::any_of(m_players.begin(), m_players.end(),
+                [](const EnginePlayer& player) { return player.status() == EnginePlayer::Playing; });
+        });
 }
 
 AudioEngine::~AudioEngine()
@@ -51,6 +56,7 @@ void AudioEngine::wake()
         ++m_wakes;
     }
     m_wake.notify_all();
+    m_supervisor->wake();
 }
 
 void AudioEngine::decodeLoop(EnginePlayer& player)
@@ -61,8 +67,12 @@ void AudioEngine::decodeLoop(EnginePlayer& player)
         lock.unlock();
         const bool decoded = player.decodeAhead();
         lock.lock();
-        if (!decoded)
-            m_wake.wait_for(lock, kDecodeInterval, [&] { return m_stopping || m_wakes != seen; });
+        const auto woken = [&] { return m_stopping || m_wakes != seen; };
+        // Without a file to decode there is nothing to look at until an open or a jump wakes the thread.
+        if (!decoded && player.decodes())
+            m_wake.wait_for(lock, kDecodeInterval, woken);
+        else if (!decoded)
+            m_wake.wait(lock, woken);
         seen = m_wakes;
     }
 }

@@ -30,10 +30,12 @@ public:
 
     // Players 0 and 1 play, 2 measures; anything else throws std::out_of_range.
     EnginePlayer& player(int index);
-    // Tells the decoding threads that a player has new work.
+    // Tells the decoding threads that a player has new work, and brings a resting output back.
     void wake();
     // True while the silent output stands in for a missing device.
     bool silent() const { return m_supervisor->silent(); }
+    // True while no output runs because nothing has played for a while.
+    bool resting() const { return m_supervisor->resting(); }
 
 signals:
     // A German notice for the operator (no device, device lost or back).

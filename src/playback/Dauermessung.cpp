@@ -7,22 +7,70 @@
 #include "playback/Mp3Length.h"
 #include "playback/Zeittext.h"
 
-#include <QSet>
+#include <QTimer>
 
 #include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+
+namespace {
+
+// Results go back in bundles: one event per file would cost the UI thread more than the measuring.
+constexpr std::size_t kBuendel = 64;
+constexpr std::chrono::milliseconds kHoechstensWarten { 20 };
+// How long closing waits for the file read under way before leaving the worker to finish alone.
+constexpr std::chrono::milliseconds kAbschiedsfrist { 200 };
+
+} // namespace
+
+// What the worker shares with the window's side. It outlives the
+// Dauermessung when a read hangs at the close.
+struct Dauermessung::Arbeit {
+    struct Auftrag {
+        int zeile;
+        QString datei;
+        int lauf;
+    };
+    explicit Arbeit(Laengenmesser m)
+        : messer(std::move(m))
+    {
+    }
+
+    const Laengenmesser messer;
+    std::mutex mutex;
+    std::condition_variable wecker;
+    std::condition_variable verlassen;
+    std::deque<Auftrag> auftraege;
+    bool ende = false;
+    bool ausgestiegen = false;
+    // Null once the Dauermessung is gone: results then go nowhere.
+    Dauermessung* empfaenger = nullptr;
+};
 
 Dauermessung::Dauermessung(FlexGrid& archiv, Laengenmesser messer, QObject* parent)
     : QObject(parent)
     , m_archiv(archiv)
-    , m_messer(std::move(messer))
+    , m_arbeit(std::make_shared<Arbeit>(std::move(messer)))
 {
+    m_arbeit->empfaenger = this;
 }
 
 Dauermessung::~Dauermessung()
 {
     beenden();
-    if (m_arbeiter.joinable())
+    if (!m_arbeiter.joinable())
+        return;
+    std::unique_lock lock(m_arbeit->mutex);
+    m_arbeit->empfaenger = nullptr;
+    // A read on a stalled share may never return; the program must close all the same.
+    const bool ausgestiegen
+        = m_arbeit->verlassen.wait_for(lock, kAbschiedsfrist, [this] { return m_arbeit->ausgestiegen; });
+    lock.unlock();
+    if (ausgestiegen)
         m_arbeiter.join();
+    else
+        m_arbeiter.detach();
 }
 
 qint64 Dauermessung::Dateilaenge(const QString& datei)
@@ -40,19 +88,12 @@ void Dauermessung::ZeitenEinlesen(bool NurSichtbare)
         return;
     }
     if (!m_arbeiter.joinable())
-        m_arbeiter = std::thread([this] { arbeiten(); });
-    if (NurSichtbare) {
-        if (m_neustart && m_vollLaeuft)
-            vollerLauf();
+        m_arbeiter = std::thread(&Dauermessung::arbeiten, m_arbeit);
+    if (NurSichtbare)
         sichtbareZeilen();
-    } else {
-        // A new scan measures every file afresh; only a restart of a running one keeps what it has.
-        if (!m_vollLaeuft)
-            m_gemessen.clear();
-        m_vollLaeuft = true;
-        vollerLauf();
-    }
-    pruefeFertig();
+    else
+        neuerLauf();
+    weitergehen();
 }
 
 void Dauermessung::setZeitenNeustart(bool neustart)
@@ -60,119 +101,182 @@ void Dauermessung::setZeitenNeustart(bool neustart)
     m_neustart = neustart;
 }
 
-bool Dauermessung::braucht(int zeile)
+void Dauermessung::neuerLauf()
 {
-    if (!m_archiv.TextMatrix(zeile, Archiv::Dauer).isEmpty())
+    {
+        std::lock_guard lock(m_arbeit->mutex);
+        m_arbeit->auftraege.clear();
+    }
+    // The archive was built anew: a file may have been replaced since an earlier measurement.
+    ++m_lauf;
+    m_unterwegs.clear();
+    m_gemessen.clear();
+    m_vollLaeuft = true;
+    m_neustart = false;
+    m_nachlese = false;
+    m_zeiger = 1;
+}
+
+bool Dauermessung::leer(int zeile)
+{
+    if (!m_archiv.TextView(zeile, Archiv::Dauer).isEmpty() || m_archiv.TextView(zeile, Archiv::Pfad).isEmpty())
         return false;
-    const QString datei = m_archiv.TextMatrix(zeile, Archiv::Pfad);
-    if (datei.isEmpty())
-        return false;
-    const auto bekannt = m_gemessen.constFind(datei);
+    if (m_gemessen.isEmpty())
+        return true;
+    const auto bekannt = m_gemessen.constFind(m_archiv.TextMatrix(zeile, Archiv::Pfad));
     if (bekannt == m_gemessen.cend())
         return true;
     m_archiv.setTextMatrix(zeile, Archiv::Dauer, Zeittext::Dauer(*bekannt));
     return false;
 }
 
-void Dauermessung::vollerLauf()
+void Dauermessung::weitergehen()
 {
-    m_neustart = false;
-    std::deque<Auftrag> neu;
-    for (int zeile = 1; zeile < m_archiv.Rows(); ++zeile) {
-        if (braucht(zeile))
-            neu.push_back({ zeile, m_archiv.TextMatrix(zeile, Archiv::Pfad) });
+    if (m_vollLaeuft) {
+        if (m_neustart) {
+            m_neustart = false;
+            m_zeiger = 1;
+        }
+        std::vector<Arbeit::Auftrag> neu;
+        int geschaut = 0;
+        for (; m_unterwegs.size() < kVorrat && geschaut < kSchritt; ++m_zeiger, ++geschaut) {
+            if (m_zeiger >= m_archiv.Rows() && m_nachlese) {
+                m_nachlese = false;
+                m_zeiger = 1;
+            }
+            if (m_zeiger >= m_archiv.Rows())
+                break;
+            if (!leer(m_zeiger))
+                continue;
+            QString datei = m_archiv.TextMatrix(m_zeiger, Archiv::Pfad);
+            if (m_unterwegs.contains(datei))
+                continue;
+            m_unterwegs.insert(datei);
+            neu.push_back({ m_zeiger, std::move(datei), m_lauf });
+        }
+        if (!neu.empty()) {
+            std::lock_guard lock(m_arbeit->mutex);
+            m_arbeit->auftraege.insert(m_arbeit->auftraege.end(), std::make_move_iterator(neu.begin()),
+                std::make_move_iterator(neu.end()));
+            m_arbeit->wecker.notify_one();
+        }
+        if (geschaut == kSchritt && !m_weiterGeplant) {
+            m_weiterGeplant = true;
+            QTimer::singleShot(0, this, [this] {
+                m_weiterGeplant = false;
+                if (ProgrammEnde)
+                    beenden();
+                else
+                    weitergehen();
+            });
+        }
     }
-    std::lock_guard lock(m_mutex);
-    // The old list named rows by their former order.
-    m_offen += int(neu.size()) - int(m_auftraege.size());
-    m_auftraege = std::move(neu);
-    m_wecker.notify_one();
+    pruefeFertig();
 }
 
 void Dauermessung::sichtbareZeilen()
 {
-    std::deque<Auftrag> vorn;
+    std::vector<Arbeit::Auftrag> vorn;
     QSet<QString> dateien;
     for (int zeile = m_archiv.TopRow(); zeile < m_archiv.Rows() && m_archiv.RowIsVisible(zeile); ++zeile) {
-        if (braucht(zeile)) {
-            vorn.push_back({ zeile, m_archiv.TextMatrix(zeile, Archiv::Pfad) });
+        if (leer(zeile)) {
+            vorn.push_back({ zeile, m_archiv.TextMatrix(zeile, Archiv::Pfad), m_lauf });
             dateien.insert(vorn.back().datei);
         }
     }
     if (vorn.empty())
         return;
-    std::lock_guard lock(m_mutex);
-    // Rows on screen go first; the full scan's entry for the same file would measure it twice.
-    const auto doppelt = std::erase_if(m_auftraege, [&](const Auftrag& a) { return dateien.contains(a.datei); });
-    m_offen += int(vorn.size()) - int(doppelt);
-    m_auftraege.insert(m_auftraege.begin(), vorn.begin(), vorn.end());
-    m_wecker.notify_one();
+    std::lock_guard lock(m_arbeit->mutex);
+    std::deque<Arbeit::Auftrag>& schlange = m_arbeit->auftraege;
+    // Rows on screen go first: a file already waiting moves to the front instead of being measured twice ...
+    QSet<QString> vorgezogen;
+    std::erase_if(schlange, [&](const Arbeit::Auftrag& a) {
+        const bool sichtbar = dateien.contains(a.datei);
+        if (sichtbar)
+            vorgezogen.insert(a.datei);
+        return sichtbar;
+    });
+    // ... and one being measured right now is left to finish.
+    std::erase_if(vorn,
+        [&](const Arbeit::Auftrag& a) { return m_unterwegs.contains(a.datei) && !vorgezogen.contains(a.datei); });
+    for (const Arbeit::Auftrag& a : vorn)
+        m_unterwegs.insert(a.datei);
+    schlange.insert(schlange.begin(), vorn.begin(), vorn.end());
+    m_arbeit->wecker.notify_one();
 }
 
-void Dauermessung::arbeiten()
+void Dauermessung::arbeiten(const std::shared_ptr<Arbeit>& arbeit)
 {
     std::vector<Ergebnis> fertige;
     auto abgegeben = std::chrono::steady_clock::now();
     const auto abgeben = [&] {
-        QMetaObject::invokeMethod(
-            this,
-            [this, buendel = std::move(fertige)] {
-                for (const Ergebnis& e : buendel)
-                    ergebnis(e.zeile, e.datei, e.sekunden);
-            },
-            Qt::QueuedConnection);
+        std::lock_guard lock(arbeit->mutex);
+        if (Dauermessung* empfaenger = arbeit->empfaenger) {
+            QMetaObject::invokeMethod(
+                empfaenger, [empfaenger, buendel = std::move(fertige)] { empfaenger->buendel(buendel); },
+                Qt::QueuedConnection);
+        }
         fertige.clear();
         abgegeben = std::chrono::steady_clock::now();
     };
     for (;;) {
-        Auftrag auftrag;
+        Arbeit::Auftrag auftrag;
         {
-            std::unique_lock lock(m_mutex);
-            if (m_auftraege.empty() && !fertige.empty()) {
+            std::unique_lock lock(arbeit->mutex);
+            if (arbeit->auftraege.empty() && !fertige.empty()) {
                 lock.unlock();
                 abgeben();
                 continue;
             }
-            m_wecker.wait(lock, [this] { return m_ende || !m_auftraege.empty(); });
-            if (m_ende)
+            arbeit->wecker.wait(lock, [&] { return arbeit->ende || !arbeit->auftraege.empty(); });
+            if (arbeit->ende) {
+                arbeit->ausgestiegen = true;
+                arbeit->verlassen.notify_all();
                 return;
-            auftrag = std::move(m_auftraege.front());
-            m_auftraege.pop_front();
+            }
+            auftrag = std::move(arbeit->auftraege.front());
+            arbeit->auftraege.pop_front();
         }
         qint64 sekunden = Zeittext::kUnbekannteDauer;
         try {
-            sekunden = m_messer(auftrag.datei);
+            sekunden = arbeit->messer(auftrag.datei);
         } catch (...) {
             // An unreadable file counts as five minutes, like one without a length.
         }
-        fertige.push_back({ auftrag.zeile, std::move(auftrag.datei), sekunden });
-        // Results go back in bundles: one event per file would cost the UI thread more than the measuring.
+        fertige.push_back({ auftrag.zeile, std::move(auftrag.datei), sekunden, auftrag.lauf });
         if (fertige.size() >= kBuendel || std::chrono::steady_clock::now() - abgegeben > kHoechstensWarten)
             abgeben();
     }
 }
 
-void Dauermessung::ergebnis(int zeile, const QString& datei, qint64 sekunden)
+void Dauermessung::buendel(const std::vector<Ergebnis>& ergebnisse)
 {
-    --m_offen;
     if (ProgrammEnde) {
         beenden();
         return;
     }
-    if (zeile < m_archiv.Rows() && m_archiv.TextMatrix(zeile, Archiv::Pfad) == datei) {
-        if (m_archiv.TextMatrix(zeile, Archiv::Dauer).isEmpty())
-            m_archiv.setTextMatrix(zeile, Archiv::Dauer, Zeittext::Dauer(sekunden));
+    for (const Ergebnis& e : ergebnisse)
+        ergebnis(e);
+    weitergehen();
+}
+
+void Dauermessung::ergebnis(const Ergebnis& e)
+{
+    if (e.lauf != m_lauf)
+        return;
+    m_unterwegs.remove(e.datei);
+    if (e.zeile < m_archiv.Rows() && m_archiv.TextView(e.zeile, Archiv::Pfad) == e.datei) {
+        if (m_archiv.TextView(e.zeile, Archiv::Dauer).isEmpty())
+            m_archiv.setTextMatrix(e.zeile, Archiv::Dauer, Zeittext::Dauer(e.sekunden));
     } else {
-        m_gemessen.insert(datei, sekunden);
+        m_gemessen.insert(e.datei, e.sekunden);
+        m_nachlese = m_nachlese || m_vollLaeuft;
     }
-    if (m_neustart && m_vollLaeuft)
-        vollerLauf();
-    pruefeFertig();
 }
 
 void Dauermessung::pruefeFertig()
 {
-    if (!m_vollLaeuft || m_offen > 0)
+    if (!m_vollLaeuft || !m_unterwegs.isEmpty() || m_nachlese || m_zeiger < m_archiv.Rows())
         return;
     m_vollLaeuft = false;
     m_fertig = true;
@@ -182,10 +286,10 @@ void Dauermessung::pruefeFertig()
 
 void Dauermessung::beenden()
 {
-    std::lock_guard lock(m_mutex);
-    m_offen -= int(m_auftraege.size());
-    m_auftraege.clear();
-    m_ende = true;
+    std::lock_guard lock(m_arbeit->mutex);
+    m_arbeit->auftraege.clear();
+    m_arbeit->ende = true;
+    m_arbeit->wecker.notify_one();
+    m_unterwegs.clear();
     m_vollLaeuft = false;
-    m_wecker.notify_one();
 }

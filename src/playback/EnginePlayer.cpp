@@ -129,6 +129,12 @@ void EnginePlayer::restart(qint64 startFrame)
     m_endQueued = false;
 }
 
+bool EnginePlayer::decodes()
+{
+    std::lock_guard lock(m_decoderMutex);
+    return m_decoder && !m_endQueued;
+}
+
 bool EnginePlayer::decodeAhead()
 {
     bool decoded = false;

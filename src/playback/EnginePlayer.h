@@ -46,6 +46,8 @@ public:
 
     // Decoding thread: decodes until the ring is full; true if it decoded anything.
     bool decodeAhead();
+    // Decoding thread, between reads: a file is open whose end has not been decoded yet.
+    bool decodes();
 
     // Output thread: adds what this player plays to `mix` (interleaved stereo).
     void mixInto(qint32* mix, int frames);

@@ -22,9 +22,11 @@ void ModPlayer::OpenMP3(int index, const QString& datei)
     if (index < 0 || index >= AudioEngine::kPlayers)
         return;
     // An undecodable file leaves the player without a file; its name is still recorded.
-    m_engine.player(index).open(datei);
+    const bool offen = m_engine.player(index).open(datei);
     m_dateien[std::size_t(index)] = datei;
-    m_engine.wake();
+    // Closing, which the sequencer does on every idle tick, gives the engine nothing to do.
+    if (offen)
+        m_engine.wake();
 }
 
 void ModPlayer::PlayMP3(int index)

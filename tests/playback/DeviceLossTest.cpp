@@ -84,4 +84,24 @@ TEST(DeviceLoss, SongsPlayOnSilentlyInRealTimeWithoutDeviceAndAcrossALossMidCros
             "Das Audiogerät ist ausgefallen: Die Titel laufen ohne Ton weiter.", "Das Audiogerät ist wieder da." }));
 }
 
+TEST(DeviceLoss, WithNothingPlayingTheOutputRestsUntilASongStarts)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(Mp3Frames::writeFile(dir.filePath("song.mp3"), Mp3Frames::silentFrames(400)));
+    auto device = std::make_unique<FakeDevice>();
+    FakeDevice& card = *device;
+    AudioEngine engine(std::move(device),
+        { std::chrono::milliseconds(20), std::chrono::milliseconds(200), std::chrono::milliseconds(100) });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return engine.resting(); }, 2000));
+    const qint64 pulled = card.pulled;
+    QTest::qWait(100);
+    EXPECT_EQ(card.pulled, pulled) << "no output thread runs";
+
+    EnginePlayer& player = engine.player(0);
+    ASSERT_TRUE(player.open(dir.filePath("song.mp3")));
+    player.play();
+    engine.wake();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return player.positionMs() > 0; }, 250)) << "plays within one tick";
+    EXPECT_FALSE(engine.resting());
+}
 } // namespace

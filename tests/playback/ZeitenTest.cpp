@@ -5,7 +5,11 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <QElapsedTimer>
+
 #include <atomic>
+#include <memory>
+#include <thread>
 #include <tuple>
 
 namespace {
@@ -170,6 +174,53 @@ TEST_F(Dauertest, ProgramEndStopsTheScanAndWritesNoMore)
     EXPECT_EQ(archiv.TextMatrix(1, 3) + archiv.TextMatrix(40, 3), QString()) << "not even the held file's length";
     EXPECT_FALSE(messung.ZeitenFertig());
     ProgrammEnde = false;
+}
+
+// The worker reads a length, then holds until the test lets it hand the length back.
+struct GehalteneMessung {
+    std::atomic<bool> begonnen { false };
+    std::atomic<bool> frei { false };
+    std::atomic<qint64> laenge { 1 };
+    qint64 operator()()
+    {
+        const qint64 gelesen = laenge;
+        begonnen = true;
+        while (!frei)
+            QThread::msleep(1);
+        return gelesen;
+    }
+};
+
+TEST_F(Dauertest, ClosingDoesNotWaitForAFileReadThatHangs)
+{
+    auto share = std::make_shared<GehalteneMessung>();
+    auto messung = std::make_unique<Dauermessung>(archiv, [share](const QString&) { return (*share)(); });
+    messung->ZeitenEinlesen(false);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bool(share->begonnen); }, 5000));
+    std::thread spaeteAntwort([share] {
+        QThread::msleep(3000);
+        share->frei = true;
+    });
+    QElapsedTimer uhr;
+    uhr.start();
+    messung.reset();
+    EXPECT_LT(uhr.elapsed(), 1000);
+    spaeteAntwort.join();
+}
+
+TEST_F(Dauertest, RescanDuringTheScanMeasuresAReplacedFileAfresh)
+{
+    GehalteneMessung datei;
+    Dauermessung neu { archiv, [&](const QString&) { return datei(); } };
+    neu.ZeitenEinlesen(false);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bool(datei.begonnen); }, 5000));
+    // Row 1's file is replaced while its old length is on the way back, then the folder is read again.
+    datei.laenge = 77;
+    SetUp();
+    neu.ZeitenEinlesen(false);
+    datei.frei = true;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return neu.ZeitenFertig(); }, 5000));
+    EXPECT_EQ(archiv.TextMatrix(1, 3), QStringLiteral("01:17"));
 }
 
 } // namespace

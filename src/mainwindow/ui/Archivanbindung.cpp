@@ -46,7 +46,8 @@ Archivanbindung::Archivanbindung(Teile teile)
     ctlVirtuelleTastatur1->setObjectName(QStringLiteral("ctlVirtuelleTastatur1"));
     ctlVirtuelleTastatur1->hide();
     m_Timer2.setInterval(kTimer2PruefMs);
-    m_Timer2.start();
+    // Looks at the time only while the keyboard waits for a key.
+    m_Timer2Zeit.beimStarten([this] { m_Timer2.start(); });
     verbinden();
 }
 
@@ -56,6 +57,8 @@ void Archivanbindung::verbinden()
     connect(&m_Timer2, &QTimer::timeout, this, [this] {
         if (m_Timer2Zeit.abgelaufen())
             Timer2_Timer();
+        if (!m_Timer2Zeit.aktiv())
+            m_Timer2.stop();
     });
     connect(
         ctlVirtuelleTastatur1, &ctlVirtuelleTastatur::KeyClick, this, &Archivanbindung::ctlVirtuelleTastatur1_KeyClick);
