@@ -14,6 +14,21 @@ bool isWritableFolder(const QString& folder)
     return probe.open();
 }
 
+// Installed programs live under /usr; root could write there, but files of
+// ours among the package's would be lost on removal and clash with updates.
+bool isSystemLocation(const QString& folder)
+{
+    const QString path = QDir::cleanPath(folder);
+    return path == QLatin1String("/usr") || path.startsWith(QLatin1String("/usr/"));
+}
+
+QString userDataFolder()
+{
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(data);
+    return data;
+}
+
 } // namespace
 
 QString& AppPaths::overrideFolder()
@@ -31,16 +46,17 @@ QString AppPaths::programFolder()
 {
     if (!overrideFolder().isEmpty())
         return overrideFolder();
-    return writableFolder(QCoreApplication::applicationDirPath());
+    return filesFolder(QCoreApplication::applicationDirPath());
 }
 
 QString AppPaths::writableFolder(const QString& preferred)
 {
-    if (isWritableFolder(preferred))
-        return preferred;
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QDir().mkpath(data);
-    return data;
+    return isWritableFolder(preferred) ? preferred : userDataFolder();
+}
+
+QString AppPaths::filesFolder(const QString& executableFolder)
+{
+    return isSystemLocation(executableFolder) ? userDataFolder() : writableFolder(executableFolder);
 }
 
 QString AppPaths::programName()

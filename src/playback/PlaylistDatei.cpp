@@ -66,7 +66,7 @@ PlaylistDatei PlaylistDatei::imProgrammordner()
     const QString ordner = AppPaths::programFolder();
     QStringList lesen { ordner };
     const QString programm = QCoreApplication::applicationDirPath();
-    if (ordner != programm && AppPaths::writableFolder(programm) != programm)
+    if (ordner != programm && AppPaths::filesFolder(programm) != programm)
         lesen.prepend(programm);
     return PlaylistDatei(ordner, lesen);
 }

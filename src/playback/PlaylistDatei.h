@@ -21,9 +21,9 @@ public:
 
     // schreibordner: where the file is saved. leseordner: searched in order; the first that holds the file is read.
     PlaylistDatei(QString schreibordner, QStringList leseordner);
-    // The program's folder, or the per-user data folder where the program's
-    // folder cannot be written; a file an operator put next to the program
-    // is read first even then.
+    // The program's folder, or the per-user data folder where the program is
+    // installed or its folder cannot be written; a file an operator put next
+    // to the program is read first even then.
     static PlaylistDatei imProgrammordner();
 
     // Saves through a temporary file renamed over the old one, so the old

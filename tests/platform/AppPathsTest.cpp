@@ -8,7 +8,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-TEST(AppPathsFallback, UnwritableProgramFolderGivesTheUserDataFolder)
+TEST(AppPathsFallback, InstalledOrUnwritableProgramFolderGivesTheUserDataFolder)
 {
     QTemporaryDir home;
     const QByteArray previous = qgetenv("XDG_DATA_HOME");
@@ -29,4 +29,10 @@ TEST(AppPathsFallback, UnwritableProgramFolderGivesTheUserDataFolder)
         EXPECT_EQ(AppPaths::writableFolder(unwritable), dataFolder) << unwritable.toStdString();
         EXPECT_TRUE(QFileInfo(dataFolder).isDir()) << "created, so files can go there at once";
     }
+
+    // An installed program keeps its files per user even where it could write (as root under /usr).
+    for (const QString& installed : QStringList { "/usr/bin", "/usr/lib/tonvaro/", "/usr/local/bin", "/usr" })
+        EXPECT_EQ(AppPaths::filesFolder(installed), dataFolder) << installed.toStdString();
+    EXPECT_EQ(AppPaths::filesFolder(own), own) << "a build run from its folder keeps its files there";
+    EXPECT_EQ(AppPaths::filesFolder(file + QStringLiteral("/bin")), dataFolder);
 }
