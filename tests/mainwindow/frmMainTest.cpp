@@ -5,7 +5,6 @@
 #include "common/ui/MessageBoxService.h"
 #include "controls/ui/ctlSprechblase.h"
 #include "controls/ui/Funbutton.h"
-#include "game/ui/ctlSmilie.h"
 #include "game/ui/frmTicTacToe.h"
 #include "library/ui/frmMP3Tags.h"
 #include "support/FakePlayer.h"
