@@ -41,10 +41,8 @@ TEST(LaufschriftLauf, StepsFourPixelsStartsOverAfterOneTextWidthLeavesNoGapAndSt
     EXPECT_EQ(lauf.position(), 1);
     lauf.setLaufschrifttext(QString());
     EXPECT_FALSE(lauf.laeuft());
-    for (const auto& [wert, erwartet] : { std::pair<qint64, int> { 0, 1 }, { 40000, 32767 } }) {
-        lauf.setGeschwindigkeit(wert);
-        EXPECT_EQ(lauf.Geschwindigkeit(), erwartet) << wert;
-    }
+    lauf.setGeschwindigkeit(0);
+    EXPECT_EQ(lauf.Geschwindigkeit(), 1) << "a timer at 0 ms would spin";
     // At every position the copies of the text cover the whole width.
     for (const auto& [textbreite, flaeche] : { std::pair { 100, 250 }, { 100, 40 }, { 37, 800 } }) {
         LaufschriftLauf kopie;

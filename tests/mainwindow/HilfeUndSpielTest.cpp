@@ -17,11 +17,7 @@ protected:
     {
         for (const char* titel : { "Abendrot", "Blauer Montag", "Chanson", "Donauwalzer", "Eisblumen", "Fernweh" })
             addSong(titel);
-        open(player, uhr);
-        start->cmdOK_Click();
-        main->showNormal();
-        main->resize(1024, 768);
-        main->TimerStartmeldung_Timer();
+        starten1024(player, uhr);
     }
 
     HilfeUndSpiel& hilfe() { return main->hilfeUndSpiel(); }

@@ -11,6 +11,7 @@
 #include "support/Mp3Frames.h"
 
 #include <gtest/gtest.h>
+#include <QCoreApplication>
 #include <QDir>
 
 #include <memory>
@@ -68,6 +69,17 @@ protected:
         start->setScreen(main.get(), main.get());
         start->show();
         messages.shown.clear();
+    }
+    // Started on a 1024 x 768 window whose start report no longer takes the touches.
+    void starten1024(PlayerControl& player, const Clock& uhr)
+    {
+        open(player, uhr);
+        start->cmdOK_Click();
+        // Maximised on the small offscreen screen, the window would take its size only later.
+        main->showNormal();
+        main->resize(1024, 768);
+        main->TimerStartmeldung_Timer();
+        QCoreApplication::processEvents();
     }
     // The shown titles of a grid's song rows, row 1 first.
     static QStringList titel(const FlexGrid& grid)
