@@ -9,8 +9,7 @@
 
 namespace {
 
-// Every test runs its grid under QAbstractItemModelTester, which re-checks
-// the model's consistency after each change.
+// QAbstractItemModelTester re-checks the model's consistency after each change.
 class FlexGridTest : public ::testing::Test {
 protected:
     FlexGrid grid;
@@ -95,8 +94,7 @@ TEST_F(FlexGridTest, BadRowsAndColumnsThrowOutOfRangeAndChangeNothing)
 
 TEST_F(FlexGridTest, SortOrdersByWindows1252CodesCaseSensitively)
 {
-    // ASCII upper case, then lower case, then the Windows-1252 block 0x80..0x9F
-    // ("€", "Š"), then Latin-1 ("À", "Ä", "ä", "ÿ"), then everything else ("Ω").
+    // ASCII upper, lower case, the Windows-1252 block 0x80..0x9F ("€", "Š"), Latin-1, then the rest ("Ω").
     // Long keys share their head; "ÿ" and "Ω" share the capped head byte.
     const QString same = QStringLiteral("Künstler Nummer ");
     fill({ "b", "ä", "Ω", "a", "Z", "ÿb", "À", "Š", "€", "Ä", "A", "AB", "~", same + "9", same + "10", same + "1", "Ωa",
@@ -185,8 +183,7 @@ TEST_F(FlexGridTest, ModelShowsHeaderRowBoldCellsAndAlignment)
         << "model row 0 is grid row 1";
 }
 
-// Rows pack their cells into one string: every cell and bold flag must survive
-// changes to its neighbours, whatever the cells' lengths.
+// Rows pack their cells into one string: every cell and bold flag survives changes to its neighbours.
 TEST_F(FlexGridTest, CellsKeepTextsAndBoldFlagsWhenNeighboursChange)
 {
     fill({ "a", "b" });

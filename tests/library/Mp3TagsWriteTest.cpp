@@ -53,7 +53,6 @@ TEST_F(Mp3TagsWriteTest, FileWithoutTagGetsOneAppendedByTheTitle)
     EXPECT_EQ(readFile(datei), audio) << "artist and genre alone create no tag";
 
     tags.SetSongName(datei, "Neu");
-    EXPECT_EQ(readFile(datei).left(audio.size()), audio);
     EXPECT_EQ(std::pair(modMP3Tags::GetBand(datei), modMP3Tags::GetSongGenre(datei)),
         std::pair(QString(), QStringLiteral("Kein Genre")));
 
@@ -63,7 +62,7 @@ TEST_F(Mp3TagsWriteTest, FileWithoutTagGetsOneAppendedByTheTitle)
     EXPECT_EQ(
         QStringList({ modMP3Tags::GetSongName(datei), modMP3Tags::GetBand(datei), modMP3Tags::GetSongGenre(datei) }),
         QStringList({ "Neu", "Band", "Rock" }));
-    EXPECT_EQ(readFile(datei).size(), audio.size() + 128);
+    EXPECT_EQ(readFile(datei).chopped(128), audio) << "the audio stays, the tag follows it";
 }
 
 TEST_F(Mp3TagsWriteTest, ReadOnlyFileStaysAsItIs)
@@ -88,8 +87,7 @@ TEST_F(Mp3TagsWriteTest, AppendThatFailsHalfWayLeavesTheOldFile)
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit alt {};
     getrlimit(RLIMIT_FSIZE, &alt);
-    rlimit grenze = alt;
-    grenze.rlim_cur = rlim_t(vorher.size() + 50);
+    const rlimit grenze { rlim_t(vorher.size() + 50), alt.rlim_max };
     setrlimit(RLIMIT_FSIZE, &grenze);
     tags.SetSongName(datei, "Titel");
     setrlimit(RLIMIT_FSIZE, &alt);

@@ -10,13 +10,11 @@ namespace {
 
 constexpr int kRate = AudioOutput::kSampleRate;
 constexpr int kChunk = 1024; // what the sound card asks for at a time
-// A 440 Hz tone at 0.8 of full scale moves at most about 1650 per sample;
-// sound that starts or stops without a ramp jumps by up to 26000.
+// A 440 Hz tone at 0.8 of full scale moves at most ~1650 per sample; an unramped start or stop up to 26000.
 constexpr int kClick = 3000;
 
-// One player driven by hand, without threads or a sound card: the test
-// decodes and takes the output itself, so seconds of audio run in
-// milliseconds and every sample is seen.
+// One player driven by hand, without threads or a sound card: seconds of audio run in milliseconds and every
+// sample is seen.
 class EnginePlayerTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -113,8 +111,7 @@ TEST_F(EnginePlayerTest, OpeningSilencesTheOldSongAtOnceAndALowRateSongPlaysFrom
     ASSERT_TRUE(player.open(files->path("tone.mp3")));
     player.play();
     run(kRate / 2);
-    // The ring holds another 1.5 s of the old song: after the fade-out none of
-    // it sounds, and nothing of the new song before it is played.
+    // The ring holds 1.5 s more of the old song: none of it sounds after the fade-out, nor the unplayed new one.
     ASSERT_TRUE(player.open(files->path("mono22k.mp3")));
     out.clear();
     run(kRate / 2);

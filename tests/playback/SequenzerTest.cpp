@@ -32,12 +32,9 @@ TEST(Ueberblendung, EndTestAndStartDistanceAreOneRule)
 
 TEST(Zufallszeile, EndRowsHalfAsLikelyAndNothingOutside)
 {
-    // 11 rows: songs 1..10, i = round-half-even(r * 9 + 1).
-    EXPECT_EQ(Sequenzer::Zufallszeile(0.0, 11), 1);
-    EXPECT_EQ(Sequenzer::Zufallszeile(0.5 / 9, 11), 2); // 1.5 goes to the even 2
-    EXPECT_EQ(Sequenzer::Zufallszeile(0.9999, 11), 10);
-    EXPECT_EQ(Sequenzer::Zufallszeile(0.3, 2), 1); // one song
-    EXPECT_EQ(Sequenzer::Zufallszeile(0.3, 1), 0); // empty archive
+    // 11 rows: songs 1..10, round-half-even(r * 9 + 1), so 1.5 goes to 2; then one song, then an empty archive.
+    const auto z = &Sequenzer::Zufallszeile;
+    EXPECT_EQ(std::tuple(z(0.0, 11), z(0.5 / 9, 11), z(0.9999, 11), z(0.3, 2), z(0.3, 1)), std::tuple(1, 2, 10, 1, 0));
 }
 
 TEST_F(Sequenzertest, WholePlaylistPlaysInOrderWithCrossfadeOnAlternatingPlayersThenLeavesThemAlone)
