@@ -16,3 +16,17 @@ bool lessByCodes(QStringView a, QStringView b);
 // Sorts rows[first..last] ascending by column col with lessByCodes; rows
 // with equal texts keep their order.
 void sortRowsByCodes(std::vector<FlexGridRow>& rows, int first, int last, int col, int cols);
+
+// The first row of first .. last - 1 for which holds is false, bisecting:
+// holds must be true for a leading part of the rows only.
+template <typename Predicate> int partitionRow(int first, int last, Predicate holds)
+{
+    while (first < last) {
+        const int middle = first + (last - first) / 2;
+        if (holds(middle))
+            first = middle + 1;
+        else
+            last = middle;
+    }
+    return first;
+}

@@ -6,9 +6,6 @@
 
 #include <QStringList>
 
-#include <algorithm>
-#include <ranges>
-
 namespace {
 
 // The texts a song is recognised by after the sort: the shown columns and the file.
@@ -26,10 +23,8 @@ QStringList erkennung(const FlexGrid& archiv, int row)
 // whose key equals the song's key can hold it, so bisect to that run.
 int wiederfinden(const FlexGrid& archiv, int spalte, const QString& schluessel, const QStringList& lied)
 {
-    const auto zeilen = std::views::iota(1, archiv.Rows());
-    const int von = 1 + int(std::ranges::partition_point(zeilen, [&](int row) {
-        return lessByCodes(archiv.TextView(row, spalte), schluessel);
-    }) - zeilen.begin());
+    const int von = partitionRow(
+        1, archiv.Rows(), [&](int row) { return lessByCodes(archiv.TextView(row, spalte), schluessel); });
     for (int row = von; row < archiv.Rows() && archiv.TextView(row, spalte) == schluessel; ++row) {
         // The path first: it alone almost always decides.
         if (archiv.TextView(row, Archiv::Pfad) == lied[Archiv::Pfad] && erkennung(archiv, row) == lied)
