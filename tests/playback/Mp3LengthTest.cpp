@@ -123,6 +123,8 @@ TEST_F(Mp3LengthTest, LengthIsExactlyWhatTheDecoderPlays)
         { "junk with a lone frame in the middle", junkInMiddle(cbr300, loneFrame), 300 * frameMs },
         { "junk in the middle, Info", junkInMiddle(cbr, strayHeader), 3000 },
         { "last frame cut short before ID3v1", frames100.chopped(100) + id3v1, 99 * frameMs },
+        // A negative size would move the end of the audio 985 bytes past the end of the file.
+        { "Lyrics3 with a negative size", cbr300.chopped(1000) + "-01000LYRICS200", 297 * frameMs },
         { "CBR with Info, cut in half", half(cbr) },
         { "VBRI, cut in half", half(vbri), 60 * frameMs },
         { "Info counting no frames", Mp3Frames::withFrameCount(cbr, 0) },
