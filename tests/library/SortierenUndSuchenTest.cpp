@@ -162,6 +162,15 @@ TEST(ArchivsucheTest, TheEleventhKeyIsIgnored)
     suche.taste(Archivsuche::kBackspace);
     suche.taste(QStringLiteral("xyz"));
     EXPECT_EQ(suche.Suchtext(), QStringLiteral("ABCDEFGHIX"));
+    // A character outside the Basic Multilingual Plane is two units: cut and deleted whole.
+    const QString note = QString::fromUtf8("\U0001D11E");
+    suche.taste(Archivsuche::kBackspace);
+    suche.taste(note);
+    EXPECT_EQ(suche.Suchtext(), QStringLiteral("ABCDEFGHI"));
+    suche.taste(Archivsuche::kBackspace);
+    suche.taste(note);
+    suche.taste(Archivsuche::kBackspace);
+    EXPECT_EQ(suche.Suchtext(), QStringLiteral("ABCDEFGH"));
 }
 
 } // namespace
