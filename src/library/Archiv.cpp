@@ -51,7 +51,8 @@ void Archiv::EineZeileInsArchiv(QFile& Datei)
 
 bool Archiv::PfadDarstellbar(const QString& Datei)
 {
-    return !Datei.contains(QLatin1Char(';'));
+    return !Datei.contains(QLatin1Char(';')) && !Datei.contains(QLatin1Char('\n'))
+        && !Datei.contains(QLatin1Char('\r'));
 }
 
 void Archiv::zeileSchreiben(const QString& Datei, const SongTags& tags, int optYRow)

@@ -28,8 +28,8 @@ public:
     Archiv(FlexGrid& MSFlexGrid1, FlexGrid& MSFlexGrid2);
 
     // Whether a path can stand in column 4 exactly as it is. A path holding
-    // ";" cannot: no cell holds one, and a changed path would play or delete
-    // another file.
+    // ";" or a line break cannot: no cell holds ";", the playlist file holds
+    // no line break, and a changed path would play or delete another file.
     static bool PfadDarstellbar(const QString& Datei);
 
     // optYRow 0 appends a row for Datei; a row number rewrites that row in

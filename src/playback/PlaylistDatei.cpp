@@ -13,8 +13,6 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
-#include <algorithm>
-
 namespace {
 
 constexpr int kIndexFehler = 9;
@@ -62,10 +60,12 @@ QString PlaylistDatei::lesepfad() const
 
 QByteArray PlaylistDatei::Zeile(const QStringList& felder)
 {
-    const QString text = felder.join(QLatin1Char(';'));
-    const bool passt
-        = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return windows1252Code(c.unicode()) >= 0; });
-    return (passt ? toWindows1252(text) : text.toUtf8()) + QByteArrayLiteral("\r\n");
+    // A line break in a cell (a tag may hold one) would split the song's line.
+    QString text = felder.join(QLatin1Char(';'));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    // Windows-1252 only when it reads back as this text: "Ã¤" would come back from UTF-8 as "ä".
+    const QByteArray einzeln = toWindows1252(text);
+    return (ZeileLesen(einzeln) == text ? einzeln : text.toUtf8()) + QByteArrayLiteral("\r\n");
 }
 
 QString PlaylistDatei::ZeileLesen(QByteArrayView bytes)

@@ -8,8 +8,9 @@ class FlexGrid;
 
 // The playlist file "Playlist.txt": one line per queued song, the six cells
 // of its row joined by ";", each line ended by CR LF. A line is Windows-1252
-// when every character fits, otherwise UTF-8 (a path with "ł" or Japanese
-// letters would otherwise come back as "?" and the song be lost).
+// when every character fits and the bytes do not read as other UTF-8 text,
+// otherwise UTF-8 (a path with "ł" or Japanese letters would otherwise come
+// back as "?" and the song be lost). A line break in a cell becomes a space.
 class PlaylistDatei {
 public:
     static const QString kName;

@@ -126,7 +126,7 @@ TEST_F(ArchivTest, NothingToScanLeavesTheEmptyArchiveAndWarnsOnlyOfAMissingFolde
     EXPECT_EQ(std::pair(spalte(0), meldungen.shown.size()), std::pair(QStringList({ "" }), qsizetype(1)));
 }
 
-// The archive file separates fields by ";": such paths are neither listed nor counted.
+// The playlist file separates fields by ";" and songs by line breaks: such paths are neither listed nor counted.
 TEST_F(ArchivTest, ScanListsFolderFilesFirstThenSubfoldersDepthFirstSkippingSystemAndSemicolonPaths)
 {
     const QStringList oben = { song("a.mp3"), song("b.mp3") };
@@ -134,7 +134,7 @@ TEST_F(ArchivTest, ScanListsFolderFilesFirstThenSubfoldersDepthFirstSkippingSyst
         = oben + QStringList { song("A/a1.mp3"), song("A/X/x1.mp3"), song("A/X/Tief/t.mp3"), song("B/Y/y1.mp3") };
     QDir().mkpath(music() + "/Leer");
     for (const char* name : { "System Volume Information/a.mp3", "system volume INFORMATION/Tiefer/b.mp3", "Lied;1.mp3",
-             "Rock;Pop/a.mp3", "Rock;Pop/Tiefer/b.mp3" })
+             "Rock;Pop/a.mp3", "Rock;Pop/Tiefer/b.mp3", "Zwei\nZeilen.mp3" })
         song(name);
     MSFlexGrid1.setRow(0);
     MSFlexGrid1.setTextMatrix(0, 3, "x");

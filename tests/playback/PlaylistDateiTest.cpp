@@ -67,14 +67,16 @@ TEST_F(PlaylistDateitest, TextsComeBackWholeInEitherEncoding)
     const QByteArray zeilen = PlaylistDatei::Zeile({ nul, "Ä", "Pop", "??:??", "/m/ä.mp3", "03:00" })
         + "\r\n" // empty lines are skipped
         + PlaylistDatei::Zeile({ polnisch, "Ő", "Pop", "12:00", "/m/ł.mp3", "05:00" })
+        // Windows-1252 bytes that would read as other UTF-8 text, and a line break from a tag.
+        + PlaylistDatei::Zeile({ "Ã¤\r\nZwei", "B", "G", "12:00", "/m/z.mp3", "02:00" })
         + "Ende;B;G;12:00;/m/e.mp3;01:00\n"; // LF alone
     EXPECT_TRUE(zeilen.startsWith(QByteArrayLiteral("Mit NUL\0\0\0;\xC4;Pop;??:??;/m/\xE4.mp3;03:00\r\n")))
         << "a line that fits Windows-1252 stays single-byte";
     ASSERT_TRUE(Mp3Frames::writeFile(datei(), zeilen));
-    EXPECT_EQ(neuEinlesen(), QStringList({ nul, polnisch, "Ende" }));
+    EXPECT_EQ(neuEinlesen(), QStringList({ nul, polnisch, "Ã¤  Zwei", "Ende" }));
     EXPECT_EQ(
         playlistZeile(2).mid(4) + playlistZeile(2).mid(0, 2), QStringList({ "/m/ł.mp3", "05:00", polnisch, "Ő" }));
-    EXPECT_EQ(playlist.TextMatrix(1, 4) + playlist.TextMatrix(3, 5), QStringLiteral("/m/ä.mp301:00"));
+    EXPECT_EQ(playlist.TextMatrix(1, 4) + playlist.TextMatrix(4, 5), QStringLiteral("/m/ä.mp301:00"));
 }
 
 TEST_F(PlaylistDateitest, BadLinesStopReadingKeepTheRowsBeforeAndAreReported)
