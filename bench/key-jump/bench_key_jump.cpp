@@ -14,7 +14,6 @@
 namespace {
 
 int kRows = 100000;
-constexpr double kTargetMs = 5.0;
 constexpr int kRepeats = 10;
 
 struct Lauf {
