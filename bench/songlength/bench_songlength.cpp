@@ -40,7 +40,8 @@ struct Song {
 int frameCount(QRandomGenerator& random, const Format& format)
 {
     const int seconds = 4 + int(random.bounded(9));
-    return seconds * format.sampleRate / Mp3Frames::samplesPerFrame(format);
+    // Layer III: 1152 samples a frame for MPEG-1 (32 kHz and up), 576 below.
+    return seconds * format.sampleRate / (format.sampleRate >= 32000 ? 1152 : 576);
 }
 
 QByteArray headerSong(int i, QRandomGenerator& random, const char** kind)
