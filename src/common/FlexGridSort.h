@@ -25,3 +25,17 @@ bool lessInOrder(QStringView a, QStringView b, FlexGridOrder order);
 // Sorts rows[first..last] ascending by column col in the given order; rows
 // with equal texts keep their order.
 void sortRows(std::vector<FlexGridRow>& rows, int first, int last, int col, int cols, FlexGridOrder order);
+
+// The first row of first .. last - 1 for which holds is false, bisecting:
+// holds must be true for a leading part of the rows only.
+template <typename Predicate> int partitionRow(int first, int last, Predicate holds)
+{
+    while (first < last) {
+        const int middle = first + (last - first) / 2;
+        if (holds(middle))
+            first = middle + 1;
+        else
+            last = middle;
+    }
+    return first;
+}

@@ -5,7 +5,7 @@
 
 #include <QRegularExpression>
 
-#include <ranges>
+#include <iterator>
 
 Procedure::Procedure(const char* object, const char* declaration, std::initializer_list<Param> params)
     : m_object(QString::fromUtf8(object))
@@ -14,8 +14,8 @@ Procedure::Procedure(const char* object, const char* declaration, std::initializ
     ErrPtnr& reporter = ErrPtnr::instance();
     reporter.CallStack(QLatin1Char('[') + m_object + QStringLiteral("] ") + QString::fromUtf8(declaration));
     // Each parameter goes in right below the signature, so the last one goes first.
-    for (const Param& param : params | std::views::reverse)
-        reporter.CallStackParam(QString::fromUtf8(param.name), param.value);
+    for (auto param = std::rbegin(params); param != std::rend(params); ++param)
+        reporter.CallStackParam(QString::fromUtf8(param->name), param->value);
 }
 
 QString Procedure::nameOf(const QString& declaration)

@@ -6,9 +6,6 @@
 
 #include <QStringList>
 
-#include <algorithm>
-#include <ranges>
-
 namespace {
 
 // The texts a song is recognised by after the sort: the shown columns and the file.
@@ -27,10 +24,8 @@ QStringList erkennung(const FlexGrid& archiv, int row)
 int wiederfinden(
     const FlexGrid& archiv, int spalte, FlexGridOrder ordnung, const QString& schluessel, const QStringList& lied)
 {
-    const auto zeilen = std::views::iota(1, archiv.Rows());
-    const int von = 1 + int(std::ranges::partition_point(zeilen, [&](int row) {
-        return lessInOrder(archiv.TextView(row, spalte), schluessel, ordnung);
-    }) - zeilen.begin());
+    const int von = partitionRow(1, archiv.Rows(),
+        [&](int row) { return lessInOrder(archiv.TextView(row, spalte), schluessel, ordnung); });
     for (int row = von; row < archiv.Rows() && archiv.TextView(row, spalte) == schluessel; ++row) {
         // The path first: it alone almost always decides.
         if (archiv.TextView(row, Archiv::Pfad) == lied[Archiv::Pfad] && erkennung(archiv, row) == lied)

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <ranges>
 #include <utility>
 #include <vector>
 
@@ -73,16 +72,10 @@ private:
     // character, that begin with praefix exactly.
     Bereich lauf(Bereich bereich, QStringView praefix) const
     {
-        const int von = ende(bereich, [&](int row) { return lessByCodes(zelle(row), praefix); });
-        const int bis = ende({ von, bereich.bis }, [&](int row) { return zelle(row).startsWith(praefix); });
+        const int von
+            = partitionRow(bereich.von, bereich.bis, [&](int row) { return lessByCodes(zelle(row), praefix); });
+        const int bis = partitionRow(von, bereich.bis, [&](int row) { return zelle(row).startsWith(praefix); });
         return { von, bis };
-    }
-
-    // The first row of bereich for which gilt no longer holds; it holds for a leading part only.
-    template <typename Praedikat> static int ende(Bereich bereich, Praedikat gilt)
-    {
-        const auto zeilen = std::views::iota(bereich.von, bereich.bis);
-        return bereich.von + int(std::ranges::partition_point(zeilen, gilt) - zeilen.begin());
     }
 
     void suchen(Bereich bereich, QString& praefix)
@@ -152,12 +145,25 @@ QString Archivsuche::grossbuchstaben(const QString& text)
     return gross;
 }
 
+void Archivsuche::anhaengen(QString& text, const QString& Daten, qsizetype max)
+{
+    text += grossbuchstaben(Daten);
+    if (text.size() > max)
+        text.truncate(text.at(max).isLowSurrogate() ? max - 1 : max);
+}
+
+void Archivsuche::letztesZeichenLoeschen(QString& text)
+{
+    const qsizetype n = text.size();
+    text.chop(n >= 2 && text.at(n - 1).isLowSurrogate() && text.at(n - 2).isHighSurrogate() ? 2 : 1);
+}
+
 void Archivsuche::taste(const QString& Daten)
 {
     if (Daten == kBackspace)
-        m_text.chop(1);
+        letztesZeichenLoeschen(m_text);
     else if (m_text.size() < kMaxLaenge)
-        m_text = (m_text + grossbuchstaben(Daten)).left(kMaxLaenge);
+        anhaengen(m_text, Daten, kMaxLaenge);
 }
 
 int Archivsuche::ersteZeile(const FlexGrid& archiv, int spalte, QStringView text)

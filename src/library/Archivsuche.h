@@ -13,8 +13,11 @@ public:
     static constexpr int kMaxLaenge = 10;
     static inline const QString kBackspace = QStringLiteral("{BACKSPACE}");
 
-    // Upper case character by character, so that "ß" stays one character and the count holds.
-    static QString grossbuchstaben(const QString& text);
+    // Appends Daten in upper case and cuts the text to at most max UTF-16
+    // units, never between the two halves of a character.
+    static void anhaengen(QString& text, const QString& Daten, qsizetype max);
+    // Removes the last character, both halves of one outside the Basic Multilingual Plane.
+    static void letztesZeichenLoeschen(QString& text);
 
     const QString& Suchtext() const { return m_text; }
     void leeren() { m_text.clear(); }
@@ -34,5 +37,8 @@ public:
     int KeyClick(FlexGrid& archiv, int Sortierspalte, const QString& Daten);
 
 private:
+    // Upper case character by character, so that "ß" stays one character and the count holds.
+    static QString grossbuchstaben(const QString& text);
+
     QString m_text;
 };

@@ -18,9 +18,9 @@ bool Bildschirmsperre::taste(const QString& Daten)
     if (!m_offen)
         return false;
     if (Daten == Archivsuche::kBackspace)
-        m_code.chop(1);
+        Archivsuche::letztesZeichenLoeschen(m_code);
     else
-        m_code = (m_code + Archivsuche::grossbuchstaben(Daten)).left(kMaxCodeLaenge);
+        Archivsuche::anhaengen(m_code, Daten, kMaxCodeLaenge);
     return pruefen();
 }
 

@@ -6,6 +6,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -98,6 +99,14 @@ qint64 skipId3v2(FileEnds& file)
     }
 }
 
+// A size field of unsigned decimal digits; -1 for anything else ("-00020", " 0020").
+qint64 decimalDigits(const QByteArray& field)
+{
+    const bool digits
+        = !field.isEmpty() && std::all_of(field.begin(), field.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return digits ? field.toLongLong() : -1;
+}
+
 // Size of the tag that ends at `end`, or 0 when none does.
 qint64 trailingTagSize(FileEnds& file, qint64 start, qint64 end)
 {
@@ -116,9 +125,8 @@ qint64 trailingTagSize(FileEnds& file, qint64 start, qint64 end)
     if (available >= 15) {
         const QByteArray tail = file.read(end - 15, 15);
         if (tail.endsWith("LYRICS200")) {
-            bool ok = false;
-            const qint64 size = tail.left(6).toLongLong(&ok) + 15;
-            return ok && size <= available ? size : 0;
+            const qint64 field = decimalDigits(tail.left(6));
+            return field >= 0 && field + 15 <= available ? field + 15 : 0;
         }
         if (tail.endsWith("LYRICSEND")) {
             // Version 1 has no size field; its text is at most 5100 bytes.

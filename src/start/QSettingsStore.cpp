@@ -1,10 +1,33 @@
 #include "start/QSettingsStore.h"
 
+#include <QFile>
+#include <QStringList>
+
 namespace {
 
 QString keyPath(const QString& section, const QString& key)
 {
     return section + QLatin1Char('/') + key;
+}
+
+// The text behind "key=" in the section of an INI file, as it stands there;
+// empty when the file has no such line.
+QString rawIniValue(const QString& fileName, const QString& section, const QString& key)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    const QString header = QLatin1Char('[') + section + QLatin1Char(']');
+    bool inSection = false;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.startsWith(QLatin1Char('[')))
+            inSection = line == header;
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (inSection && equals > 0 && QStringView(line).left(equals).trimmed() == key)
+            return line.mid(equals + 1).trimmed();
+    }
+    return {};
 }
 
 } // namespace
@@ -23,7 +46,12 @@ QSettingsStore::QSettingsStore(const QString& application)
 
 QString QSettingsStore::GetSetting(const QString& section, const QString& key, const QString& fallback) const
 {
-    return m_settings.value(keyPath(section, key), fallback).toString();
+    const QVariant value = m_settings.value(keyPath(section, key), fallback);
+    // An unquoted comma, as in a hand-edited "Pfad=/musik/Rock, Pop", makes
+    // QSettings split the text into a list: the value is the whole text.
+    if (value.typeId() == QMetaType::QStringList)
+        return rawIniValue(m_settings.fileName(), section, key);
+    return value.toString();
 }
 
 void QSettingsStore::SaveSetting(const QString& section, const QString& key, const QString& text)

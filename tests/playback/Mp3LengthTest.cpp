@@ -89,6 +89,11 @@ TEST_F(Mp3LengthTest, LengthIsExactlyWhatTheDecoderPlays)
         return Mp3Frames::id3v2Tag(100'000) + Mp3Frames::id3v2Tag(300, "Zweiter") + audio
             + Mp3Frames::apeTag("Artist", "Jemand") + Mp3Frames::lyrics3v2("La la la") + id3v1;
     };
+    auto tagsInFrames = [](QByteArray frames) {
+        for (int k = 0; k < 7; ++k)
+            frames.replace(frames.size() - 108 - 128 * k, 3, "TAG");
+        return frames + "-00020LYRICS200";
+    };
     const QByteArray junk = randomJunk(5000);
     // A header of the stream inside junk, with no frame behind it.
     const QByteArray strayHeader = junk.left(2000) + Mp3Frames::silentFrame(cd, 128).left(4) + junk.mid(2000);
@@ -123,6 +128,9 @@ TEST_F(Mp3LengthTest, LengthIsExactlyWhatTheDecoderPlays)
         { "junk with a lone frame in the middle", junkInMiddle(cbr300, loneFrame), 300 * frameMs },
         { "junk in the middle, Info", junkInMiddle(cbr, strayHeader), 3000 },
         { "last frame cut short before ID3v1", frames100.chopped(100) + id3v1, 99 * frameMs },
+        // A negative size moved the end of the audio past the file; from there "TAG" inside frames read as tags.
+        { "negative Lyrics3 size behind frames holding \"TAG\"", tagsInFrames(Mp3Frames::frames(cd, { 128 }, 20)),
+            20 * frameMs },
         { "CBR with Info, cut in half", half(cbr) },
         { "VBRI, cut in half", half(vbri), 60 * frameMs },
         { "Info counting no frames", Mp3Frames::withFrameCount(cbr, 0) },

@@ -6,6 +6,7 @@
 #include "start/SettingText.h"
 
 #include <gtest/gtest.h>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -156,6 +157,19 @@ TEST_F(QSettingsStoreTest, WritesSectionDataIntoTheApplicationsOwnIniFile)
         std::pair(QString("/srv/Musik"), QString("?")));
     // Another executable name starts with the defaults.
     EXPECT_EQ(QSettingsStore("jukebox2").GetSetting("Data", "Pfad", "?"), "?");
+}
+
+TEST_F(QSettingsStoreTest, HandEditedValuesWithAnUnquotedCommaAreReadWhole)
+{
+    ASSERT_TRUE(QDir(config.path()).mkpath("Quorvane"));
+    QFile ini(config.filePath("Quorvane/tonvaro.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[Andere]\nPfad=/falsch, hier\n[Data]\nPfad=/musik/Rock, Pop\nFading = 1,5\nPW=\"a, b\"\n");
+    ini.close();
+    QSettingsStore store("tonvaro");
+    EXPECT_EQ(store.GetSetting("Data", "Pfad", "?"), "/musik/Rock, Pop");
+    EXPECT_EQ(store.GetSetting("Data", "Fading", "?"), "1,5");
+    EXPECT_EQ(store.GetSetting("Data", "PW", "?"), "a, b");
 }
 
 TEST_F(QSettingsStoreTest, AStoreThatCannotBeWrittenReportsTheFailure)
