@@ -36,11 +36,6 @@ constexpr double kTasteZielMs = 5;
 constexpr double kSortierZielMs = 100;
 constexpr double kStartZielMs = 16;
 
-double ms(const QElapsedTimer& uhr)
-{
-    return uhr.nsecsElapsed() / 1e6;
-}
-
 template <typename F> double rechenMs(F&& tun)
 {
     const qint64 vorher = Rundenuhr::rechenzeitNs();

@@ -6,7 +6,7 @@
 
 #include "platform/AppPaths.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -26,13 +26,14 @@ namespace Fuzz {
 }
 
 // One folder per run; the program folder points there too, so an error
-// protocol never lands next to the harness.
+// protocol never lands next to the harness. A GUI application, as in the
+// program: the archive measures its column texts in the grid's font.
 inline const QTemporaryDir& scratch()
 {
     static int argc = 1;
     static char name[] = "fuzz";
     static char* argv[] = { name, nullptr };
-    static QCoreApplication app(argc, argv);
+    static QGuiApplication app(argc, argv);
     static const QTemporaryDir dir;
     static const bool programFolder = (AppPaths::setProgramFolder(dir.path()), true);
     (void)programFolder;
