@@ -6,8 +6,8 @@
 
 #include "platform/AppPaths.h"
 
-#include <QGuiApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include <fuzzer/FuzzedDataProvider.h>
