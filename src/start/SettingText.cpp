@@ -40,6 +40,14 @@ bool SettingText::toBoolean(const QString& text)
     return *value != 0.0;
 }
 
+bool SettingText::istEin(const QString& text)
+{
+    if (text.trimmed().compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
+        return true;
+    const std::optional<double> value = zahl(text);
+    return value && *value != 0.0;
+}
+
 qint32 SettingText::toLong(const QString& text)
 {
     const std::optional<double> value = zahl(text);

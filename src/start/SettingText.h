@@ -17,4 +17,7 @@ public:
     static qint32 toLongIn(const QString& text, qint32 min, qint32 max);
 
     static QString fromBoolean(bool value);
+    // An option the operator sets by hand: on for "1", "True" or another
+    // non-zero number; anything else, missing or unreadable, is off.
+    static bool istEin(const QString& text);
 };

@@ -67,6 +67,9 @@ const std::vector<Key>& keyTable()
 }
 
 constexpr int kOhneScanKeys = 4;
+// The operator's options that the start window neither shows nor writes.
+const QString kLautheitKey = QStringLiteral("Lautheit");
+const QString kId3v2Key = QStringLiteral("ID3v2");
 const QString kFileKey = QStringLiteral("File");
 
 } // namespace
@@ -80,6 +83,8 @@ Settings::Settings(SettingsStore& store)
 
 bool Settings::load(StartSettings& werte, Procedure& proc) const
 {
+    werte.Lautheit = SettingText::istEin(m_store.GetSetting(kSection, kLautheitKey, QString()));
+    werte.ID3v2 = SettingText::istEin(m_store.GetSetting(kSection, kId3v2Key, QString()));
     const StartSettings erstlauf = StartSettings::defaults();
     for (const Key& key : keyTable()) {
         const bool weiter

@@ -19,6 +19,8 @@ public:
     // Reads every key, in order, into werte. Each key is one step of proc: a
     // value that cannot be converted goes to the error reporter and its field
     // keeps the value it had. False when the operator chose to leave proc.
+    // Also reads the options "Lautheit" and "ID3v2", which only the operator
+    // writes: whatever they hold that is not on reads as off, without a fault.
     bool load(StartSettings& werte, Procedure& proc) const;
     // All seventeen keys (start with scan). False when the store could not be written.
     bool saveAll(const StartSettings& werte);

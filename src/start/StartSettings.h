@@ -30,6 +30,11 @@ struct StartSettings {
     bool Windows = true;
     int S = 3;
 
+    // Operator options beyond the start window, edited in the store only:
+    // level songs to an even loudness, read ID3v2 tags of files without ID3v1.
+    bool Lautheit = false;
+    bool ID3v2 = false;
+
     // The first-run values, including the platform's music folder and Winamp path.
     static StartSettings defaults();
 

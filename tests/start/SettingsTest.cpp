@@ -105,6 +105,25 @@ TEST_F(SettingsTest, CorruptValueGoesToTheReporterAndTheFieldKeepsItsDefault)
     EXPECT_EQ(verlassen.S, 3);
 }
 
+TEST_F(SettingsTest, HandSetOptionsAreOffUnlessClearlyOnAndTheStartWindowNeverWritesThem)
+{
+    EXPECT_FALSE(load(store).Lautheit || load(store).ID3v2); // missing
+    const std::pair<const char*, bool> texte[] = { { "1", true }, { " true ", true }, { "2", true }, { "0", false },
+        { "ja", false }, { "", false }, { "False", false } };
+    for (const auto& [text, ein] : texte) {
+        store.values.insert("Data/Lautheit", text);
+        store.values.insert("Data/ID3v2", text);
+        const StartSettings w = load(store);
+        EXPECT_EQ(std::pair(w.Lautheit, w.ID3v2), std::pair(ein, ein)) << text;
+    }
+    EXPECT_TRUE(errors.reports.isEmpty());
+
+    store.values.insert("Data/Lautheit", "1");
+    ASSERT_TRUE(Settings(store).saveAll(StartSettings::defaults()));
+    EXPECT_EQ(store.values.value("Data/Lautheit"), "1");
+    EXPECT_EQ(store.values.value("Data/ID3v2"), "False");
+}
+
 TEST_F(SettingsTest, SingleKeysTouchNothingElseAndAnUnwritableStoreIsReported)
 {
     Settings settings(store);

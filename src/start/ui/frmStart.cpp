@@ -293,6 +293,8 @@ StartSettings frmStart::werte() const
     w.Winamp = txtWinAmpPfad->text();
     w.Windows = chkWindowsBlockieren->isChecked();
     w.S = cmbSchriftgroesse->currentIndex();
+    w.Lautheit = m_lautheit;
+    w.ID3v2 = m_id3v2;
     return w;
 }
 
@@ -316,6 +318,8 @@ void frmStart::setWerte(const StartSettings& w)
     txtWinAmpPfad->setText(w.Winamp);
     chkWindowsBlockieren->setChecked(w.Windows);
     cmbSchriftgroesse->setCurrentIndex(w.S);
+    m_lautheit = w.Lautheit;
+    m_id3v2 = w.ID3v2;
 }
 
 void frmStart::setFarbe(Farbpruefung::Farbziel ziel, qint32 farbe)

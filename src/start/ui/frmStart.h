@@ -94,6 +94,9 @@ private:
     AutostartCountdown m_countdown;
     QTimer m_TimerAutostart;
     std::array<qint32, 2> m_farben {};
+    // The options without a control, kept as loaded.
+    bool m_lautheit = false;
+    bool m_id3v2 = false;
     Kontextmenue m_menu;
 
     QLabel* Label1 = nullptr;
