@@ -4,6 +4,7 @@
 // input), a scratch folder for the files an input becomes, and Qt texts from
 // the fuzzer's bytes.
 
+#include "common/Windows1252.h"
 #include "platform/AppPaths.h"
 
 #include <QFile>
@@ -59,6 +60,22 @@ inline QByteArray readFile(const QString& path)
 inline QString text(FuzzedDataProvider& data, size_t maxBytes = 40)
 {
     return QString::fromStdString(data.ConsumeRandomLengthString(maxBytes));
+}
+
+// A text as an archive cell holds it: no ";" and no line break, the playlist file separates by them.
+inline QString zelle(QString text)
+{
+    return text.replace(';', '_').replace('\r', '_').replace('\n', '_');
+}
+
+// The text of an ID3v1 field's bytes, without the spaces that pad it.
+inline QString feldtext(QByteArray bytes)
+{
+    while (bytes.startsWith(' '))
+        bytes.remove(0, 1);
+    while (bytes.endsWith(' '))
+        bytes.chop(1);
+    return fromWindows1252(bytes);
 }
 
 } // namespace Fuzz

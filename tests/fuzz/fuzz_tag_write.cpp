@@ -4,10 +4,7 @@
 
 #include "Fuzz.h"
 
-#include "common/Windows1252.h"
 #include "library/modMP3Tags.h"
-
-#include <QRegularExpression>
 
 namespace {
 
@@ -39,11 +36,6 @@ int genreByte(const QString& name)
             return index - 1;
     }
     return -1;
-}
-
-QString ohneLeerzeichen(const QByteArray& feld)
-{
-    return fromWindows1252(feld).remove(QRegularExpression("^ +| +$"));
 }
 
 } // namespace
@@ -88,6 +80,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     soll.replace(tag + offset, 30, nachher.mid(tag + offset, 30));
     FUZZ_CHECK(nachher == soll);
     const QString gelesen = offset == 3 ? modMP3Tags::GetSongName(path) : modMP3Tags::GetBand(path);
-    FUZZ_CHECK(gelesen == ohneLeerzeichen(nachher.mid(tag + offset, 30)));
+    FUZZ_CHECK(gelesen == Fuzz::feldtext(nachher.mid(tag + offset, 30)));
     return 0;
 }

@@ -11,9 +11,6 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QSet>
-#include <QTimer>
-
-#include <cmath>
 
 #ifdef Q_OS_UNIX
 #include <filesystem>
@@ -53,27 +50,21 @@ protected:
     QString lblGefunden;
 };
 
+// The cell texts themselves are the tag reader's: here, where a row goes.
 TEST_F(ArchivTest, FirstSongReplacesTheEmptyRowLaterOnesAppendARowNumberRewritesInPlaceAndSemicolonsAreRefused)
 {
-    EXPECT_EQ(zeile(0), QStringList({ "Titel", "Interpret", "Genre", "Dauer", "", "" }));
-    EXPECT_EQ(zeile(1), QStringList(6, QString()));
-
-    // ";" separates the fields of the saved playlist, a line break its lines.
-    const QString a = Songs::write(music(), "a.mp3", Songs::tag("Liebe;\nLust", "Bernd\r;Anna", 13));
+    const QString a = Songs::write(music(), "a.mp3", Songs::tag("Erstes", "Bernd", 13));
     const QString b = Songs::write(music(), "b.mp3", Songs::tag("Zweites Lied", "Bernd", 17));
     archiv.EineZeileInsArchiv(a, 0);
-    EXPECT_EQ(std::pair(MSFlexGrid1.Rows(), MSFlexGrid1.Row()), std::pair(2, 1));
-    EXPECT_EQ(zeile(1), QStringList({ "Liebe__Lust", "Bernd__Anna", "Pop", "", a, "Bernd__AnnaLiebe__Lust" }));
     archiv.EineZeileInsArchiv(b, 0);
-    EXPECT_EQ(std::pair(MSFlexGrid1.Rows(), MSFlexGrid1.Row()), std::pair(3, 2));
-    EXPECT_EQ(zeile(2), QStringList({ "Zweites Lied", "Bernd", "Rock", "", b, "BerndZweites Lied" }));
+    EXPECT_EQ(std::tuple(MSFlexGrid1.Rows(), MSFlexGrid1.Row(), zeile(2)),
+        std::tuple(3, 2, QStringList({ "Zweites Lied", "Bernd", "Rock", "", b, "BerndZweites Lied" })));
 
     MSFlexGrid1.setTextMatrix(1, Archiv::Dauer, "03:15");
     Songs::write(music(), "a.mp3", Songs::tag("A neu", "Anna neu", 8));
     archiv.EineZeileInsArchiv(a, 1);
-    EXPECT_EQ(std::pair(MSFlexGrid1.Rows(), MSFlexGrid1.Row()), std::pair(3, 1));
-    EXPECT_EQ(zeile(1), QStringList({ "A neu", "Anna neu", "Jazz", "03:15", a, "Anna neuA neu" }));
-    EXPECT_EQ(zeile(2)[0], "Zweites Lied");
+    EXPECT_EQ(std::tuple(MSFlexGrid1.Rows(), MSFlexGrid1.Row(), zeile(1)),
+        std::tuple(3, 1, QStringList({ "A neu", "Anna neu", "Jazz", "03:15", a, "Anna neuA neu" })));
 
     // Changed to "Rock_Pop/Lied_1.mp3" such a path would name another file,
     // which playing or deleting would then hit: it gets no row and changes none.
@@ -82,35 +73,23 @@ TEST_F(ArchivTest, FirstSongReplacesTheEmptyRowLaterOnesAppendARowNumberRewrites
     archiv.EineZeileInsArchiv(semikolon, 1);
     EXPECT_EQ(std::pair(MSFlexGrid1.Rows(), zeile(1)[0]), std::pair(3, QStringLiteral("A neu")));
 
-    // An empty title and a missing file get fallbacks, without a report.
-    archiv.EineZeileInsArchiv(Songs::write(music(), "leer.mp3", Songs::tag("", "Chor", 255)), 1);
     archiv.EineZeileInsArchiv(music() + "/weg.mp3", 2);
-    EXPECT_EQ(QStringList(zeile(1).mid(0, 3) + zeile(2).mid(0, 3)),
-        QStringList({ "Unbekannt", "Chor", "Kein Genre", "Unbekannter Titel", "", "Kein Genre" }));
+    EXPECT_EQ(zeile(2).mid(0, 3), QStringList({ "Unbekannter Titel", "", "Kein Genre" })) << "a missing file";
     EXPECT_TRUE(errors.reports.isEmpty());
 }
 
-TEST_F(ArchivTest, ColumnWidthsShareTheWidthLessTheReserveWhichHoldsItsTexts)
+TEST_F(ArchivTest, TheReserveColumnHoldsItsTextsAtEveryFontSizeAndTheRestShareTheWidth)
 {
-    auto breiten = [](const FlexGrid& grid) {
-        return QList<int> { grid.ColWidth(0), grid.ColWidth(1), grid.ColWidth(2), grid.ColWidth(3) };
-    };
     MSFlexGrid1.setWidth(10000);
     MSFlexGrid2.setWidth(6001);
-    MSFlexGrid1.setFontSize(8);
-    archiv.Spaltenbreite();
-    EXPECT_EQ(breiten(MSFlexGrid1), QList<int>({ 3680, 3680, 1840, 800 }));
-    EXPECT_EQ(breiten(MSFlexGrid2), QList<int>({ 2080, 2080, 1040, 800 })); // 5201 * 0.4 = 2080.4
-
     // The archive's font size decides the reserve of both grids; at every offered size the bold
     // header and the longest duration fit between the cells' 3-pixel margins.
-    for (const double punkte : { 8.0, 10.0, 12.0, 18.0 }) {
+    for (const double punkte : { 8.0, 12.0, 18.0 }) {
         SCOPED_TRACE(punkte);
         MSFlexGrid1.setFontSize(punkte);
         archiv.Spaltenbreite();
         const int reserve = MSFlexGrid1.ColWidth(3);
-        EXPECT_GE(reserve, punkte > 12 ? 1200 : 800);
-        EXPECT_EQ(breiten(MSFlexGrid2).mid(2), QList<int>({ int(std::nearbyint((6001 - reserve) * 0.2)), reserve }));
+        EXPECT_EQ(std::pair(MSFlexGrid2.ColWidth(3), reserve >= (punkte > 12 ? 1200 : 800)), std::pair(reserve, true));
         for (const auto& [fett, text] : { std::pair { true, "Dauer" }, { true, "Start" }, { false, "000:00" } }) {
             QFont schrift = QApplication::font();
             schrift.setPointSizeF(punkte);
@@ -118,6 +97,10 @@ TEST_F(ArchivTest, ColumnWidthsShareTheWidthLessTheReserveWhichHoldsItsTexts)
             EXPECT_LE(QFontMetrics(schrift).horizontalAdvance(text) + 6, twipsToPixels(reserve)) << text;
         }
     }
+    MSFlexGrid1.setFontSize(8);
+    archiv.Spaltenbreite();
+    const QList<int> breiten { MSFlexGrid2.ColWidth(0), MSFlexGrid2.ColWidth(1), MSFlexGrid2.ColWidth(2) };
+    EXPECT_EQ(breiten, QList<int>({ 2080, 2080, 1040 })); // 5201 * 0.4 = 2080.4
 }
 
 TEST_F(ArchivTest, NothingToScanLeavesTheEmptyArchiveAndWarnsOnlyOfAMissingFolder)
@@ -170,12 +153,6 @@ TEST_F(ArchivTest, ScanListsFolderFilesFirstThenSubfoldersDepthFirstSkippingSyst
     suche.Einlesen(music() + "/system volume INFORMATION");
     EXPECT_EQ(std::pair(spalte(), meldungen.shown), std::pair(QStringList({ "" }), QStringList()));
 
-    // Labelling only the playlist leaves the archive's headers alone.
-    MSFlexGrid1.setTextMatrix(0, 3, "x");
-    MSFlexGrid2.setTextMatrix(0, 3, "x");
-    archiv.TabellenBeschriften(true);
-    EXPECT_EQ(std::pair(MSFlexGrid1.TextMatrix(0, 3), MSFlexGrid2.TextMatrix(0, 3)),
-        std::pair(QStringLiteral("x"), QStringLiteral("Start")));
 }
 
 TEST_F(ArchivTest, OnlyMp3FilesAreSongsHiddenOrNotOddNamesIncludedAndSkippedEntriesStaySilent)
@@ -248,30 +225,5 @@ TEST_F(ArchivTest, UnreadableFolderIsSkippedAndTheScanGoesOn)
     EXPECT_EQ(std::pair(pfadMenge(), meldungen.shown), std::pair(QSet<QString>({ gut, danach }), QStringList()));
 }
 #endif
-
-TEST_F(ArchivTest, FilesVanishingDuringTheScanAreSkipped)
-{
-    for (int i = 0; i < 20; ++i)
-        song(QString("lied%1.mp3").arg(i));
-    const QString spaeter = song("Unter/spaeter.mp3");
-    // Runs while the scan processes events after the first entry of the
-    // listing (a song or the subfolder): the songs not listed yet vanish.
-    QStringList vorher;
-    QTimer::singleShot(0, [&] {
-        vorher = spalte();
-        vorher.removeAll(QString()); // the empty row of the emptied grid
-        for (int i = 0; i < 20; ++i) {
-            const QString pfad = music() + QString("/lied%1.mp3").arg(i);
-            if (!vorher.contains(pfad))
-                QFile::remove(pfad);
-        }
-    });
-
-    suche.Einlesen(music());
-    ASSERT_LE(vorher.size(), 1);
-    EXPECT_EQ(spalte(), vorher + QStringList({ spaeter }));
-    EXPECT_EQ(lblGefunden, QString("Gefundene Lieder: %1").arg(vorher.size() + 1));
-    EXPECT_EQ(meldungen.shown.size() + errors.reports.size(), 0);
-}
 
 } // namespace

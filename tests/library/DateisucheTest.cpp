@@ -19,10 +19,7 @@ protected:
         });
     }
 
-    qint64 find(const QString& ordner, const QString& muster = "*.mp3", bool unterordner = true)
-    {
-        return suche.FindFile(ordner, muster, nDirs, nFiles, files, unterordner);
-    }
+    qint64 find(const QString& ordner) { return suche.FindFile(ordner, "*.mp3", nDirs, nFiles, files, true); }
 
     RecordingMessages meldungen;
     Dateisuche suche { meldungen };
@@ -49,14 +46,10 @@ TEST_F(DateisucheTest, CountsFilesFoldersAndKibibytes)
         anzeigen, QStringList({ "Gefundene Lieder: 32767", "Gefundene Lieder: 32768", "Gefundene Lieder: 32769" }));
 }
 
-TEST_F(DateisucheTest, PatternSubfolderSwitchSkippedEntriesAndEmptyPath)
+TEST_F(DateisucheTest, EventsRunWhileOnlySkippedEntriesAreListedAndAnEmptyPathFindsNothing)
 {
-    for (const char* name : { "Bericht1.txt", "Bericht12.txt", "Bericht4.txt", "A/Bericht2.txt" })
+    for (const char* name : { "Bericht1.txt", "A/Bericht2.txt" })
         Songs::write(music(), name);
-    find(music(), "Bericht?.txt", false);
-    files.sort();
-    EXPECT_EQ(files, QStringList({ "", music() + "/Bericht1.txt", music() + "/Bericht4.txt" }));
-
     bool timerLief = false;
     QTimer::singleShot(0, [&] { timerLief = true; });
     EXPECT_EQ(find(music()), 0);

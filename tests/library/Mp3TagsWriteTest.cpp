@@ -25,46 +25,7 @@ protected:
     modMP3Tags tags { &player, [this] { return aktiverPlayer; } };
 };
 
-TEST_F(Mp3TagsWriteTest, RewritingATagChangesOnlyItsFieldsCutToThirtyWindows1252Bytes)
-{
-    const QString datei = tagged();
-    const QByteArray vorher = readFile(datei);
-    tags.SetSongName(datei, "Ein sehr langer Titel mit mehr als dreissig Zeichen");
-    EXPECT_EQ(modMP3Tags::GetSongName(datei), "Ein sehr langer Titel mit mehr");
-    tags.SetSongName(datei, "Kurz");
-    tags.SetBand(datei, QString::fromUtf8("Jörg € Жанна"));
-    tags.SetSongGenre(datei, "Rock");
-    tags.SetSongGenre(datei, "rock"); // not a name of the list: nothing written
-
-    // Everything but the title and artist fields stays byte for byte.
-    QByteArray erwartet = vorher;
-    erwartet.replace(vorher.size() - 125, 42, QByteArray("Kurz").leftJustified(30, ' ') + "J\xf6rg \x80 ?????");
-    erwartet.back() = 17; // Rock
-    EXPECT_EQ(readFile(datei), erwartet);
-}
-
-TEST_F(Mp3TagsWriteTest, FileWithoutTagGetsOneAppendedByTheTitle)
-{
-    const QString datei = Songs::write(music(), "ohne.mp3");
-    const QByteArray audio = readFile(datei);
-
-    tags.SetBand(datei, "Band");
-    tags.SetSongGenre(datei, "Rock");
-    EXPECT_EQ(readFile(datei), audio) << "artist and genre alone create no tag";
-
-    tags.SetSongName(datei, "Neu");
-    EXPECT_EQ(std::pair(modMP3Tags::GetBand(datei), modMP3Tags::GetSongGenre(datei)),
-        std::pair(QString(), QStringLiteral("Kein Genre")));
-
-    // The editor's order: the following writes fill the new tag.
-    tags.SetBand(datei, "Band");
-    tags.SetSongGenre(datei, "Rock");
-    EXPECT_EQ(
-        QStringList({ modMP3Tags::GetSongName(datei), modMP3Tags::GetBand(datei), modMP3Tags::GetSongGenre(datei) }),
-        QStringList({ "Neu", "Band", "Rock" }));
-    EXPECT_EQ(readFile(datei).chopped(128), audio) << "the audio stays, the tag follows it";
-}
-
+// What a write puts into the file is the tag harness's: here its safety and the player.
 TEST_F(Mp3TagsWriteTest, ReadOnlyFileStaysAsItIs)
 {
     const QString nurLesen = tagged("nurlesen.mp3");
@@ -127,10 +88,6 @@ TEST_F(Mp3TagsWriteTest, OtherSongsOtherPlayersAndOtherVanishedFilesAreLeftAlone
     // The same vanished song, spelled another way, is the player's.
     tags.SetSongGenre(music() + "/Unter/../weg1.mp3", "Pop");
     EXPECT_EQ(player.calls.first(), "GetPosition(0)");
-
-    modMP3Tags ohnePlayer;
-    ohnePlayer.SetSongName(datei, "Ohne Player");
-    EXPECT_EQ(modMP3Tags::GetSongName(datei), "Ohne Player");
 }
 
 } // namespace

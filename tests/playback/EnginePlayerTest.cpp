@@ -57,24 +57,16 @@ protected:
     std::vector<qint16> out;
 };
 
-TEST_F(EnginePlayerTest, StartPauseResumeStopJumpsAndAnUnderrunFadeInsteadOfClicking)
+TEST_F(EnginePlayerTest, PauseAndStopKeepThePlaceAndAnUnderrunFadesInsteadOfClicking)
 {
     ASSERT_TRUE(player.open(files->path("tone.mp3")));
     player.play();
     player.decodeAhead(); // fills the ring: about 1.5 s
     run(2 * kRate, false);
-    const qint64 dry = player.positionMs();
-    EXPECT_NEAR(double(dry), 1486, 30); // all the ring held
+    EXPECT_NEAR(double(player.positionMs()), 1486, 30) << "all the ring held";
     run(kRate / 4);
-    EXPECT_GT(player.positionMs(), dry + 200);
-    EXPECT_GT(lastTenthLevel(), 0.7);
-    runToTheEnd();
-
-    // Again from mid-song, where the tone is at full swing.
-    player.setStart(1234);
-    player.play();
-    run(kRate / 4);
-    EXPECT_GT(lastTenthLevel(), 0.7);
+    EXPECT_GT(lastTenthLevel(), 0.7) << "plays on once the decoder keeps up";
+    const qint64 vorher = player.positionMs();
     player.pause();
     run(7000);
     player.play();
@@ -83,11 +75,7 @@ TEST_F(EnginePlayerTest, StartPauseResumeStopJumpsAndAnUnderrunFadeInsteadOfClic
     run(kRate / 10);
     player.play();
     run(kRate / 10);
-    EXPECT_NEAR(double(player.positionMs()), 1234 + 450, 30) << "a pause and a stop keep the place";
-    player.setStart(500);
-    player.play();
-    run(kRate / 10);
-    EXPECT_NEAR(double(player.positionMs()), 600, 30) << "a jump while playing";
+    EXPECT_NEAR(double(player.positionMs()), vorher + 200, 30);
     player.stop();
     run(kRate / 10);
     EXPECT_LT(largestStep(out), kClick);

@@ -195,15 +195,6 @@ TEST_F(Mp3LengthTest, PlayerGivesWholeSecondsAndThreeHundredAtOnceOnlyForWhatIsN
     EXPECT_EQ(player.GetStatus(1), 1);
     player.OpenMP3(1, QString());
     EXPECT_TRUE(player.GetFileName(1).isEmpty() && player.GetStatus(1) == 0 && player.GetLength(1) == 0);
-    // The file table has a fourth slot but there is no fourth player.
-    player.OpenMP3(3, files->path("cbr.mp3"));
-    EXPECT_EQ(player.GetFileName(3), QString());
-    EXPECT_THROW(player.PlayMP3(3), std::out_of_range);
-
-    const std::pair<qint64, qint64> rounded[]
-        = { { 215400, 215 }, { 215500, 216 }, { 216500, 216 }, { 500, 0 }, { 1500, 2 } };
-    for (const auto& [ms, seconds] : rounded)
-        EXPECT_EQ(ModPlayer::wholeSeconds(ms), seconds) << ms;
 }
 
 } // namespace

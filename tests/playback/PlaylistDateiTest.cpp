@@ -94,16 +94,6 @@ TEST_F(PlaylistDateitest, SavedRowsReadBackAsTheyWere)
     }
 }
 
-TEST_F(PlaylistDateitest, ProgramFolderFileIsReadBeforeThePerUserOne)
-{
-    QTemporaryDir benutzer;
-    const QString eigene = QDir(benutzer.path()).filePath("Playlist.txt");
-    ASSERT_TRUE(Mp3Frames::writeFile(eigene, "x"));
-    EXPECT_EQ(PlaylistDatei(benutzer.path(), { ordner, benutzer.path() }).lesepfad(), eigene);
-    ASSERT_TRUE(Mp3Frames::writeFile(datei(), "y"));
-    EXPECT_EQ(PlaylistDatei(benutzer.path(), { ordner, benutzer.path() }).lesepfad(), datei());
-}
-
 TEST_F(PlaylistDateitest, QueueChangesAreSavedAMomentLaterInOneWrite)
 {
     Autospeicherung& auto_ = wiedergabe->autospeicherung();

@@ -1,7 +1,5 @@
 #include "WiedergabeFakes.h"
 
-#include "playback/Maustasten.h"
-
 #include <tuple>
 
 namespace {
@@ -93,40 +91,32 @@ TEST_F(Playlistetest, MovesNeverTouchOrPassRowOne)
     EXPECT_EQ(playlist.TextMatrix(3, 4), pfad("c")) << "the whole row moves";
 }
 
-TEST(Maustasten, OneTableForDeleteAndMove)
+TEST_F(Playlistetest, ButtonPressesActByMuelleimerRechteMausAndTheButtonsState)
 {
-    using A = Maustasten::Aktion;
-    using K = Maustasten::Knopf;
-    // "Muelleimer", button, "RechteMaus"; what delete and move do.
-    const std::tuple<bool, int, bool, A, A> tabelle[] = {
-        { false, 2, false, A::Ausfuehren, A::Ausfuehren },
-        { false, 2, true, A::Nichts, A::Nichts },
-        { true, 2, true, A::LoeschenSperren, A::Nichts },
-        { true, 4, true, A::Nichts, A::Nichts },
+    // "Muelleimer", "RechteMaus", mouse button, delete enabled; after "up" and "delete" on row 3:
+    // the queue and whether delete is enabled.
+    const std::tuple<bool, bool, int, bool, const char*, bool> faelle[] = {
+        { false, false, 1, true, "a,b,d", true },
+        { false, false, 1, false, "a,c,b,d", false }, // a disabled button does not delete
+        { true, false, 1, true, "a,b,c,d", true }, // with Muelleimer only the right button acts
+        { true, false, 4, true, "a,b,c,d", true },
+        { true, false, 2, true, "a,b,d", true },
+        { false, true, 2, true, "a,b,c,d", true }, // RechteMaus keeps the right button for itself
+        { true, true, 2, true, "a,b,c,d", false }, // and with Muelleimer it locks delete
     };
-    for (const auto& [muelleimer, button, rechteMaus, loeschen, verschieben] : tabelle)
-        EXPECT_EQ(std::pair(Maustasten::entscheiden(K::Loeschen, button, muelleimer, rechteMaus),
-                      Maustasten::entscheiden(K::Verschieben, button, muelleimer, rechteMaus)),
-            std::pair(loeschen, verschieben))
-            << muelleimer << button << rechteMaus;
-}
-
-TEST_F(Playlistetest, ButtonPressesActOnlyWhenTheTableAndTheButtonAllow)
-{
-    for (const char* name : { "a", "b", "c" })
-        uebernehmen(archivLied(name));
-    fenster.werte.Muelleimer = true;
-    playlist.selectRow(3);
-    wiedergabe->playliste().cmdLoeschen_MouseDown(1, 0, 0, 0);
-    wiedergabe->playliste().cmdHoch_MouseDown(0, 2, 0, 0, 0);
-    EXPECT_EQ(titel(), QStringList({ "a", "c", "b" })) << "left press with Muelleimer does nothing, the right one acts";
-    fenster.loeschenEnabled = false;
-    wiedergabe->playliste().cmdLoeschen_MouseDown(2, 0, 0, 0);
-    EXPECT_EQ(playlist.Rows(), 4) << "a disabled button does not delete";
-    fenster.loeschenEnabled = true;
-    fenster.werte.RechteMaus = true;
-    wiedergabe->playliste().cmdLoeschen_MouseDown(2, 0, 0, 0);
-    EXPECT_EQ(std::pair(fenster.loeschenEnabled, playlist.Rows()), std::pair(false, 4));
+    for (const auto& [muelleimer, rechteMaus, button, enabled, danach, enabledDanach] : faelle) {
+        playlist.setRows(1);
+        for (const char* name : { "a", "b", "c", "d" })
+            uebernehmen(archivLied(name));
+        fenster.werte.Muelleimer = muelleimer;
+        fenster.werte.RechteMaus = rechteMaus;
+        fenster.loeschenEnabled = enabled;
+        playlist.selectRow(3);
+        wiedergabe->playliste().cmdHoch_MouseDown(0, button, 0, 0, 0);
+        wiedergabe->playliste().cmdLoeschen_MouseDown(button, 0, 0, 0);
+        EXPECT_EQ(std::pair(titel().join(','), fenster.loeschenEnabled), std::pair(QString(danach), enabledDanach))
+            << muelleimer << rechteMaus << button << enabled;
+    }
 }
 
 TEST_F(Playlistetest, DoubleClickShowsTheSongInTheArchiveAtTheSelectionsScreenPlace)
