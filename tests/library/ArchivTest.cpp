@@ -125,8 +125,6 @@ TEST_F(ArchivTest, ScanListsFolderFilesFirstThenSubfoldersDepthFirstSkippingSyst
     for (const char* name : { "System Volume Information/a.mp3", "system volume INFORMATION/Tiefer/b.mp3", "Lied;1.mp3",
              "Rock;Pop/a.mp3", "Rock;Pop/Tiefer/b.mp3" })
         song(name);
-    MSFlexGrid1.setRow(0);
-    MSFlexGrid1.setTextMatrix(0, 3, "x");
 
     suche.Einlesen(music() + "/");
 
@@ -138,13 +136,10 @@ TEST_F(ArchivTest, ScanListsFolderFilesFirstThenSubfoldersDepthFirstSkippingSyst
     for (const QString& pfad : gefunden.mid(2))
         ordner += pfad.at(music().size() + 1);
     EXPECT_TRUE(ordner == "AAAB" || ordner == "BAAA") << "depth first: " << ordner.toStdString();
-    EXPECT_EQ(std::tuple(MSFlexGrid1.TextMatrix(0, 3), MSFlexGrid1.Row(), MSFlexGrid1.ColSel(), MSFlexGrid1.TopRow()),
-        std::tuple(QStringLiteral("Dauer"), 1, 5, 1));
 
     archiv.TabelleLeeren(MSFlexGrid1);
     suche.Einlesen(music() + "/system volume INFORMATION");
     EXPECT_EQ(std::pair(spalte(), meldungen.shown), std::pair(QStringList({ "" }), QStringList()));
-
 }
 
 TEST_F(ArchivTest, OnlyMp3FilesAreSongsHiddenOrNotOddNamesIncludedAndSkippedEntriesStaySilent)
