@@ -108,7 +108,6 @@ TEST_F(Mp3LengthTest, LengthIsExactlyWhatTheDecoderPlays)
         { "VBR with Xing", vbr, 3000 },
         { "MPEG-2 mono with Info", files->bytes("mpeg2.mp3"), 2500 },
         { "MPEG-2.5 mono without header", files->bytes("mpeg25-bare.mp3") },
-        { "MPEG-1 mono at 32 kHz", Mp3Frames::frames({ 32000, true }, { 32, 56 }, 50), 50 * 36.0 },
         { "VBR at 24 kHz", Mp3Frames::frames({ 24000, false }, { 8, 160, 64, 144 }, 777), 777 * 24.0 },
         { "VBRI header", vbri, 121 * frameMs },
         { "Xing without LAME extension, 11 kHz",
@@ -116,7 +115,6 @@ TEST_F(Mp3LengthTest, LengthIsExactlyWhatTheDecoderPlays)
                 + Mp3Frames::frames({ 11025, true }, { 8, 32 }, 300) },
         { "LAME padding shorter than the decoder delay",
             Mp3Frames::xingFrame(cd, 128, true, 120, 0, 576, 100) + Mp3Frames::frames(cd, { 128 }, 120) },
-        { "tags at both ends, Xing", tagged(vbr), 3000 },
         { "tags at both ends, walked", tagged(frames100), 100 * frameMs },
         { "junk before the first frame", Mp3Frames::id3v2Tag(10) + junk + frames100, 100 * frameMs },
         { "free format", Mp3Frames::freeFormatFrame(cd, 600).repeated(200), 200 * frameMs },
@@ -131,7 +129,6 @@ TEST_F(Mp3LengthTest, LengthIsExactlyWhatTheDecoderPlays)
         // A negative size moved the end of the audio past the file; from there "TAG" inside frames read as tags.
         { "negative Lyrics3 size behind frames holding \"TAG\"", tagsInFrames(Mp3Frames::frames(cd, { 128 }, 20)),
             20 * frameMs },
-        { "CBR with Info, cut in half", half(cbr) },
         { "VBRI, cut in half", half(vbri), 60 * frameMs },
         { "Info counting no frames", Mp3Frames::withFrameCount(cbr, 0) },
         { "Xing counting 2^32 - 1 frames", Mp3Frames::withFrameCount(vbr, 0xFFFFFFFF), 3000 },
