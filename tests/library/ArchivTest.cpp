@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QSet>
+#include <QTimer>
 
 #ifdef Q_OS_UNIX
 #include <filesystem>
@@ -212,5 +213,30 @@ TEST_F(ArchivTest, UnreadableFolderIsSkippedAndTheScanGoesOn)
     EXPECT_EQ(std::pair(pfadMenge(), meldungen.shown), std::pair(QSet<QString>({ gut, danach }), QStringList()));
 }
 #endif
+
+TEST_F(ArchivTest, FilesVanishingDuringTheScanAreSkipped)
+{
+    for (int i = 0; i < 20; ++i)
+        song(QString("lied%1.mp3").arg(i));
+    const QString spaeter = song("Unter/spaeter.mp3");
+    // Runs while the scan processes events after the first entry of the
+    // listing (a song or the subfolder): the songs not listed yet vanish.
+    QStringList vorher;
+    QTimer::singleShot(0, [&] {
+        vorher = spalte();
+        vorher.removeAll(QString()); // the empty row of the emptied grid
+        for (int i = 0; i < 20; ++i) {
+            const QString pfad = music() + QString("/lied%1.mp3").arg(i);
+            if (!vorher.contains(pfad))
+                QFile::remove(pfad);
+        }
+    });
+
+    suche.Einlesen(music());
+    ASSERT_LE(vorher.size(), 1);
+    EXPECT_EQ(spalte(), vorher + QStringList({ spaeter }));
+    EXPECT_EQ(lblGefunden, QString("Gefundene Lieder: %1").arg(vorher.size() + 1));
+    EXPECT_EQ(meldungen.shown.size() + errors.reports.size(), 0);
+}
 
 } // namespace
