@@ -48,7 +48,6 @@ TEST_F(Startzeitentest, LaterRowsCountFromTheCurrentSongLessTheCrossfading)
 TEST_F(Startzeitentest, TimeBarShowsLengthTitleUpToNulAndBlinksWhileTheNotePaused)
 {
     uebernehmen(archivLied(QString::fromUtf8("Titel\0\0\0", 8), 215));
-    uebernehmen(archivLied("kurz", 45));
     spielen(0.5);
     const Balkenzustand& balken = wiedergabe->zeitbalken().zustand();
     EXPECT_EQ(std::tuple(balken.BalkenLaenge, balken.Balkentext, balken.Noteposition),
@@ -62,10 +61,8 @@ TEST_F(Startzeitentest, TimeBarShowsLengthTitleUpToNulAndBlinksWhileTheNotePause
     spielen(5);
     EXPECT_TRUE(balken.Blinken && balken.Noteposition == 0.25) << "paused time does not count";
     wiedergabe->sequenzer().Positionsgrafik_Click();
-    spielen(210);
-    EXPECT_EQ(std::tuple(balken.Balkentext, balken.Blinken), std::tuple(QStringLiteral(" 00:45"), false));
-    spielen(60);
-    EXPECT_EQ(std::tuple(balken.Balkentext, balken.Noteposition), std::tuple(QString(), 0.0))
+    spielen(270);
+    EXPECT_EQ(std::tuple(balken.Balkentext, balken.Noteposition, balken.Blinken), std::tuple(QString(), 0.0, false))
         << "idle: note at the start";
 }
 
