@@ -8,7 +8,7 @@ namespace {
 
 class Mp3TagsReadTest : public LibraryTest { };
 
-// What the bytes of a tag read as is the tag harness's; here the files that hold none.
+// The tag-reading fuzz harness checks what a tag's bytes read as; here, files that hold no tag.
 TEST_F(Mp3TagsReadTest, AMissingFileReadsEmptyAndOnlyAFolderReportsAndOnlyFromGetBand)
 {
     const QString ordner = music() + "/Ordner.mp3"; // exists, but cannot be read as a file

@@ -25,7 +25,7 @@ protected:
     modMP3Tags tags { &player, [this] { return aktiverPlayer; } };
 };
 
-// What a write puts into the file is the tag harness's: here its safety and the player.
+// The tag-writing fuzz harness checks the bytes a write puts into the file; here, its safety and the player.
 TEST_F(Mp3TagsWriteTest, ReadOnlyFileStaysAsItIs)
 {
     const QString nurLesen = tagged("nurlesen.mp3");

@@ -33,7 +33,7 @@ const std::vector<Lied> kLieder = {
     { "Unbekannter Titel", "Unbekannter Interpret", "/m/b/copy.mp3" },
 };
 
-// The order of texts is the grid's and the sort harness's: here the column that sorts by value.
+// The grid's tests and the sort fuzz harness check the order of texts; here, the column that sorts by value.
 TEST(ArchivsortierungTest, DurationsSortByTheirValueUnmeasuredFirst)
 {
     FlexGrid archiv;
