@@ -94,8 +94,7 @@ TEST_F(Playlistetest, ButtonPressesActByMuelleimerRechteMausAndTheButtonsState)
         { false, false, 1, true, "a,b,d", true },
         { false, false, 1, false, "a,c,b,d", false }, // a disabled button does not delete
         { true, false, 1, true, "a,b,c,d", true }, // with Muelleimer only the right button acts
-        { true, false, 4, true, "a,b,c,d", true },
-        { true, false, 2, true, "a,b,d", true },
+        { true, false, 4, true, "a,b,c,d", true }, { true, false, 2, true, "a,b,d", true },
         { false, true, 2, true, "a,b,c,d", true }, // RechteMaus keeps the right button for itself
         { true, true, 2, true, "a,b,c,d", false }, // and with Muelleimer it locks delete
     };
