@@ -39,31 +39,13 @@ protected:
     Hilfetour tour { bubble.anzeige() };
 };
 
-TEST_F(HilfetourTest, WalksTheEightControlsInOrderAndAPressDuringTheTourIsIgnored)
+// What each step shows is checked on the screen (HilfeUndSpielTest).
+TEST_F(HilfetourTest, WalksTheEightStepsOnItsTimerAndAPressDuringTheTourIsIgnored)
 {
-    const std::pair<Hilfetour::Blase, int> erwartet[] = {
-        { { 0, { 3600, 2400 }, { 1800, 900 }, "Hier klicken, um nach Titel zu sortieren und Lieder zu suchen." },
-            4000 },
-        { { 0, { 3600, 2400 }, { 4600, 900 }, "Hier klicken, um nach Interpret zu sortieren und Lieder zu suchen." },
-            3000 },
-        { { 3, { 3600, 1800 }, { 13500, 1400 }, "Markiertes Lied vom Archiv in die Playliste übernehmen." }, 5000 },
-        { { 1, { 3600, 1800 }, { 13300, 2300 },
-              "Hier und auf die anderen Pfeile klicken, um hoch oder runter zu gehen." },
-            3000 },
-        { { 1, { 3600, 1800 }, { 13300, 3000 }, "Die Pfeile gedrückt halten, um schneller zu scrollen." }, 3000 },
-        { { 1, { 3000, 1500 }, { 10400, 6300 }, "Zum Umsortieren der Lieder in der Playliste." }, 3000 },
-        { { 1, { 3000, 1500 }, { 10400, 7300 }, "Zum Umsortieren der Lieder in der Playliste." }, 3000 },
-        { { 1, { 2400, 1800 }, { 11600, 8500 }, "Markiertes Lied aus der Playliste löschen." }, 5000 },
-    };
     tour.cmdFragezeichen_Click();
     for (int i = 0; i < Hilfetour::kSchritte; ++i) {
-        SCOPED_TRACE(i);
         ASSERT_EQ(bubble.gezeigt.size(), i + 1);
-        const Hilfetour::Blase& b = bubble.gezeigt[i];
-        const auto& [e, dauer] = erwartet[i];
-        EXPECT_EQ(
-            std::tuple(b.Pfeilposition, b.groesse, b.punkt, b.text, tour.wecker().isActive(), tour.wecker().interval()),
-            std::tuple(e.Pfeilposition, e.groesse, e.punkt, e.text, true, dauer));
+        EXPECT_TRUE(tour.wecker().isActive()) << i;
         tour.cmdFragezeichen_Click();
         tour.weiter();
     }

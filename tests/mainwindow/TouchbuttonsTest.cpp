@@ -1,13 +1,16 @@
 #include "JukeboxStart.h"
 
 #include "common/Farbe.h"
+#include "controls/ui/ctlSprechblase.h"
 #include "controls/ui/Funbutton.h"
+#include "game/ui/ctlSmilie.h"
 #include "game/ui/frmTicTacToe.h"
 #include "support/FakePlayer.h"
 #include "support/FakeZeit.h"
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QTest>
 
 namespace {
 
@@ -27,8 +30,6 @@ TEST_F(TouchbuttonsTest, LoadingAppliesTheOptionsToTheButtons)
         EXPECT_EQ(main->cmdSmilie().isVisibleTo(main.get()), an);
         for (Funbutton* knopf : { &main->cmdLoeschen(), &main->cmdHoch(0), &main->cmdHoch(1) })
             EXPECT_EQ(knopf->LinksGesperrt(), an) << knopf->objectName().toStdString();
-        for (int i = 0; i < 4; ++i)
-            EXPECT_TRUE(main->FunbuttonArchivNav(i).RepeatEnabled()) << i;
         EXPECT_FALSE(main->Uebernehmen().RepeatEnabled() || main->Uebernehmen().LinksGesperrt())
             << "a press takes a song over once";
         main->hilfeUndSpiel().cmdSmilie_MouseUp(1, 0, 0, 0);
@@ -83,6 +84,37 @@ TEST_F(TouchbuttonsTest, From1024x768UpNothingOverlapsOrLeavesTheWindowAndAResiz
                     << teile[i]->objectName().toStdString() << " / " << teile[j]->objectName().toStdString();
         }
     }
+}
+
+TEST_F(TouchbuttonsTest, TheHelpTourStaysInsideTheWindowAndTheSmileyOpensOneGameOnRelease)
+{
+    starten1024(player, uhr);
+    HilfeUndSpiel& hilfe = main->hilfeUndSpiel();
+    const ctlSprechblase& blase = hilfe.ctlSprechblase1();
+    QTest::mousePress(&main->cmdFragezeichen(), Qt::LeftButton);
+    for (int schritt = 0; schritt < Hilfetour::kSchritte; ++schritt) {
+        SCOPED_TRACE(schritt);
+        ASSERT_TRUE(blase.isVisible() && blase.TextMy() == Hilfetour::schritte()[schritt].text);
+        EXPECT_TRUE(main->rect().contains(blase.geometry())) << "the bubble leaves the window";
+        const QPoint spitze = blase.pos() + blase.spitze() * main->logicalDpiX() / 1440;
+        if (schritt == 2 || schritt == 7) {
+            EXPECT_TRUE((schritt == 2 ? main->Uebernehmen() : main->cmdLoeschen()).geometry().contains(spitze))
+                << "points at its control";
+        }
+        hilfe.tour().weiter();
+    }
+    EXPECT_FALSE(hilfe.tour().HilfeAktiv() || blase.isVisible());
+
+    frmTicTacToe& spiel = hilfe.spiel();
+    QTest::mousePress(&main->cmdSmilie(), Qt::LeftButton);
+    EXPECT_FALSE(spiel.isVisible()) << "the press alone opens nothing";
+    QTest::mouseRelease(&main->cmdSmilie(), Qt::LeftButton);
+    ASSERT_TRUE(spiel.isVisible());
+    EXPECT_EQ(std::tuple(spiel.parentWidget(), spiel.palette().color(QPalette::Window), spiel.cmdNeu()->Grundfarbe),
+        std::tuple(main.get(), QColor(0, 0, 255), start->werte().Farbe));
+    QTest::mousePress(spiel.ctlSmilie1(4), Qt::LeftButton);
+    hilfe.cmdSmilie_MouseUp(1, 0, 0, 0);
+    EXPECT_TRUE(spiel.ctlSmilie1(4)->VisibleMy()) << "a second release leaves the running game alone";
 }
 
 } // namespace
