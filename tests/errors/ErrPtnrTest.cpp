@@ -33,23 +33,18 @@ TEST_F(ErrPtnrHistory, NewestFirstParametersInDeclarationOrderAndFortyEntriesAtM
 
 TEST_F(ErrPtnrHistory, ValueTextsNameTheKindOfValue)
 {
-    QObject named;
     const QList<std::pair<QVariant, QString>> cases {
-        { QStringList { "a" }, "[ARRAY]" },
         { QVariant::fromValue(QList<int> { 1 }), "[ARRAY]" },
         { QVariant(QMetaType::fromType<int>()), "[NULL]" },
         { QVariant(), "[EMPTY]" },
-        { QVariant::fromValue<QObject*>(nullptr), "[NOTHING]" },
-        { QVariant::fromValue(&named), "[OBJECT:QObject]" },
         { "Grüße; ok", "Grüße; ok" },
-        { true, "true" },
     };
     for (const auto& [value, text] : cases) {
         reporter().CallStack("[modTest] void f()");
         reporter().CallStackParam("v", value);
         EXPECT_EQ(reporter().history()[1], "\tv:\t" + text);
     }
-    // Procedure turns typed object pointers into values the same way.
+    // Object pointers, typed as procedures pass them.
     QTimer timer;
     QTimer* none = nullptr;
     Procedure proc("frmMain", "void frmMain::Timer1_Timer(QTimer* sender, QTimer* other)",
