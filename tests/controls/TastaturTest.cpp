@@ -49,7 +49,7 @@ TEST(TastaturAufbauTest, AHiddenDeleteKeyKeepsItsRoomAndWordsAreKeysOnlyWhereThe
     EXPECT_EQ(texte, QStringList({ "B", "S", "Ü", "{BACKSPACE}" }));
 }
 
-// A search keyboard with hide and enter keys under a focused field.
+// A keyboard under a focused field.
 struct Fenster {
     QWidget fenster;
     QLineEdit feld { &fenster };
@@ -98,21 +98,6 @@ TEST(ctlVirtuelleTastaturTest, KeysReportOnPressKeepTheFocusAndRespondAfterTenRe
     f.klicks.clear();
     QTest::mouseClick(&f.tastatur, Qt::LeftButton, {}, leertaste);
     EXPECT_EQ(f.klicks.count(), 0);
-}
-
-TEST(ctlVirtuelleTastaturTest, HideKeyHidesOnlyTheKeyboardAndEnterReachesTheFocusedField)
-{
-    Fenster f;
-    f.tastatur.setHideSichtbar(true);
-    f.tastatur.setEnterSichtbar(true);
-    f.tastatur.Tastatur_Ini(0, QStringLiteral("AEnterHide"));
-    f.tastatur.show();
-    QSignalSpy eingabe(&f.feld, &QLineEdit::returnPressed);
-    const auto& tasten = f.tastatur.aufbau().tasten();
-    for (const Taste& taste : { tasten[1], tasten[2] })
-        QTest::mouseClick(&f.tastatur, Qt::LeftButton, {}, f.tastatur.tastenRechteck(taste).center());
-    EXPECT_EQ(std::tuple(eingabe.count(), f.klicks.count(), f.tastatur.isVisible(), f.fenster.isVisible()),
-        std::tuple(1, 0, false, true));
 }
 
 } // namespace
