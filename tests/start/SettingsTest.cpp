@@ -3,7 +3,6 @@
 #include "errors/Procedure.h"
 #include "start/QSettingsStore.h"
 #include "start/Settings.h"
-#include "start/SettingText.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -116,21 +115,6 @@ TEST_F(SettingsTest, SingleKeysTouchNothingElseAndAnUnwritableStoreIsReported)
 
     store.writable = false;
     EXPECT_FALSE(settings.saveAll(StartSettings::defaults()) || settings.saveOhneScan(StartSettings::defaults()));
-}
-
-TEST(SettingTextTest, NumbersRoundAndFailLoudly)
-{
-    EXPECT_EQ(std::tuple(SettingText::toLong("2.5"), SettingText::toLong("3.5"), SettingText::toLongIn("30", 0, 30)),
-        std::tuple(2, 4, 30))
-        << "halves to even";
-    try {
-        SettingText::toLong("3000000000");
-        ADD_FAILURE() << "no overflow";
-    } catch (const FaultError& e) {
-        EXPECT_EQ(e.number(), 6);
-    }
-    for (const char* kaputt : { "", "12abc" })
-        EXPECT_THROW(SettingText::toLong(kaputt), FaultError) << kaputt;
 }
 
 class QSettingsStoreTest : public ::testing::Test {
