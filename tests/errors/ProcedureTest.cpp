@@ -85,16 +85,3 @@ TEST_F(ProcedureRun, FaultsAreNumberedByTheirKind)
     EXPECT_EQ(
         std::pair(outsideCatch.description, outsideCatch.number), std::pair(QStringLiteral("Unerwarteter Fehler"), 5));
 }
-
-TEST(Procedure, NameComesFromTheDeclaration)
-{
-    const QList<std::pair<QString, QString>> cases {
-        { "void frmMain::Uebernehmen_Click()", "Uebernehmen_Click" },
-        { "QString modMP3Tags::GetBand(const QString& MP3Datei)", "GetBand" },
-        { "const QStringList& frmMain::Liste() const", "Liste" },
-        { "bool Einlesen (const QString& Pfad)", "Einlesen" },
-        { "frmMain::frmMain(QWidget* parent)", "frmMain" },
-    };
-    for (const auto& [declaration, name] : cases)
-        EXPECT_EQ(Procedure::nameOf(declaration), name);
-}
