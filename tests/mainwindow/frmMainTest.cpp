@@ -56,21 +56,6 @@ protected:
     SystemClock uhr;
 };
 
-TEST_F(frmMainTest, StartBuildsTheScreenAndReportsTheSongs)
-{
-    QString waehrendDesStarts;
-    open();
-    QTimer::singleShot(0, main.get(), [&] { waehrendDesStarts = main->lblStartmeldung(); });
-    start->cmdOK_Click();
-    EXPECT_EQ(waehrendDesStarts, "Lieder werden eingelesen...");
-    EXPECT_EQ(std::tuple(main->isVisible(), start->isVisible(), archivTitel()),
-        std::tuple(true, false, QStringList({ "Alpha", "Beta", "Gamma" })));
-    EXPECT_EQ(std::tuple(main->lblStartmeldung(), messages.shown, main->Frame1Sichtbar()),
-        std::tuple(QString("3 Lieder gefunden!"), QStringList(), true));
-    main->TimerStartmeldung_Timer();
-    EXPECT_FALSE(main->Frame1Sichtbar());
-}
-
 TEST_F(frmMainTest, EveryWayOutEndsTheProgramAndGivesTheDesktopBack)
 {
     const std::pair<const char*, std::function<void()>> wege[] = {
