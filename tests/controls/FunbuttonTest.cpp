@@ -40,7 +40,7 @@ struct Fenster {
     }
 };
 
-// Level and shadow colour of every button are checked through the main window (TouchbuttonsTest).
+// Level and shadow colour of every button are checked through the main window (frmMainTest).
 TEST(FunbuttonTest, IniBuildsTheLooksInTheContainersColoursAndOnlyWithAPicture)
 {
     Fenster f;

@@ -8,7 +8,7 @@
 namespace {
 
 // The layout from 1024 x 768 up and white captions on a dark background are checked on the window
-// (TouchbuttonsTest), the keep-distance of a full screen in the flows (JukeboxAblaufTest).
+// (frmMainTest), the keep-distance of a full screen in the flows (JukeboxAblaufTest).
 TEST(BildschirmregelnTest, EdgesOfLayoutKeepDistanceAndCaptionColour)
 {
     const Hauptlayout winzig = Hauptlayout::fuer(1000, 1000, QSize(7800, 2400));
