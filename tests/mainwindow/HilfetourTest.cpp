@@ -14,10 +14,8 @@ struct Bubble {
 
     Hilfetour::Anzeige anzeige()
     {
-        const Hilfetour::Ziele z { QRect(600, 600, 12000, 4000), 3000, 2000, QRect(13000, 1000, 1000, 800),
-            { QRect(13000, 2000, 600, 600), QRect(13000, 2800, 600, 400) },
-            { QRect(10000, 6000, 800, 600), QRect(10000, 7000, 800, 600) }, QRect(11000, 8000, 1200, 1000) };
-        return { [z] { return z; },
+        // Where the bubble points is checked on the screen.
+        return { [] { return Hilfetour::Ziele {}; },
             [this](const Hilfetour::Blase& b) {
                 if (gezeigt.size() == fehlerBeiSchritt)
                     throw FaultError(5, QStringLiteral("Ungültiger Prozeduraufruf oder ungültiges Argument"));
