@@ -15,8 +15,6 @@ TEST(CtlButtons, TheHotSpotReportsMouseEventsAndTouchesCountStrictlyInsideInEver
     knopf.setGeometry(0, 0, 120, 60);
     knopf.setCaption(QStringLiteral("Los"));
     container.show();
-    knopf.setStil(1);
-    EXPECT_TRUE(knopf.Label1()->isVisible() && knopf.Label1()->text() == QStringLiteral("Los"));
     knopf.setStil(0);
     QSignalSpy clicks(&knopf, &CtlButtons::Click);
     QSignalSpy downs(&knopf, &CtlButtons::MouseDown);
