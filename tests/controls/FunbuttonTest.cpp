@@ -40,7 +40,7 @@ struct Fenster {
     }
 };
 
-// Level and shadow colour of every button are checked through the main window (TouchbuttonsTest).
+// Level and shadow colour of every button are checked through the main window (frmMainTest).
 TEST(FunbuttonTest, IniBuildsTheLooksInTheContainersColoursAndOnlyWithAPicture)
 {
     Fenster f;
@@ -95,6 +95,48 @@ TEST(FunbuttonTest, AHeldButtonWhoseReleaseCannotArriveStopsWithoutAMouseUp)
             std::tuple(2, 0, 0, Funbuttonsteuerung::Bild::Normal))
             << "ended, but not taken for a release: the smiley opens its game on MouseUp";
     }
+}
+
+// Repeat after 500 ms every 150 ms, so a second's hold clicks four times.
+TEST(FunbuttonTest, PressesThatCountAsDisabledRaiseClickDisabledNeverRepeatAndGetNoMouseUpWhileDisabled)
+{
+    using Bild = Funbuttonsteuerung::Bild;
+    // Enabled, "LinksGesperrt", button; whether the press counts as disabled.
+    const std::tuple<bool, bool, Qt::MouseButton, bool> faelle[] = { { true, false, Qt::LeftButton, false },
+        { false, false, Qt::LeftButton, true }, { true, true, Qt::LeftButton, true },
+        { true, true, Qt::MiddleButton, true }, { true, true, Qt::RightButton, false } };
+    for (const auto& [enabled, linksGesperrt, button, deaktiviert] : faelle) {
+        SCOPED_TRACE(testing::Message() << enabled << linksGesperrt << button);
+        Fenster f;
+        f.knopf->setRepeatEnabled(true);
+        f.knopf->setEnabled(enabled);
+        f.knopf->setLinksGesperrt(linksGesperrt);
+        f.senden(QEvent::MouseButtonPress, button);
+        f.zeit.vergehen(1000);
+        EXPECT_EQ(std::tuple(f.knopf->sichtbaresBild(), f.klicks, f.disabled),
+            std::tuple(deaktiviert ? Bild::Deaktiviert : Bild::Gedrueckt, deaktiviert ? 1 : 4, int(deaktiviert)));
+        f.senden(QEvent::MouseButtonRelease, button);
+        EXPECT_EQ(std::tuple(f.knopf->sichtbaresBild(), f.mouseUps, f.zeit.laufende()),
+            std::tuple(Bild::Normal, int(enabled), 0));
+    }
+}
+
+TEST(FunbuttonTest, BlinkingAlternatesEveryHalfSecondAndAReleaseShowsTheLook)
+{
+    using Bild = Funbuttonsteuerung::Bild;
+    Fenster f;
+    f.knopf->setBlinken(true);
+    EXPECT_EQ(f.knopf->sichtbaresBild(), Bild::Keins);
+    f.zeit.vergehen(500);
+    EXPECT_EQ(f.knopf->sichtbaresBild(), Bild::Normal);
+
+    f.senden(QEvent::MouseButtonPress);
+    f.zeit.vergehen(1500); // the phase now hides the button
+    EXPECT_EQ(f.knopf->sichtbaresBild(), Bild::Gedrueckt) << "the pressed look stays while blinking";
+    f.senden(QEvent::MouseButtonRelease);
+    EXPECT_EQ(f.knopf->sichtbaresBild(), Bild::Normal) << "the release shows the look whatever the phase";
+    f.knopf->setBlinken(false);
+    EXPECT_EQ(f.zeit.laufende(), 0);
 }
 
 } // namespace

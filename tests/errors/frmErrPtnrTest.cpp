@@ -35,32 +35,18 @@ ErrorReport sampleReport(int contBits = 255)
 
 using frmErrPtnrWindow = ReporterTest;
 
-TEST_F(frmErrPtnrWindow, ShowsTheReportUnderGermanCaptions)
+TEST_F(frmErrPtnrWindow, ShowsTheReportAndOnlyTheContinuationsItsBitsAllow)
 {
     frmErrPtnr window(nullptr);
     window.prepare(sampleReport(3));
-
-    EXPECT_EQ(window.windowTitle(), "tonvaro  V1.0.0 - Fehlermeldung");
-    EXPECT_EQ(std::pair(window.lstCallStack()->count(), window.lstCallStack()->item(0)->text()),
-        std::pair(2, sampleReport().history[0]));
-    // Frame captions, the error labels, the buttons; continuation bits 3 hide the last two continuations.
-    QStringList texts;
-    for (const char* frame : { "framComment", "framFehler", "framProtocol", "framCallStack", "framContinue" })
-        texts << window.findChild<QGroupBox*>(QLatin1String(frame))->title();
+    QStringList texts { window.windowTitle(), window.lstCallStack()->item(1)->text() };
     for (const QLabel* label : window.findChild<QGroupBox*>("framFehler")->findChildren<QLabel*>())
         texts << label->text();
-    for (int index = 0; index < 3; ++index)
-        texts << window.cmdProtocol(index)->text();
     for (int code = 0; code < 4; ++code)
-        texts << window.cmdContinue(code)->text() + (window.cmdContinue(code)->isHidden() ? " (versteckt)" : "");
+        texts << QString::number(window.cmdContinue(code)->isHidden());
     EXPECT_EQ(texts,
-        QStringList({ QString(), "Fehlerbeschreibung:", "Fehlerprotokoll ...",
-            "CallStack:", "Weiterer Programmablauf...", "Fehler-Nr:", "Überlauf (6)", "Modul:", "frmMain",
-            "Prozedur:", "Naechstes", "Zeilen-Nr.:", "0", "&Drucken", "&Speichern", "&EMail", "Befehl wieder&holen",
-            "Fortsetzen mit &nächsten Befehl", "&Prozedur verlassen (versteckt)", "Programm &beenden (versteckt)" }));
-    EXPECT_EQ(window.findChild<QLabel*>("lblComment")->text(),
-        QStringLiteral("Es liegt ein Problem vor, mit dem Sie sich an den technischen Support von Quorvane wenden "
-                       "sollten. Bitte nutzen Sie zum Versenden des Fehlerreports die EMail-Funktion."));
+        QStringList({ sampleReport().title, sampleReport().history[1], "Fehler-Nr:", "Überlauf (6)", "Modul:",
+            "frmMain", "Prozedur:", "Naechstes", "Zeilen-Nr.:", "0", "0", "0", "1", "1" }));
 }
 
 // Timers run on under the modal window: their faults are logged and leave

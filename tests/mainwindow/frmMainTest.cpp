@@ -1,10 +1,12 @@
 #include "JukeboxStart.h"
 #include "UrlRecorder.h"
 
+#include "common/Farbe.h"
 #include "common/SystemClock.h"
 #include "common/ui/MessageBoxService.h"
 #include "controls/ui/ctlSprechblase.h"
 #include "controls/ui/Funbutton.h"
+#include "game/ui/ctlSmilie.h"
 #include "game/ui/frmTicTacToe.h"
 #include "library/ui/frmMP3Tags.h"
 #include "support/FakePlayer.h"
@@ -12,13 +14,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFile>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSlider>
@@ -55,24 +57,6 @@ protected:
     FakePlayer player;
     SystemClock uhr;
 };
-
-TEST_F(frmMainTest, StartBuildsTheScreenAndReportsTheSongs)
-{
-    QString waehrendDesStarts;
-    open();
-    QTimer::singleShot(0, main.get(), [&] { waehrendDesStarts = main->lblStartmeldung(); });
-    start->cmdOK_Click();
-    EXPECT_EQ(waehrendDesStarts, "Lieder werden eingelesen...");
-    EXPECT_EQ(std::tuple(main->isVisible(), start->isVisible(), archivTitel()),
-        std::tuple(true, false, QStringList({ "Alpha", "Beta", "Gamma" })));
-    EXPECT_EQ(std::tuple(main->Archiv().TextMatrix(0, 0), main->Archiv().TextMatrix(0, 3), main->Playlist().Rows(),
-                  main->Playlist().TextMatrix(0, 3)),
-        std::tuple(QString("Titel"), QString("Dauer"), 1, QString("Start")));
-    EXPECT_EQ(std::tuple(main->lblStartmeldung(), messages.shown, main->Frame1Sichtbar()),
-        std::tuple(QString("3 Lieder gefunden!"), QStringList(), true));
-    main->TimerStartmeldung_Timer();
-    EXPECT_FALSE(main->Frame1Sichtbar());
-}
 
 TEST_F(frmMainTest, EveryWayOutEndsTheProgramAndGivesTheDesktopBack)
 {
@@ -186,15 +170,6 @@ TEST_F(frmMainTest, LoeschenAsksAndStopsOnlyThePlayerOfTheSongItDeletes)
         std::tuple(QStringList { "StopMP3(1)" }, false, QStringList { "Alpha" }));
 }
 
-TEST_F(frmMainTest, LoeschenAsksNothingInAnEmptyArchive)
-{
-    store.values.insert("Data/Pfad", scope.folder.filePath("leer"));
-    ASSERT_TRUE(QDir().mkpath(scope.folder.filePath("leer")));
-    startJukebox();
-    menu().menuLoeschen->trigger();
-    EXPECT_TRUE(messages.asked.isEmpty());
-}
-
 TEST_F(frmMainTest, ASongAlreadyGoneLeavesTheArchiveAndOneThatCannotBeDeletedIsReported)
 {
     startJukebox();
@@ -249,6 +224,8 @@ TEST_F(frmMainTest, ExplorerOpensTheMusicFolderAndTheBlockedScreenStepsBack)
     start->findChild<QLineEdit*>("Text1")->clear();
     start->cmdAbbrechen_Click();
     menu().menuExplorerAnzeigen->trigger();
+    menu().menuLoeschen->trigger();
+    EXPECT_TRUE(messages.asked.isEmpty()) << "an empty archive has no song to delete";
     EXPECT_EQ(messages.shown, QStringList { "Der Dateimanager konnte nicht geöffnet werden." });
     EXPECT_EQ(kiosk.zuruecktreten, 1) << "nothing opened that would need the room";
 }
@@ -323,6 +300,104 @@ TEST_F(frmMainTest, DialogsAreTouchSizedAndWindowsOpenCentredOverTheJukebox)
     main->hilfeUndSpiel().spiel().close();
     QTest::keyClick(main.get(), Qt::Key_F11);
     EXPECT_LE((start->frameGeometry().center() - mitte).manhattanLength(), 8);
+}
+
+TEST_F(frmMainTest, LoadingAppliesTheOptionsToTheButtons)
+{
+    for (const bool an : { false, true }) {
+        SCOPED_TRACE(an);
+        JukeboxStart::open(player, uhr,
+            { { "PW", an ? "geheim" : "  " }, { "Spiel", an ? "1" : "0" }, { "Muelleimer", an ? "1" : "0" } });
+        ASSERT_TRUE(main->laden());
+        EXPECT_EQ(main->cmdSmilie().isVisibleTo(main.get()), an);
+        for (Funbutton* knopf : { &main->cmdLoeschen(), &main->cmdHoch(0), &main->cmdHoch(1) })
+            EXPECT_EQ(knopf->LinksGesperrt(), an) << knopf->objectName().toStdString();
+        EXPECT_FALSE(main->Uebernehmen().RepeatEnabled() || main->Uebernehmen().LinksGesperrt())
+            << "a press takes a song over once";
+        main->hilfeUndSpiel().cmdSmilie_MouseUp(1, 0, 0, 0);
+        EXPECT_EQ(main->hilfeUndSpiel().spiel().isVisibleTo(main.get()), an) << "the game opens only with its option";
+    }
+    main->EnabledRechts(false);
+    for (Funbutton* knopf : main->Touchbuttons())
+        EXPECT_FALSE(knopf->EnabledRechts()) << knopf->objectName().toStdString();
+}
+
+TEST_F(frmMainTest, TheButtonsArePreparedAgainOnlyForNewColours)
+{
+    JukeboxStart::open(player, uhr, { { "Farbe", "16776960" }, { "Hintergrundfarbe", "16711680" } }); // cyan on blue
+    ASSERT_TRUE(main->laden());
+    ASSERT_EQ(main->Touchbuttons().size(), 13);
+    const qint64 erste = main->Uebernehmen().sichtbarePixmap().cacheKey();
+    main->Einfaerben(0xFF0000, 0xFFFF00);
+    EXPECT_EQ(main->Uebernehmen().sichtbarePixmap().cacheKey(), erste) << "the same colours keep the looks";
+    main->Einfaerben(RGBToColor({ 50, 50, 50 }), 0x00FF00);
+    for (Funbutton* knopf : main->Touchbuttons())
+        EXPECT_EQ(
+            std::tuple(knopf->IniState(), knopf->Grundfarbe, knopf->Schattenfarbe(), knopf->sichtbarePixmap().size()),
+            std::tuple(80, 0x00FF00, 0x141414, knopf->size()))
+            << "40 % of the new grey: " << knopf->objectName().toStdString();
+    EXPECT_EQ(main->Playlist().colours().back, QColor(50, 50, 50)) << "cells on the window background";
+    EXPECT_EQ(main->findChild<QLabel*>("Label2")->palette().color(QPalette::WindowText), QColor(Qt::white));
+}
+
+TEST_F(frmMainTest, From1024x768UpNothingOverlapsOrLeavesTheWindowAndAResizeKeepsTheGuestsPlace)
+{
+    open();
+    ASSERT_TRUE(main->laden());
+    FlexGrid& archiv = main->Archiv();
+    archiv.setRows(501);
+    main->show();
+    for (const QSize groesse : { QSize(1024, 768), QSize(1280, 1024), QSize(1920, 1080) }) {
+        SCOPED_TRACE(groesse.width());
+        archiv.setTopRow(300);
+        main->resize(groesse);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(archiv.TopRow(), 300) << "measuring the rows does not scroll the archive";
+
+        QList<QWidget*> teile { main->findChild<QWidget*>("MSFlexGridView1"),
+            main->findChild<QWidget*>("MSFlexGridView2"), main->findChild<QWidget*>("Label2") };
+        for (Funbutton* knopf : main->Touchbuttons())
+            if (knopf->isVisibleTo(main.get()))
+                teile << knopf;
+        for (qsizetype i = 0; i < teile.size(); ++i) {
+            EXPECT_TRUE(main->rect().contains(teile[i]->geometry())) << teile[i]->objectName().toStdString();
+            for (qsizetype j = i + 1; j < teile.size(); ++j)
+                EXPECT_FALSE(teile[i]->geometry().intersects(teile[j]->geometry()))
+                    << teile[i]->objectName().toStdString() << " / " << teile[j]->objectName().toStdString();
+        }
+    }
+}
+
+TEST_F(frmMainTest, TheHelpTourStaysInsideTheWindowAndTheSmileyOpensOneGameOnRelease)
+{
+    starten1024(player, uhr);
+    HilfeUndSpiel& hilfe = main->hilfeUndSpiel();
+    const ctlSprechblase& blase = hilfe.ctlSprechblase1();
+    QTest::mousePress(&main->cmdFragezeichen(), Qt::LeftButton);
+    for (int schritt = 0; schritt < Hilfetour::kSchritte; ++schritt) {
+        SCOPED_TRACE(schritt);
+        ASSERT_TRUE(blase.isVisible() && blase.TextMy() == Hilfetour::schritte()[schritt].text);
+        EXPECT_TRUE(main->rect().contains(blase.geometry())) << "the bubble leaves the window";
+        const QPoint spitze = blase.pos() + blase.spitze() * main->logicalDpiX() / 1440;
+        if (schritt == 2 || schritt == 7) {
+            EXPECT_TRUE((schritt == 2 ? main->Uebernehmen() : main->cmdLoeschen()).geometry().contains(spitze))
+                << "points at its control";
+        }
+        QTest::mousePress(&main->cmdFragezeichen(), Qt::LeftButton); // ignored during the tour
+        hilfe.tour().weiter();
+    }
+    EXPECT_FALSE(hilfe.tour().HilfeAktiv() || blase.isVisible());
+
+    frmTicTacToe& spiel = hilfe.spiel();
+    QTest::mousePress(&main->cmdSmilie(), Qt::LeftButton);
+    EXPECT_FALSE(spiel.isVisible()) << "the press alone opens nothing";
+    QTest::mouseRelease(&main->cmdSmilie(), Qt::LeftButton);
+    ASSERT_TRUE(spiel.isVisible());
+    EXPECT_EQ(std::tuple(spiel.parentWidget(), spiel.palette().color(QPalette::Window), spiel.cmdNeu()->Grundfarbe),
+        std::tuple(main.get(), QColor(0, 0, 255), start->werte().Farbe));
+    QTest::mousePress(spiel.ctlSmilie1(4), Qt::LeftButton);
+    hilfe.cmdSmilie_MouseUp(1, 0, 0, 0);
+    EXPECT_TRUE(spiel.ctlSmilie1(4)->VisibleMy()) << "a second release leaves the running game alone";
 }
 
 } // namespace

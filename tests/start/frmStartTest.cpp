@@ -12,9 +12,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
@@ -73,45 +71,6 @@ protected:
     std::unique_ptr<frmStart> form;
 };
 
-TEST_F(frmStartTest, ShowsEveryCaptionAndTheFirstRunValues)
-{
-    open();
-    EXPECT_EQ(form->windowTitle(), "Quorvane Tonvaro");
-    const std::pair<const char*, const char*> captions[]
-        = { { "Label1", "Folgenden Ordner samt Unterordnern nach MP3-Dateien durchsuchen:" },
-              { "Label3", "Passwort zum Ab- und Aufschließen der Jukebox (optional):" },
-              { "chkZufall", "Falls Playliste leer, zufällige Lieder laden" },
-              { "chkPlaylistDoppelklick", "Doppelklick für Playliste aktivieren" },
-              { "chkFenster", "Fenster maximieren" }, { "chkPlayliste", "letzte Playliste einlesen" },
-              { "chkSmilie", "Button für Tic-Tac-Toe-Spiel anzeigen" },
-              { "chkMuelleimer", "Mülleimer/Umsortieren nur mit der rechten Maustaste" },
-              { "chkRechteMaustaste", "Rechte Maustaste deaktivieren (Beenden mit F12)" },
-              { "chkPause", "Pause mit Klick auf Note aktivieren" },
-              { "chkWindowsBlockieren", "Windows-Benutzung blockieren" },
-              { "Label4", "Maximale Anzahl an Liedern in der Playliste:" }, { "Label7", "Crossfading-Zeit:" },
-              { "Label8", "Sekunden" }, { "Label6", "Buttonfarbe:" }, { "Label5", "Hintergrundfarbe:" },
-              { "Label9", "Schriftgröße:" }, { "lblWinamp", "WinAmp 2.91 Pfad:" }, { "cmdOK", "&OK" },
-              { "cmdAbbrechen", "&Nicht durchsuchen" }, { "cmdBeenden", "&Beenden" }, { "cmdDurchsuchen", "Ordner..." },
-              { "lblAbbrechen", "&Abbrechen" }, { "cmbAnzahl", "unbegrenzt" }, { "txtPasswort", "" } };
-    for (const auto& [name, caption] : captions) {
-        const QWidget* w = child(name);
-        const QString text
-            = w->inherits("QComboBox") ? w->property("currentText").toString() : w->property("text").toString();
-        EXPECT_EQ(text, QString::fromUtf8(caption)) << name;
-    }
-    EXPECT_EQ(child<QComboBox>("cmbAnzahl")->count(), 11);
-    EXPECT_EQ(child<QLineEdit>("txtPasswort")->echoMode(), QLineEdit::Password);
-
-    const frmStart::Kontextmenue& menu = form->kontextmenue();
-    EXPECT_EQ(menu.menu->title(), "&Kontext");
-    QStringList entries;
-    for (QAction* action : menu.menu->actions())
-        entries << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    EXPECT_EQ(entries,
-        QStringList({ "&Beenden", "-", "&MP3-Tags editieren", "-", "&Löschen", "-", "&Explorer anzeigen", "-",
-            "&Neu einlesen", "-", "&Zurück" }));
-}
-
 TEST_F(frmStartTest, LoadPutsStoredValuesIntoTheControls)
 {
     const std::pair<const char*, const char*> stored[]
@@ -131,12 +90,8 @@ TEST_F(frmStartTest, LoadPutsStoredValuesIntoTheControls)
 TEST_F(frmStartTest, AutostartCountsDownFromTheThirtiethSecondAndStartsOnceInOrder)
 {
     screen.titel = QStringList { "Eins", "Zwei", "Drei" };
-    QStringList status;
     screen.beimAufruf = [&](const QString& call) {
-        if (call != "laden" && !call.startsWith("Einlesen"))
-            return;
-        status << child<QLabel>("Label2")->text();
-        if (call == "laden")
+        if (!call.startsWith("Einlesen"))
             return;
         // The scan lets events through: nothing may start the jukebox a second time meanwhile.
         EXPECT_FALSE(child("cmdOK")->isEnabled() || child("cmdAbbrechen")->isEnabled());
@@ -160,9 +115,6 @@ TEST_F(frmStartTest, AutostartCountsDownFromTheThirtiethSecondAndStartsOnceInOrd
     EXPECT_EQ(screen.calls,
         QStringList({ "laden", "Einlesen " + folder.path(), "Startmeldung", "PlaylistEinlesen", "EnabledRechts aus",
             "zeigen", "ZeitenEinlesen alle", "Uhrzeiten" }));
-    EXPECT_EQ(status,
-        QStringList({ "Die Oberfläche wird erstellt. Bitte warten...",
-            "Lieder werden gesucht und eingelesen. Bitte warten..." }));
     EXPECT_EQ(
         std::make_tuple(screen.maximiert, form->isVisible() || form->autostartAktiv(),
             child("cmdOK")->isEnabled() && child("cmdAbbrechen")->isEnabled(), store.writes.size(), messages.shown),
@@ -228,7 +180,6 @@ TEST_F(frmStartTest, FolderDialogPutsTheChosenFolderIntoText1)
     whenDialogOpens([&](QDialog* dialog) {
         auto* files = qobject_cast<QFileDialog*>(dialog);
         ASSERT_NE(files, nullptr);
-        EXPECT_EQ(files->windowTitle(), "Ordner wählen");
         files->setDirectory(chosen.path());
         dialog->accept();
     });
@@ -242,6 +193,7 @@ TEST_F(frmStartTest, PasswordTakesLettersOnlyAndBeepsForTheRest)
 {
     open();
     auto* password = child<QLineEdit>("txtPasswort");
+    EXPECT_EQ(password->echoMode(), QLineEdit::Password) << "the start window stands on the guest screen";
     QTest::keyClicks(password, "ab1 C9");
     EXPECT_EQ(std::pair(password->text(), messages.beeps), std::pair(QString("abC"), 3));
     password->clear();
@@ -267,23 +219,6 @@ TEST_F(frmStartTest, NichtDurchsuchenSavesFourKeysAndShowsTheScreenEvenWhenTheSt
     EXPECT_FALSE(form->isVisible() || form->autostartAktiv());
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_TRUE(messages.shown[0].startsWith("Die Einstellungen konnten nicht gespeichert werden:\nmemory"));
-}
-
-TEST_F(frmStartTest, BeendenEndsTheProgramAlsoInFrontOfTheRunningJukebox)
-{
-    QWidget jukebox;
-    jukebox.show();
-    open();
-    form->setScreen(&screen, &jukebox);
-    form->menuZurueck_Click();
-    QSignalSpy menuBeenden(form->kontextmenue().menuBeenden, &QAction::triggered);
-    child<QPushButton>("cmdBeenden")->click();
-    EXPECT_EQ(menuBeenden.count(), 1) << "the jukebox's own end command saves and gives the desktop back";
-
-    jukebox.hide();
-    form->show();
-    child<QPushButton>("cmdBeenden")->click();
-    EXPECT_TRUE(ProgrammEnde);
 }
 
 } // namespace
