@@ -2,8 +2,7 @@
 
 #include "library/modMP3Tags.h"
 
-#include <QRegularExpression>
-
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -23,13 +22,14 @@ constexpr std::array<const char16_t*, 23> kWeitere = { u"Dance Hall", u"Goa", u"
 QString Id3v2Genre::name(const QString& feld)
 {
     // A number alone, or one in parentheses ahead of an optional refinement.
-    static const QRegularExpression nummer(
-        QStringLiteral(R"(^(?:(\d+)|\((\d+)\).*)$)"), QRegularExpression::DotMatchesEverythingOption);
-    const QRegularExpressionMatch treffer = nummer.match(feld);
-    if (!treffer.hasMatch())
+    const bool klammer = feld.startsWith(QLatin1Char('('));
+    const qsizetype ende = klammer ? feld.indexOf(QLatin1Char(')')) : feld.size();
+    const QStringView ziffern = QStringView(feld).mid(klammer ? 1 : 0, ende - (klammer ? 1 : 0));
+    if (ende < 0 || ziffern.isEmpty()
+        || !std::all_of(ziffern.begin(), ziffern.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
         return feld;
     bool ok = false;
-    const int wert = (treffer.hasCaptured(1) ? treffer.captured(1) : treffer.captured(2)).toInt(&ok);
+    const int wert = ziffern.toInt(&ok);
     return nachNummer(ok ? wert : -1);
 }
 

@@ -1,17 +1,78 @@
 #include "library/Id3v2Tag.h"
 
+#include "library/Id3v2Datei.h"
 #include "library/Id3v2Genre.h"
 
 #include <QFile>
 
+#include <algorithm>
+
 #include <taglib/id3v2tag.h>
-#include <taglib/mpegfile.h>
 #include <taglib/tbytevectorstream.h>
 #include <taglib/textidentificationframe.h>
 
 namespace {
 
+constexpr qint64 kLeseschritt = 1 << 20;
 constexpr unsigned char kFusszeileFlag = 0x10; // since version 4: a copy of the header follows the frames
+
+// Unsynchronisation, an extended header, an experimental tag or a footer.
+constexpr unsigned char kSonderflags = 0xF0;
+// TagLib reads a version-4 frame size above this as a plain number when that
+// leads to the next frame and the seven-bit reading does not.
+constexpr qint64 kSiebenBitGrenze = 127;
+
+bool gueltigeKennung(const QByteArray& tag, qint64 pos)
+{
+    if (pos < 0 || pos + 4 > tag.size())
+        return false;
+    return std::all_of(tag.begin() + pos, tag.begin() + pos + 4,
+        [](char c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); });
+}
+
+bool gezeigt(QByteArrayView kennung)
+{
+    return kennung == "TIT2" || kennung == "TPE1" || kennung == "TCON";
+}
+
+qint64 rahmengroesse(const QByteArray& tag, qint64 pos, int bitsJeByte)
+{
+    qint64 groesse = 0;
+    for (qint64 index = pos + 4; index < pos + 8; ++index)
+        groesse = (groesse << bitsJeByte) | static_cast<unsigned char>(tag[index]);
+    return groesse;
+}
+
+// The tag with only the frames the archive shows: TagLib's cost grows with
+// every frame and with the bytes after it (a cover picture costs it more than
+// all texts). A tag laid out in any but the plain way goes to TagLib whole,
+// so that its own rules decide.
+QByteArray gefiltert(const QByteArray& tag)
+{
+    const int version = static_cast<unsigned char>(tag[3]);
+    if ((version != 3 && version != 4) || (static_cast<unsigned char>(tag[5]) & kSonderflags))
+        return tag;
+    QByteArray behalten = tag.first(Id3v2Tag::kKopfgroesse);
+    qint64 pos = Id3v2Tag::kKopfgroesse;
+    // Padding starts with a zero byte where the next frame would.
+    while (pos + Id3v2Tag::kKopfgroesse <= tag.size() && tag[pos] != 0) {
+        const qint64 groesse = rahmengroesse(tag, pos, version == 4 ? 7 : 8);
+        const qint64 ende = pos + Id3v2Tag::kKopfgroesse + groesse;
+        const bool siebenBit = version == 3 || (rahmengroesse(tag, pos, 8) & 0x80808080) == 0;
+        const bool andersGelesen = version == 4 && groesse > kSiebenBitGrenze && !gueltigeKennung(tag, ende)
+            && gueltigeKennung(tag, pos + Id3v2Tag::kKopfgroesse + rahmengroesse(tag, pos, 8));
+        const bool flags = tag[pos + 8] != 0 || tag[pos + 9] != 0;
+        if (!gueltigeKennung(tag, pos) || !siebenBit || andersGelesen || flags || groesse == 0 || ende > tag.size())
+            return tag;
+        if (gezeigt(QByteArrayView(tag).sliced(pos, 4)))
+            behalten += QByteArrayView(tag).sliced(pos, ende - pos);
+        pos = ende;
+    }
+    const qint64 rumpf = behalten.size() - Id3v2Tag::kKopfgroesse;
+    for (int index = 0; index < 4; ++index)
+        behalten[6 + index] = char((rumpf >> (7 * (3 - index))) & 0x7F);
+    return behalten;
+}
 
 QString text(const TagLib::String& wert)
 {
@@ -41,15 +102,16 @@ std::optional<SongTags> Id3v2Tag::read(QFile& file)
 {
     if (!file.isOpen() || !file.seek(0))
         return std::nullopt;
-    const QByteArray kopf = file.read(kKopfgroesse);
-    const qint64 ganz = groesse(kopf);
-    // Checked before reading, so that a damaged size never allocates more than the file holds.
-    if (ganz < 0 || ganz > file.size())
-        return std::nullopt;
-    const QByteArray tag = kopf + file.read(ganz - kKopfgroesse);
-    if (tag.size() != ganz)
-        return std::nullopt;
-    return ausBytes(tag);
+    QByteArray tag = file.read(kKopfgroesse);
+    const qint64 ganz = groesse(tag);
+    // In steps, so that a damaged size never allocates much more than the file holds.
+    while (ganz > tag.size()) {
+        const QByteArray teil = file.read(std::min<qint64>(ganz - tag.size(), kLeseschritt));
+        if (teil.isEmpty())
+            return std::nullopt;
+        tag += teil;
+    }
+    return ganz < 0 ? std::nullopt : std::optional(ausBytes(gefiltert(tag)));
 }
 
 qint64 Id3v2Tag::groesse(QByteArrayView kopf)
@@ -71,12 +133,10 @@ qint64 Id3v2Tag::groesse(QByteArrayView kopf)
     return kKopfgroesse + rumpf + (fusszeile ? kKopfgroesse : 0);
 }
 
-std::optional<SongTags> Id3v2Tag::ausBytes(const QByteArray& tag)
+SongTags Id3v2Tag::ausBytes(const QByteArray& tag)
 {
     TagLib::ByteVectorStream strom(TagLib::ByteVector(tag.constData(), static_cast<unsigned int>(tag.size())));
-    TagLib::MPEG::File datei(&strom, TagLib::ID3v2::FrameFactory::instance(), false);
-    const TagLib::ID3v2::Tag* gelesen = datei.ID3v2Tag();
-    if (!gelesen)
-        return std::nullopt;
-    return SongTags { text(gelesen->title()), text(gelesen->artist()), genre(*gelesen) };
+    Id3v2Datei datei(&strom);
+    const TagLib::ID3v2::Tag gelesen(&datei, 0);
+    return { text(gelesen.title()), text(gelesen.artist()), genre(gelesen) };
 }

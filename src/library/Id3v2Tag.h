@@ -22,6 +22,6 @@ public:
     // The whole tag's size (header, frames, footer) that a header announces,
     // or -1 when the bytes are no valid header.
     static qint64 groesse(QByteArrayView kopf);
-    // The texts of a whole tag, header included.
-    static std::optional<SongTags> ausBytes(const QByteArray& tag);
+    // The texts of a whole tag, header included; empty where TagLib finds none.
+    static SongTags ausBytes(const QByteArray& tag);
 };

@@ -48,6 +48,11 @@ TEST_F(Id3v2Test, FilesWithoutId3v1TakeTheirTextsFromId3v2WhenTheOptionIsOn)
         { "2.4 UTF-16, the jukebox's own spelling", tag(4, 1, utf16("日本"), utf16("Ω"), utf16("101")), {}, true,
             { "日本", "Ω", "Sprache" } },
         { "2.4 Latin-1, a genre by name", tag(4, 0, "A", "B", "Rock & Roll"), {}, true, { "A", "B", "Rock & Roll" } },
+        { "among other frames, before padding",
+            id3v2TagWith(4,
+                id3v2TextFrame(4, "PRIV", 0, QByteArray(300, 'x')) + id3v2TextFrame(4, "TIT2", 3, "Mitte")
+                    + id3v2TextFrame(4, "TALB", 3, "Album") + QByteArray(200, '\0')),
+            {}, true, { "Mitte", "Unbekannter Interpret", "Kein Genre" } },
         { "only a title", id3v2TagWith(4, id3v2TextFrame(4, "TIT2", 3, "Nur Titel")), {}, true,
             { "Nur Titel", "Unbekannter Interpret", "Kein Genre" } },
         { "ID3v1 wins", v23, Songs::tag("V1", "Band", 17), true, { "V1", "Band", "Rock" } },
