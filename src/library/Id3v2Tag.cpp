@@ -4,9 +4,13 @@
 #include "library/Id3v2Genre.h"
 
 #include <QFile>
+#include <QList>
 
 #include <algorithm>
+#include <memory>
 
+#include <taglib/id3v2framefactory.h>
+#include <taglib/id3v2header.h>
 #include <taglib/id3v2tag.h>
 #include <taglib/tbytevectorstream.h>
 #include <taglib/textidentificationframe.h>
@@ -15,12 +19,32 @@ namespace {
 
 constexpr qint64 kLeseschritt = 1 << 20;
 constexpr unsigned char kFusszeileFlag = 0x10; // since version 4: a copy of the header follows the frames
-
 // Unsynchronisation, an extended header, an experimental tag or a footer.
 constexpr unsigned char kSonderflags = 0xF0;
 // TagLib reads a version-4 frame size above this as a plain number when that
 // leads to the next frame and the seven-bit reading does not.
 constexpr qint64 kSiebenBitGrenze = 127;
+
+TagLib::ByteVector bytes(QByteArrayView daten)
+{
+    return TagLib::ByteVector(daten.data(), static_cast<unsigned int>(daten.size()));
+}
+
+QString text(const TagLib::String& wert)
+{
+    return QString::fromStdWString(wert.toWString()).trimmed();
+}
+
+// The first field of a genre frame that names something.
+QString genre(const TagLib::ID3v2::TextIdentificationFrame& rahmen)
+{
+    for (const TagLib::String& feld : rahmen.fieldList()) {
+        const QString name = Id3v2Genre::name(text(feld));
+        if (!name.isEmpty())
+            return name;
+    }
+    return {};
+}
 
 bool gueltigeKennung(const QByteArray& tag, qint64 pos)
 {
@@ -28,11 +52,6 @@ bool gueltigeKennung(const QByteArray& tag, qint64 pos)
         return false;
     return std::all_of(tag.begin() + pos, tag.begin() + pos + 4,
         [](char c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); });
-}
-
-bool gezeigt(QByteArrayView kennung)
-{
-    return kennung == "TIT2" || kennung == "TPE1" || kennung == "TCON";
 }
 
 qint64 rahmengroesse(const QByteArray& tag, qint64 pos, int bitsJeByte)
@@ -43,16 +62,14 @@ qint64 rahmengroesse(const QByteArray& tag, qint64 pos, int bitsJeByte)
     return groesse;
 }
 
-// The tag with only the frames the archive shows: TagLib's cost grows with
-// every frame and with the bytes after it (a cover picture costs it more than
-// all texts). A tag laid out in any but the plain way goes to TagLib whole,
-// so that its own rules decide.
-QByteArray gefiltert(const QByteArray& tag)
+// The frames of a tag laid out in the plain way, or none at all for any
+// other layout, which goes to TagLib whole so that its own rules decide.
+std::optional<QList<QByteArrayView>> einfacheRahmen(const QByteArray& tag)
 {
     const int version = static_cast<unsigned char>(tag[3]);
     if ((version != 3 && version != 4) || (static_cast<unsigned char>(tag[5]) & kSonderflags))
-        return tag;
-    QByteArray behalten = tag.first(Id3v2Tag::kKopfgroesse);
+        return std::nullopt;
+    QList<QByteArrayView> rahmen;
     qint64 pos = Id3v2Tag::kKopfgroesse;
     // Padding starts with a zero byte where the next frame would.
     while (pos + Id3v2Tag::kKopfgroesse <= tag.size() && tag[pos] != 0) {
@@ -63,37 +80,11 @@ QByteArray gefiltert(const QByteArray& tag)
             && gueltigeKennung(tag, pos + Id3v2Tag::kKopfgroesse + rahmengroesse(tag, pos, 8));
         const bool flags = tag[pos + 8] != 0 || tag[pos + 9] != 0;
         if (!gueltigeKennung(tag, pos) || !siebenBit || andersGelesen || flags || groesse == 0 || ende > tag.size())
-            return tag;
-        if (gezeigt(QByteArrayView(tag).sliced(pos, 4)))
-            behalten += QByteArrayView(tag).sliced(pos, ende - pos);
+            return std::nullopt;
+        rahmen.append(QByteArrayView(tag).sliced(pos, ende - pos));
         pos = ende;
     }
-    const qint64 rumpf = behalten.size() - Id3v2Tag::kKopfgroesse;
-    for (int index = 0; index < 4; ++index)
-        behalten[6 + index] = char((rumpf >> (7 * (3 - index))) & 0x7F);
-    return behalten;
-}
-
-QString text(const TagLib::String& wert)
-{
-    return QString::fromStdWString(wert.toWString()).trimmed();
-}
-
-// The first field of the genre frame that names something.
-QString genre(const TagLib::ID3v2::Tag& tag)
-{
-    const auto rahmen = tag.frameListMap().find("TCON");
-    if (rahmen == tag.frameListMap().end() || rahmen->second.isEmpty())
-        return {};
-    const auto* textrahmen = dynamic_cast<const TagLib::ID3v2::TextIdentificationFrame*>(rahmen->second.front());
-    if (!textrahmen)
-        return {};
-    for (const TagLib::String& feld : textrahmen->fieldList()) {
-        const QString name = Id3v2Genre::name(text(feld));
-        if (!name.isEmpty())
-            return name;
-    }
-    return {};
+    return rahmen;
 }
 
 } // namespace
@@ -111,7 +102,10 @@ std::optional<SongTags> Id3v2Tag::read(QFile& file)
             return std::nullopt;
         tag += teil;
     }
-    return ganz < 0 ? std::nullopt : std::optional(ausBytes(gefiltert(tag)));
+    if (ganz < 0)
+        return std::nullopt;
+    const std::optional<SongTags> einfach = ausRahmen(tag);
+    return einfach ? einfach : ausBytes(tag);
 }
 
 qint64 Id3v2Tag::groesse(QByteArrayView kopf)
@@ -135,8 +129,39 @@ qint64 Id3v2Tag::groesse(QByteArrayView kopf)
 
 SongTags Id3v2Tag::ausBytes(const QByteArray& tag)
 {
-    TagLib::ByteVectorStream strom(TagLib::ByteVector(tag.constData(), static_cast<unsigned int>(tag.size())));
+    TagLib::ByteVectorStream strom(bytes(tag));
     Id3v2Datei datei(&strom);
     const TagLib::ID3v2::Tag gelesen(&datei, 0);
-    return { text(gelesen.title()), text(gelesen.artist()), genre(gelesen) };
+    const TagLib::ID3v2::FrameList genres = gelesen.frameList("TCON");
+    const auto* genrerahmen
+        = genres.isEmpty() ? nullptr : dynamic_cast<const TagLib::ID3v2::TextIdentificationFrame*>(genres.front());
+    return { text(gelesen.title()), text(gelesen.artist()), genrerahmen ? genre(*genrerahmen) : QString() };
+}
+
+std::optional<SongTags> Id3v2Tag::ausRahmen(const QByteArray& tag)
+{
+    const std::optional<QList<QByteArrayView>> rahmen = einfacheRahmen(tag);
+    if (!rahmen)
+        return std::nullopt;
+    const TagLib::ID3v2::Header kopf(bytes(QByteArrayView(tag).first(kKopfgroesse)));
+    SongTags tags;
+    bool titel = false, interpret = false, genreGesehen = false;
+    for (const QByteArrayView einzeln : *rahmen) {
+        const QByteArrayView kennung = einzeln.first(4);
+        bool& gesehen = kennung == "TIT2" ? titel : kennung == "TPE1" ? interpret : genreGesehen;
+        if (gesehen || (kennung != "TIT2" && kennung != "TPE1" && kennung != "TCON"))
+            continue;
+        // As the whole tag would count it: the first frame of a kind, whatever it holds.
+        gesehen = true;
+        const std::unique_ptr<TagLib::ID3v2::Frame> gelesen(
+            TagLib::ID3v2::FrameFactory::instance()->createFrame(bytes(einzeln), &kopf));
+        const auto* textrahmen = dynamic_cast<const TagLib::ID3v2::TextIdentificationFrame*>(gelesen.get());
+        if (!textrahmen)
+            continue;
+        if (kennung == "TCON")
+            tags.genre = genre(*textrahmen);
+        else
+            (kennung == "TIT2" ? tags.titel : tags.interpret) = text(textrahmen->toString());
+    }
+    return tags;
 }

@@ -22,6 +22,11 @@ public:
     // The whole tag's size (header, frames, footer) that a header announces,
     // or -1 when the bytes are no valid header.
     static qint64 groesse(QByteArrayView kopf);
-    // The texts of a whole tag, header included; empty where TagLib finds none.
+    // The texts of a whole tag, header included, as TagLib reads the tag;
+    // empty where it finds none.
     static SongTags ausBytes(const QByteArray& tag);
+    // The same texts from TagLib's reading of only the frames shown, which
+    // costs a fraction of reading all; none for a tag not laid out plainly
+    // (unsynchronised, extended header, footer, frame flags, damaged frames).
+    static std::optional<SongTags> ausRahmen(const QByteArray& tag);
 };
