@@ -4,6 +4,8 @@
 // jukebox's own tag writers, so the demo shows what real collections hold:
 // umlauts, a ";" in a title, a song without tag, an empty title, a title
 // longer than the tag holds, several genres and artists with several songs.
+// One song carries only an ID3v2 tag (written with TagLib), as many bought
+// songs do: it shows its title when the operator turns ID3v2 titles on.
 
 #include "library/modMP3Tags.h"
 #include "start/QSettingsStore.h"
@@ -14,6 +16,9 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
+
+#include <taglib/id3v2tag.h>
+#include <taglib/mpegfile.h>
 
 #include <algorithm>
 #include <cmath>
@@ -33,6 +38,7 @@ struct Demo {
     const char* genre;
     int sekunden;
     bool moll;
+    bool nurId3v2 = false;
 };
 
 // Folder, title, artist, genre, length, minor key.
@@ -53,6 +59,8 @@ const Demo kLieder[] = {
     { "", "Ohne Schublade", "Jörg Weißbier", "Kein Genre", 11, false },
     { "Unsortiert", "   ", "Die Nachtschwärmer", "Ambient", 19, true },
     { "Unsortiert", nullptr, nullptr, nullptr, 13, false },
+    // The genre as taggers store a number of the published list: 147 is "Synthpop".
+    { "Neu", "Morgenlicht", "Die Spätzünder", "147", 17, false, true },
 };
 
 double frequenz(int midiNote)
@@ -171,6 +179,29 @@ QString dateiname(const Demo& lied, int nummer)
     return name + QStringLiteral(".mp3");
 }
 
+bool id3v2Schreiben(const QString& pfad, const Demo& lied)
+{
+    TagLib::MPEG::File datei(QFile::encodeName(pfad).constData(), false);
+    TagLib::ID3v2::Tag* tag = datei.ID3v2Tag(true);
+    tag->setTitle(TagLib::String(lied.titel, TagLib::String::UTF8));
+    tag->setArtist(TagLib::String(lied.interpret, TagLib::String::UTF8));
+    tag->setGenre(TagLib::String(lied.genre, TagLib::String::UTF8));
+    return datei.save(
+        TagLib::MPEG::File::ID3v2, TagLib::File::StripOthers, TagLib::ID3v2::v4, TagLib::File::DoNotDuplicate);
+}
+
+bool taggen(modMP3Tags& tags, const QString& pfad, const Demo& lied)
+{
+    if (lied.nurId3v2)
+        return id3v2Schreiben(pfad, lied);
+    if (lied.titel) {
+        tags.SetSongName(pfad, QString::fromUtf8(lied.titel));
+        tags.SetBand(pfad, QString::fromUtf8(lied.interpret));
+        tags.SetSongGenre(pfad, QString::fromUtf8(lied.genre));
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -191,18 +222,15 @@ int main(int argc, char** argv)
         ++nummer;
         const QString ordner = QDir(wurzel).filePath(QString::fromUtf8(lied.ordner));
         const QString pfad = QDir(ordner).filePath(dateiname(lied, nummer));
-        if (!QDir().mkpath(ordner) || !kodieren(alsPcm16(komponieren(lied, 1000u + unsigned(nummer))), pfad)) {
+        if (!QDir().mkpath(ordner) || !kodieren(alsPcm16(komponieren(lied, 1000u + unsigned(nummer))), pfad)
+            || !taggen(tags, pfad, lied)) {
             std::fprintf(stderr, "tonvaro-demo-songs: cannot create %s (is lame installed?)\n", qPrintable(pfad));
             return 1;
         }
-        if (lied.titel) {
-            tags.SetSongName(pfad, QString::fromUtf8(lied.titel));
-            tags.SetBand(pfad, QString::fromUtf8(lied.interpret));
-            tags.SetSongGenre(pfad, QString::fromUtf8(lied.genre));
-        }
+        // As the archive shows it with ID3v2 titles on.
+        const SongTags gelesen = modMP3Tags::GetSongTags(pfad, true);
         std::printf("%-70s | %s | %s | %s\n", qPrintable(QDir(wurzel).relativeFilePath(pfad)),
-            qPrintable(modMP3Tags::GetSongName(pfad)), qPrintable(modMP3Tags::GetBand(pfad)),
-            qPrintable(modMP3Tags::GetSongGenre(pfad)));
+            qPrintable(gelesen.titel), qPrintable(gelesen.interpret), qPrintable(gelesen.genre));
     }
     std::printf("%d demo songs in %s (%.1f s)\n", nummer, qPrintable(wurzel), uhr.elapsed() / 1000.0);
 

@@ -69,12 +69,12 @@ Archiv::Archiv(FlexGrid& MSFlexGrid1, FlexGrid& MSFlexGrid2)
 // callers' procedures guard it.
 void Archiv::EineZeileInsArchiv(const QString& Datei, int optYRow)
 {
-    zeileSchreiben(Datei, modMP3Tags::GetSongTags(Datei), optYRow);
+    zeileSchreiben(Datei, modMP3Tags::GetSongTags(Datei, m_id3v2), optYRow);
 }
 
 void Archiv::EineZeileInsArchiv(QFile& Datei)
 {
-    zeileSchreiben(Datei.fileName(), modMP3Tags::GetSongTags(Datei), 0);
+    zeileSchreiben(Datei.fileName(), modMP3Tags::GetSongTags(Datei, m_id3v2), 0);
 }
 
 bool Archiv::PfadDarstellbar(const QString& Datei)

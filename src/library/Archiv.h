@@ -39,6 +39,8 @@ public:
     void EineZeileInsArchiv(const QString& Datei, int optYRow);
     // Appends a row for a file the scan has open for reading already.
     void EineZeileInsArchiv(QFile& Datei);
+    // Rows of files without ID3v1 tag take their texts from an ID3v2 tag (off unless set).
+    void setId3v2(bool an) { m_id3v2 = an; }
     // Headers, alignment, widths and first selection; NurPlaylist leaves the archive alone.
     void TabellenBeschriften(bool NurPlaylist);
     // Leaves the grid with the header and one empty row 1.
@@ -56,4 +58,5 @@ private:
 
     FlexGrid& m_archiv;
     FlexGrid& m_playlist;
+    bool m_id3v2 = false;
 };

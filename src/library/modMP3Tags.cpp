@@ -3,14 +3,18 @@
 #include "errors/FaultError.h"
 #include "errors/Procedure.h"
 #include "library/Id3v1Tag.h"
+#include "library/Id3v2Tag.h"
 #include "library/TagFileWriter.h"
 #include "playback/PlayerControl.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QScopeGuard>
 
 #include <array>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -56,6 +60,19 @@ QString genreAus(const Id3v1Tag& tag)
 SongTags songTagsAus(const Id3v1Tag& tag)
 {
     return { titelAus(tag), interpretAus(tag), genreAus(tag) };
+}
+
+// A text the ID3v2 tag lacks stays as a file without tag shows it.
+SongTags ergaenzt(SongTags tags, const std::optional<SongTags>& id3v2)
+{
+    if (!id3v2)
+        return tags;
+    for (auto [feld, wert] : { std::pair { &tags.titel, &id3v2->titel },
+             std::pair { &tags.interpret, &id3v2->interpret }, std::pair { &tags.genre, &id3v2->genre } }) {
+        if (!wert->isEmpty())
+            *feld = *wert;
+    }
+    return tags;
 }
 
 // The genre byte for a name of the list, or -1.
@@ -121,14 +138,20 @@ QString modMP3Tags::GetSongGenreName(int GenreIndex)
     return QString::fromUtf16(kGenres[nummer]);
 }
 
-SongTags modMP3Tags::GetSongTags(const QString& MP3Datei)
+SongTags modMP3Tags::GetSongTags(const QString& MP3Datei, bool MitId3v2)
 {
-    return songTagsAus(Id3v1Tag::read(MP3Datei));
+    QFile datei(MP3Datei);
+    datei.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    return GetSongTags(datei, MitId3v2);
 }
 
-SongTags modMP3Tags::GetSongTags(QFile& MP3Datei)
+SongTags modMP3Tags::GetSongTags(QFile& MP3Datei, bool MitId3v2)
 {
-    return songTagsAus(Id3v1Tag::read(MP3Datei));
+    const Id3v1Tag tag = Id3v1Tag::read(MP3Datei);
+    // An ID3v1 tag, as the tag editor writes it, always wins.
+    if (!MitId3v2 || tag.quelle() != Id3v1Tag::Quelle::OhneTag)
+        return songTagsAus(tag);
+    return ergaenzt(songTagsAus(tag), Id3v2Tag::read(MP3Datei));
 }
 
 void modMP3Tags::SetSongName(const QString& MP3Datei, const QString& SongName)

@@ -29,10 +29,11 @@ public:
     // The three readers with one open of the file, for the archive that lists
     // thousands of songs. Same texts as the single readers; an unreadable file
     // gives the empty artist without asking the error reporter, because the
-    // archive shows its fallbacks silently.
-    static SongTags GetSongTags(const QString& MP3Datei);
+    // archive shows its fallbacks silently. MitId3v2 takes the texts of a file
+    // without ID3v1 tag from its ID3v2 tag where that has them.
+    static SongTags GetSongTags(const QString& MP3Datei, bool MitId3v2 = false);
     // The same from a file the caller opened for reading.
-    static SongTags GetSongTags(QFile& MP3Datei);
+    static SongTags GetSongTags(QFile& MP3Datei, bool MitId3v2 = false);
 
     // A file without tag gets one (see Id3v1Tag::newTag); a file under 128 bytes is left alone.
     void SetSongName(const QString& MP3Datei, const QString& SongName);

@@ -30,6 +30,20 @@ QList<QByteArray> mp3Dateien()
     };
 }
 
+QList<QByteArray> id3v2Dateien()
+{
+    using Mp3Frames::id3v2TextFrame;
+    const QByteArray audio = Mp3Frames::frames({ 44100, false }, { 128 }, 2);
+    const QByteArray v24 = Mp3Frames::id3v2TagWith(4,
+        id3v2TextFrame(4, "TIT2", 3,
+            " Gr\xC3\xBC\xC3\x9F"
+            "e; zwei\n")
+            + id3v2TextFrame(4, "TPE1", 1, QByteArray("\xFF\xFEO\0k\0", 6)) + id3v2TextFrame(4, "TCON", 0, "130"));
+    const QByteArray v23 = Mp3Frames::id3v2TagWith(3, id3v2TextFrame(3, "TCON", 0, "(85)Bebob") + QByteArray(8, '\0'));
+    return { v24 + audio, v23 + audio, v23 + audio + Mp3Frames::id3v1Tag("Titel", "Band", 17),
+        QByteArray(v24).replace(8, 1, "\x80") + audio };
+}
+
 void schreiben(const QString& ordner, const QString& harness, const QList<QByteArray>& eingaben)
 {
     QDir(ordner).mkpath(harness);
@@ -51,6 +65,7 @@ int main(int argc, char** argv)
     for (const QByteArray& datei : mp3)
         mitSteuerbyte << datei + '\x07' << "Neuer Titel \xC3\xA4\xE2\x82\xAC\\ " + datei + '\x01';
     schreiben(ordner, "id3v1_read", mp3);
+    schreiben(ordner, "id3v2_read", id3v2Dateien());
     schreiben(ordner, "tag_write", mitSteuerbyte);
     schreiben(ordner, "mp3_length", mitSteuerbyte);
     schreiben(ordner, "decoder", mitSteuerbyte);

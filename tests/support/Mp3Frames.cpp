@@ -30,6 +30,12 @@ void put(QByteArray& bytes, int at, quint32 value, int width = 4, bool littleEnd
         bytes[at + i] = char(value >> (8 * (littleEndian ? i : width - 1 - i)));
 }
 
+// Seven bits per byte, as ID3v2 stores its sizes.
+quint32 syncsafe(qsizetype size)
+{
+    return quint32((size & 0x7F) | ((size & 0x3F80) << 1) | ((size & 0x1FC000) << 2) | ((size & 0xFE00000) << 3));
+}
+
 } // namespace
 
 QByteArray silentFrames(int count)
@@ -138,14 +144,24 @@ QByteArray withFrameCount(QByteArray file, quint32 frameCount)
 
 QByteArray id3v2Tag(int paddingBytes, const QByteArray& title)
 {
-    QByteArray text = QByteArray(1, '\0') + title; // ISO-8859-1
-    QByteArray textFrame = "TIT2" + QByteArray(4, '\0') + QByteArray(2, '\0') + text;
-    put(textFrame, 4, quint32(text.size()));
-    const QByteArray body = textFrame + QByteArray(paddingBytes, '\0');
-    QByteArray size(4, '\0');
-    for (int i = 0; i < 4; ++i)
-        size[i] = char((body.size() >> (7 * (3 - i))) & 0x7F); // syncsafe
-    return QByteArray("ID3\x03\x00\x00", 6) + size + body;
+    const QByteArray textFrame = id3v2TextFrame(3, "TIT2", 0, title);
+    return id3v2TagWith(3, textFrame + QByteArray(paddingBytes, '\0'));
+}
+
+QByteArray id3v2TextFrame(int version, const char* id, char encoding, const QByteArray& text)
+{
+    const QByteArray payload = encoding + text;
+    QByteArray frame = id + QByteArray(6, '\0') + payload;
+    put(frame, 4, version == 4 ? syncsafe(payload.size()) : quint32(payload.size()));
+    return frame;
+}
+
+QByteArray id3v2TagWith(int version, const QByteArray& frames)
+{
+    QByteArray header("ID3\0\0\0\0\0\0\0", 10);
+    header[3] = char(version);
+    put(header, 6, syncsafe(frames.size()));
+    return header + frames;
 }
 
 QByteArray apeTag(const QByteArray& key, const QByteArray& value)

@@ -49,6 +49,12 @@ QByteArray withFrameCount(QByteArray file, quint32 frameCount);
 // An ID3v2.3 tag with one text frame and `paddingBytes` of zero padding.
 QByteArray id3v2Tag(int paddingBytes, const QByteArray& title = "Titel");
 
+// An ID3v2 text frame for a tag of version 3 or 4; encoding 0 is Latin-1,
+// 1 UTF-16 with byte order mark, 3 UTF-8.
+QByteArray id3v2TextFrame(int version, const char* id, char encoding, const QByteArray& text);
+// An ID3v2 tag of version 3 or 4 around the given frames.
+QByteArray id3v2TagWith(int version, const QByteArray& frames);
+
 // An APEv2 tag with header and footer and one text item.
 QByteArray apeTag(const QByteArray& key, const QByteArray& value);
 

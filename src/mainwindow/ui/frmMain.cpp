@@ -319,6 +319,7 @@ void frmMain::Einfaerben(qint32 Hintergrund, qint32 Vordergrund)
 void frmMain::Einlesen(const QString& Startordner)
 {
     QScopedValueRollback liestEin(m_liestEin, true);
+    m_archiv.setId3v2(m_start.werte().ID3v2);
     m_liedersuche.Einlesen(Startordner);
 }
 
