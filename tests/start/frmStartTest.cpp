@@ -9,7 +9,6 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -171,22 +170,6 @@ TEST_F(frmStartTest, AStartThatCannotGoOnSaysWhyAndOnlyOnce)
             "Die Buttonfarbe ist zu dunkel!\nBitte eine andere Farbe wählen.",
             "Bitte einen gültigen Pfad für die Lieder angeben!" }));
     EXPECT_EQ(messages.icons.last(), MessageService::Icon::Warning);
-}
-
-TEST_F(frmStartTest, FolderDialogPutsTheChosenFolderIntoText1)
-{
-    QTemporaryDir chosen;
-    open();
-    whenDialogOpens([&](QDialog* dialog) {
-        auto* files = qobject_cast<QFileDialog*>(dialog);
-        ASSERT_NE(files, nullptr);
-        files->setDirectory(chosen.path());
-        dialog->accept();
-    });
-    form->cmdDurchsuchen_Click();
-    whenDialogOpens([](QDialog* dialog) { dialog->reject(); });
-    form->cmdDurchsuchen_Click();
-    EXPECT_EQ(child<QLineEdit>("Text1")->text(), QDir::toNativeSeparators(chosen.path()));
 }
 
 TEST_F(frmStartTest, PasswordTakesLettersOnlyAndBeepsForTheRest)
