@@ -5,7 +5,6 @@
 
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTimer>
 
 const Fault kOverflow { "Überlauf", 6 };
 
@@ -29,16 +28,6 @@ TEST_F(ErrPtnrHistory, NewestFirstParametersInDeclarationOrderAndFortyEntriesAtM
     ASSERT_EQ(history.size(), ErrPtnr::kMaxHistory) << "parameters count too";
     EXPECT_EQ(history.mid(0, 2), QStringList({ "[modTest] void modTest::Schritt39() 14:05:10", "\tDatei:\ta.mp3" }));
     EXPECT_EQ(history.last(), "[modTest] void modTest::Schritt1() 14:05:10");
-}
-
-TEST_F(ErrPtnrHistory, ValueTextsNameTheKindOfValue)
-{
-    QTimer timer;
-    QTimer* none = nullptr;
-    Procedure proc("frmMain", "void frmMain::Timer1_Timer(QTimer* sender, QTimer* other, QStringList list, QVariant v)",
-        { { "sender", &timer }, { "other", none }, { "list", QStringList { "a" } }, { "v", QVariant() } });
-    EXPECT_EQ(reporter().history().mid(1),
-        QStringList({ "\tsender:\t[OBJECT:QTimer]", "\tother:\t[NOTHING]", "\tlist:\t[ARRAY]", "\tv:\t[EMPTY]" }));
 }
 
 TEST_F(ErrPtnrOnError, ShowsTheFaultWritesTheProtocolAndAppendsEveryOneToTheLog)

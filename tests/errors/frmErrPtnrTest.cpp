@@ -2,7 +2,6 @@
 #include "support/RecordingMessages.h"
 
 #include "errors/ErrorFiles.h"
-#include "errors/ErrorProtocol.h"
 #include "errors/ui/frmErrPtnr.h"
 #include "errors/ui/ProtocolPrinter.h"
 
@@ -69,16 +68,6 @@ TEST_F(frmErrPtnrWindow, ReturnsThePressedContinuationIgnoresEscapeAndOpensNoSec
     EXPECT_EQ(std::pair(log.count("F E H L E R P R O T O K O L L"), log.contains("Prozedur:\tTimer1_Timer\r\n")),
         std::pair(qsizetype(2), true));
     EXPECT_FALSE(shown.isVisible());
-}
-
-TEST_F(frmErrPtnrWindow, SaveButtonWritesTheProtocolFile)
-{
-    RecordingMessages messages;
-    frmErrPtnr window(&messages);
-    window.prepare(sampleReport());
-    window.cmdProtocol(1)->click();
-    EXPECT_EQ(readFile(ErrorFiles::protocolPath()), sampleReport().protocol.toUtf8());
-    EXPECT_EQ(messages.shown.size(), 1);
 }
 
 TEST(ProtocolPrinter, ReportsAPrinterThatCannotBeOpenedAndPrintsSilentlyOtherwise)
