@@ -68,7 +68,8 @@ TEST(ErrorMail, TheProtocolWaitsOnTheClipboardAndAFailedStartNamesTheAddressToWr
             opened << url;
             return started;
         });
-        EXPECT_EQ(std::tuple(QGuiApplication::clipboard()->text(), opened, messages.shown.size(), messages.icons.last()),
+        EXPECT_EQ(
+            std::tuple(QGuiApplication::clipboard()->text(), opened, messages.shown.size(), messages.icons.last()),
             std::tuple(kProtocol, QList<QUrl>({ QUrl("mailto:support@quorvane.de") }), started ? 1 : 2,
                 started ? MessageService::Icon::Information : MessageService::Icon::Warning));
         EXPECT_TRUE(messages.shown.last().contains(started ? "Zwischenablage" : "support@quorvane.de"));

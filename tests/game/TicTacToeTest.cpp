@@ -22,7 +22,8 @@ TEST(TicTacToe, EveryLineWinsAndOnlyTheLosersPiecesLookSad)
     TicTacToe spiel;
     for (int f : { 0, 3, 1, 4, 6, 5 })
         ASSERT_TRUE(spiel.setzen(f));
-    EXPECT_EQ(std::pair(spiel.sieger(), spiel.gewinnlinie()), std::pair(Spieler::Gruen, std::optional(TicTacToe::Linie { 3, 4, 5 })));
+    EXPECT_EQ(std::pair(spiel.sieger(), spiel.gewinnlinie()),
+        std::pair(Spieler::Gruen, std::optional(TicTacToe::Linie { 3, 4, 5 })));
     for (int f : { 0, 1, 6 })
         EXPECT_TRUE(spiel.farbe(f) == TicTacToe::kGelbBlass && spiel.traurig(f)) << f;
     for (int f : { 3, 4, 5 })

@@ -60,7 +60,8 @@ TEST(ArchivnavigationTest, ArchiveKeysActOnlyWhenTakeOverIsPossibleAndSpaceNever
 TEST(ArchivnavigationTest, KeysScrollTheNextRowIntoViewBeforeTheGridMoves)
 {
     // Of 20 rows: row and top row, the key (40 down, 38 up); the top row after.
-    const std::tuple<int, int, int, int> faelle[] = { { 6, 1, 40, 2 }, { 6, 2, 40, 2 }, { 20, 2, 40, 15 }, { 1, 4, 38, 1 } };
+    const std::tuple<int, int, int, int> faelle[]
+        = { { 6, 1, 40, 2 }, { 6, 2, 40, 2 }, { 20, 2, 40, 15 }, { 1, 4, 38, 1 } };
     for (const auto& [row, top, taste, danach] : faelle) {
         FlexGrid grid;
         vorbereiten(grid, 20, row, top);
