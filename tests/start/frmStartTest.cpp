@@ -44,15 +44,11 @@ protected:
         for (int i = 0; i < n; ++i)
             form->TimerAutostart_Timer();
     }
-    static void whenDialogOpens(std::function<void(QDialog*)> answer)
-    {
-        QTimer::singleShot(0, [answer] { answer(qobject_cast<QDialog*>(QApplication::activeModalWidget())); });
-    }
     // Picks the colour in the dialog of colour button `index`; an invalid colour cancels the dialog.
     void chooseColour(int index, const QColor& colour)
     {
-        whenDialogOpens([colour](QDialog* dialog) {
-            auto* colours = qobject_cast<QColorDialog*>(dialog);
+        QTimer::singleShot(0, [colour] {
+            auto* colours = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(colours, nullptr);
             colours->setCurrentColor(colour);
             colour.isValid() ? colours->accept() : colours->reject();
