@@ -1,5 +1,4 @@
 #include "common/Helpers.h"
-#include "common/Farbe.h"
 #include "common/Windows1252.h"
 
 #include <gtest/gtest.h>
@@ -7,16 +6,6 @@
 #include <QTimer>
 
 #include <ctime>
-
-TEST(Helpers, SmallConversions)
-{
-    // Tag fields padded with NUL bytes show only what stands before the first NUL.
-    EXPECT_EQ(Anzeigetext(QStringLiteral("Titel 12") + QString(22, QChar(u'\0'))) + Anzeigetext(QStringLiteral("\0x")),
-        QStringLiteral("Titel 12"));
-    // Colours are stored with red in the low byte.
-    const TypeFarbe mixed = ColorToRGB(70 + 256 * 1 + 65536 * 2);
-    EXPECT_EQ(std::tuple(mixed.R, mixed.G, mixed.B, RGBToColor(mixed)), std::tuple(70, 1, 2, 70 + 256 + 65536 * 2));
-}
 
 TEST(Helpers, BackslashRemovesOneTrailingSeparatorOfThePlatform)
 {

@@ -2,7 +2,6 @@
 #include "support/RecordingMessages.h"
 
 #include "errors/ErrorFiles.h"
-#include "errors/ErrorProtocol.h"
 #include "errors/ui/frmErrPtnr.h"
 #include "errors/ui/ProtocolPrinter.h"
 
@@ -12,7 +11,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -70,23 +68,6 @@ TEST_F(frmErrPtnrWindow, ReturnsThePressedContinuationIgnoresEscapeAndOpensNoSec
     EXPECT_EQ(std::pair(log.count("F E H L E R P R O T O K O L L"), log.contains("Prozedur:\tTimer1_Timer\r\n")),
         std::pair(qsizetype(2), true));
     EXPECT_FALSE(shown.isVisible());
-}
-
-TEST_F(frmErrPtnrWindow, SaveAndPrintButtonsWork)
-{
-    RecordingMessages messages;
-    frmErrPtnr window(&messages);
-    window.prepare(sampleReport());
-    window.cmdProtocol(1)->click();
-    EXPECT_EQ(readFile(ErrorFiles::protocolPath()), sampleReport().protocol.toUtf8());
-    EXPECT_EQ(messages.shown.size(), 1);
-
-    // Print only where nothing would really be printed.
-    if (!QPrinterInfo::defaultPrinter().isNull())
-        GTEST_SKIP() << "this system has a default printer";
-    window.cmdProtocol(0)->click();
-    EXPECT_EQ(
-        messages.shown.last(), "Das Fehlerprotokoll konnte nicht gedruckt werden, weil kein Drucker eingerichtet ist.");
 }
 
 TEST(ProtocolPrinter, ReportsAPrinterThatCannotBeOpenedAndPrintsSilentlyOtherwise)

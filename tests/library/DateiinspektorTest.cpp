@@ -43,7 +43,7 @@ protected:
     }
 
     QString bericht;
-    MemoryStore store;
+    MemorySettingsStore store;
     RecordingMessages meldungen;
     bool belegt = false;
     Dateiinspektor inspektor { store, meldungen, [this](const QString&) { return belegt; } };

@@ -16,7 +16,7 @@ TEST_F(LibraryTest, FileWindowWatchesTheKeptFileAndTakesOnlyAConfirmedPath)
     const QString neu = music() + "/Neu 2024/Neu.log";
     schreiben(alt, "a", 0);
     Mp3Frames::writeFile(neu, "n");
-    MemoryStore store;
+    MemorySettingsStore store;
     store.values.insert("Data/File", alt);
     RecordingMessages meldungen;
     frmDatei fenster(store, meldungen);

@@ -59,17 +59,15 @@ TEST(ArchivnavigationTest, ArchiveKeysActOnlyWhenTakeOverIsPossibleAndSpaceNever
 
 TEST(ArchivnavigationTest, KeysScrollTheNextRowIntoViewBeforeTheGridMoves)
 {
-    FlexGrid grid;
-    vorbereiten(grid, 20, 6, 1);
-    sichtKorrektur(grid, 40); // row 7 is below the view
-    sichtKorrektur(grid, 40); // row 7 now shows: nothing
-    EXPECT_EQ(grid.TopRow(), 2);
-    grid.selectRow(20);
-    sichtKorrektur(grid, 40);
-    EXPECT_EQ(grid.TopRow(), 15) << "the last page";
-    vorbereiten(grid, 20, 1, 4);
-    sichtKorrektur(grid, 38);
-    EXPECT_EQ(grid.TopRow(), 1);
+    // Of 20 rows: row and top row, the key (40 down, 38 up); the top row after.
+    const std::tuple<int, int, int, int> faelle[]
+        = { { 6, 1, 40, 2 }, { 6, 2, 40, 2 }, { 20, 2, 40, 15 }, { 1, 4, 38, 1 } };
+    for (const auto& [row, top, taste, danach] : faelle) {
+        FlexGrid grid;
+        vorbereiten(grid, 20, row, top);
+        sichtKorrektur(grid, taste);
+        EXPECT_EQ(grid.TopRow(), danach) << row << " " << top << " " << taste;
+    }
 }
 
 TEST(ArchivnavigationTest, MousePressesSortOnHeadersOpenTheMenuAndKeepTheSelection)

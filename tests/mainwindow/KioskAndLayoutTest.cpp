@@ -23,18 +23,4 @@ TEST(QtKioskTest, CoversTheScreenAndTakesBackOnlyWhatItAdded)
     EXPECT_TRUE(fenster.windowFlags().testFlag(Qt::WindowStaysOnTopHint) && fenster.isVisible()) << "was there before";
 }
 
-TEST(QtKioskTest, AVisibleWindowCoversTheScreenAtOnceAndStepsBackByMinimising)
-{
-    QWidget fenster;
-    fenster.show();
-    QtKiosk kiosk(&fenster);
-    kiosk.zuruecktreten();
-    EXPECT_FALSE(fenster.windowState().testFlag(Qt::WindowMinimized)) << "an unblocked window stays as it is";
-
-    kiosk.sperren();
-    kiosk.zuruecktreten();
-    EXPECT_TRUE(fenster.windowState().testFlags(Qt::WindowMinimized | Qt::WindowFullScreen) && kiosk.vollbild())
-        << "restored, it covers the screen again";
-}
-
 } // namespace

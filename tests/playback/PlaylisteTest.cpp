@@ -30,11 +30,8 @@ TEST_F(Playlistetest, TakingOverCopiesTheRowOnceAndNothingWhenEmptyOrOnTheHeader
 TEST_F(Playlistetest, LimitCountsThePlayingSongAndNamesItself)
 {
     // Limit, songs queued before; the message.
-    const std::tuple<int, int, QString> faelle[] = {
-        { 1, 1, QStringLiteral("Begrenzung auf 1 Lied!") },
-        { 5, 5, QStringLiteral("Begrenzung auf 5 Lieder!") },
-        { 5, 4, QString() },
-    };
+    const std::tuple<int, int, QString> faelle[]
+        = { { 1, 1, "Begrenzung auf 1 Lied!" }, { 5, 5, "Begrenzung auf 5 Lieder!" }, { 5, 4, "" } };
     for (const auto& [anzahl, vorher, meldung] : faelle) {
         SCOPED_TRACE(anzahl);
         playlist.setRows(1);
