@@ -2,9 +2,8 @@
 
 #include "common/FlexGridSort.h"
 
-#include <QBrush>
-
 #include <algorithm>
+#include <numeric>
 #include <stdexcept>
 
 namespace {
@@ -18,10 +17,14 @@ FlexGrid::FlexGrid(int cols, QObject* parent)
     : QAbstractTableModel(parent)
     , m_cols(std::max(1, cols))
     , m_rows(2)
+    , m_order(m_cols)
+    , m_place(m_cols)
     , m_announcedRows(2)
     , m_alignment(m_cols, Qt::AlignLeft | Qt::AlignVCenter)
     , m_colWidth(m_cols, kDefaultColWidth)
 {
+    std::iota(m_order.begin(), m_order.end(), 0);
+    m_place = m_order;
     m_announceTimer.setSingleShot(true);
     connect(&m_announceTimer, &QTimer::timeout, this, &FlexGrid::announcePendingRows);
 }
@@ -55,6 +58,28 @@ void FlexGrid::checkCol(int col) const
 {
     if (col < 0 || col >= m_cols)
         throw std::out_of_range(kOutOfRange);
+}
+
+bool FlexGrid::joined(int row, int col) const
+{
+    return row > 0 && col >= 0 && col == m_join.col;
+}
+
+FlexGridRow::Layout FlexGrid::layout() const
+{
+    return { m_cols, m_order, m_place };
+}
+
+QStringView FlexGrid::cell(int row, int col) const
+{
+    if (joined(row, col))
+        return m_rows[row].cells(m_join.first, m_join.second, layout());
+    return m_rows[row].cell(col, layout());
+}
+
+bool FlexGrid::changes(int col, int watched) const
+{
+    return col == watched || (watched >= 0 && watched == m_join.col && (col == m_join.first || col == m_join.second));
 }
 
 // --- rows and columns ---
@@ -108,24 +133,28 @@ QString FlexGrid::TextMatrix(int row, int col) const
 {
     checkRow(row);
     checkCol(col);
-    return m_rows[row].cell(col, m_cols).toString();
+    return cell(row, col).toString();
 }
 
 QStringView FlexGrid::TextView(int row, int col) const
 {
     checkRow(row);
     checkCol(col);
-    return m_rows[row].cell(col, m_cols);
+    return cell(row, col);
 }
 
 void FlexGrid::setTextMatrix(int row, int col, const QString& text)
 {
     checkRow(row);
     checkCol(col);
-    m_rows[row].setCell(col, m_cols, text);
-    if (row > 0 && col == m_sortedCol)
+    if (joined(row, col))
+        return;
+    m_rows[row].setCell(col, layout(), text);
+    if (row > 0 && changes(col, m_sortedCol))
         m_sortedCol = -1;
     cellsChanged(row, col, col);
+    if (row > 0 && changes(col, m_join.col))
+        cellsChanged(row, m_join.col, m_join.col);
 }
 
 void FlexGrid::setRowTexts(int row, const QStringList& texts)
@@ -135,10 +164,42 @@ void FlexGrid::setRowTexts(int row, const QStringList& texts)
         throw std::out_of_range(kOutOfRange);
     if (texts.isEmpty())
         return;
-    m_rows[row].setCells(texts, m_cols);
-    if (row > 0 && m_sortedCol < texts.size())
+    if (joined(row, m_join.col) && texts.size() > m_join.col) {
+        QStringList stored = texts;
+        stored[m_join.col] = QString();
+        m_rows[row].setCells(stored, layout());
+    } else {
+        m_rows[row].setCells(texts, layout());
+    }
+    const bool joinChanged = m_join.col >= 0 && std::min(m_join.first, m_join.second) < texts.size();
+    if (row > 0 && (m_sortedCol < texts.size() || (joinChanged && m_sortedCol == m_join.col)))
         m_sortedCol = -1;
-    cellsChanged(row, 0, int(texts.size()) - 1);
+    cellsChanged(row, 0, joinChanged ? std::max(int(texts.size()) - 1, m_join.col) : int(texts.size()) - 1);
+}
+
+void FlexGrid::setJoinedCol(int col, int first, int second)
+{
+    checkCol(col);
+    checkCol(first);
+    checkCol(second);
+    if (col == first || col == second || first == second)
+        throw std::out_of_range(kOutOfRange);
+    // Each row is packed anew in the new order, its joined cell emptied.
+    std::vector<QStringList> texts(m_rows.size());
+    for (size_t row = 0; row < m_rows.size(); ++row) {
+        for (int c = 0; c < m_cols; ++c)
+            texts[row].append(row > 0 && c == col ? QString() : cell(int(row), c).toString());
+    }
+    m_order.erase(std::find(m_order.begin(), m_order.end(), second));
+    m_order.insert(std::find(m_order.begin(), m_order.end(), first) + 1, second);
+    for (int place = 0; place < m_cols; ++place)
+        m_place[m_order[place]] = place;
+    m_join = { col, first, second };
+    for (size_t row = 0; row < m_rows.size(); ++row)
+        m_rows[row].setCells(texts[row], layout());
+    if (m_sortedCol == col)
+        m_sortedCol = -1;
+    announceCells(0, Rows() - 1);
 }
 
 void FlexGrid::cellsChanged(int row, int firstCol, int lastCol)
@@ -167,7 +228,7 @@ void FlexGrid::AddItem(const QString& text0, int row)
     if (row < 1 || row > Rows())
         throw std::out_of_range(kOutOfRange);
     FlexGridRow added;
-    added.setCell(0, m_cols, text0);
+    added.setCell(0, layout(), text0);
     m_sortedCol = -1;
     if (row == Rows()) {
         m_rows.push_back(std::move(added));
@@ -358,7 +419,11 @@ void FlexGrid::Sort(FlexGridOrder order)
         return;
     announcePendingRows();
 
-    sortRows(m_rows, first, last, m_col, m_cols, order);
+    const bool joined = m_col == m_join.col;
+    const FlexGridRow::Layout cells = layout();
+    sortRows(m_rows, first, last, order, [&](const FlexGridRow& row) {
+        return joined ? row.cells(m_join.first, m_join.second, cells) : row.cell(m_col, cells);
+    });
     announceCells(first, last);
 }
 
@@ -434,7 +499,7 @@ int FlexGrid::ColWidth(int col) const
 void FlexGrid::setCellFontBold(bool bold)
 {
     checkRow(m_row);
-    m_rows[m_row].setBold(m_col, m_cols, bold);
+    m_rows[m_row].setBold(m_col, layout(), bold);
     announceCells(m_row, m_row);
 }
 
@@ -442,7 +507,7 @@ bool FlexGrid::CellFontBold(int row, int col) const
 {
     checkRow(row);
     checkCol(col);
-    return m_rows[row].bold(col, m_cols);
+    return m_rows[row].bold(col);
 }
 
 void FlexGrid::setFontSize(double points)
@@ -477,77 +542,4 @@ void FlexGrid::setColours(const Colours& colours)
 FlexGrid::Colours FlexGrid::colours() const
 {
     return m_colours;
-}
-
-// --- QAbstractItemModel ---
-
-int FlexGrid::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : m_announcedRows - 1;
-}
-
-int FlexGrid::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : m_cols;
-}
-
-QFont FlexGrid::cellFont(bool bold) const
-{
-    QFont font;
-    font.setPointSizeF(m_fontSize);
-    font.setBold(bold);
-    return font;
-}
-
-QVariant FlexGrid::data(const QModelIndex& index, int role) const
-{
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
-        return {};
-    const FlexGridRow& row = m_rows[index.row() + 1];
-    switch (role) {
-    case Qt::DisplayRole:
-        return row.cell(index.column(), m_cols).toString();
-    case Qt::TextAlignmentRole:
-        return int(m_alignment[index.column()]);
-    case Qt::FontRole:
-        return cellFont(row.bold(index.column(), m_cols));
-    case Qt::BackgroundRole:
-        return QBrush(m_colours.back);
-    case Qt::ForegroundRole:
-        return QBrush(m_colours.fore);
-    default:
-        return {};
-    }
-}
-
-QVariant FlexGrid::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation == Qt::Vertical) {
-        if (role == Qt::DisplayRole && section >= 0 && section < rowCount())
-            return section + 1;
-        return {};
-    }
-    if (section < 0 || section >= m_cols)
-        return {};
-    switch (role) {
-    case Qt::DisplayRole:
-        return m_rows[0].cell(section, m_cols).toString();
-    case Qt::TextAlignmentRole:
-        return int(m_alignment[section]);
-    case Qt::FontRole:
-        return cellFont(m_rows[0].bold(section, m_cols));
-    case Qt::BackgroundRole:
-        return QBrush(m_colours.backFixed);
-    case Qt::ForegroundRole:
-        return QBrush(m_colours.foreFixed);
-    default:
-        return {};
-    }
-}
-
-Qt::ItemFlags FlexGrid::flags(const QModelIndex& index) const
-{
-    if (!index.isValid())
-        return Qt::NoItemFlags;
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
 }

@@ -59,6 +59,12 @@ public:
     void RemoveItem(int row);
     // Every cell text becomes empty, the header's too; the row count stays.
     void Clear();
+    // From now on column col of every data row reads as the texts of columns
+    // first and second end to end (the archive's sort key, artist then
+    // title), which are stored side by side so that the cell is a view of
+    // them; a text written to that cell of a data row is dropped. The header
+    // row keeps a text of its own in col.
+    void setJoinedCol(int col, int first, int second);
 
     // --- current cell, selection, scrolling ---
     // Setting Row collapses the row range (RowSel = Row) and setting Col the
@@ -162,6 +168,12 @@ private:
 
     void checkRow(int row) const;
     void checkCol(int col) const;
+    // Whether the cell reads as the joined texts.
+    bool joined(int row, int col) const;
+    FlexGridRow::Layout layout() const;
+    QStringView cell(int row, int col) const;
+    // Whether writing col of a data row changes what column watched reads.
+    bool changes(int col, int watched) const;
     // After the row count changed: keeps Row, RowSel and TopRow on existing rows.
     void clampToRows();
     int maxTopRow() const;
@@ -173,6 +185,11 @@ private:
 
     int m_cols;
     std::vector<FlexGridRow> m_rows; // [0] is the header row
+    std::vector<int> m_order; // the columns in the order their texts are stored
+    std::vector<int> m_place; // where each column comes in m_order
+    struct Join {
+        int col = -1, first = -1, second = -1;
+    } m_join;
     int m_announcedRows = 1; // rows that Qt's interface reports, header included
     QTimer m_announceTimer;
     QElapsedTimer m_sinceAnnouncement;

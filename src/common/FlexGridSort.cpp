@@ -71,13 +71,14 @@ bool lessInOrder(QStringView a, QStringView b, FlexGridOrder order)
     return lessByCodes(a, b);
 }
 
-void sortRows(std::vector<FlexGridRow>& rows, int first, int last, int col, int cols, FlexGridOrder order)
+void sortRows(std::vector<FlexGridRow>& rows, int first, int last, FlexGridOrder order,
+    const std::function<QStringView(const FlexGridRow&)>& key)
 {
     // Sort small entries and move each row once afterwards.
     std::vector<SortEntry> entries;
     entries.reserve(last - first + 1);
     for (int r = first; r <= last; ++r)
-        entries.emplace_back(rows[r].cell(col, cols), r);
+        entries.emplace_back(key(rows[r]), r);
     std::stable_sort(entries.begin(), entries.end(), order == FlexGridOrder::Value ? lessEntryByValue : lessEntry);
 
     std::vector<FlexGridRow> sorted;

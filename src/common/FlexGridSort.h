@@ -4,6 +4,7 @@
 
 #include <QStringView>
 
+#include <functional>
 #include <vector>
 
 // How a sort orders a column: by character codes, or by the value of the
@@ -22,9 +23,10 @@ bool lessByCodes(QStringView a, QStringView b);
 // an empty text comes first.
 bool lessInOrder(QStringView a, QStringView b, FlexGridOrder order);
 
-// Sorts rows[first..last] ascending by column col in the given order; rows
-// with equal texts keep their order.
-void sortRows(std::vector<FlexGridRow>& rows, int first, int last, int col, int cols, FlexGridOrder order);
+// Sorts rows[first..last] ascending by the text key gives for each, in the
+// given order; rows with equal texts keep their order.
+void sortRows(std::vector<FlexGridRow>& rows, int first, int last, FlexGridOrder order,
+    const std::function<QStringView(const FlexGridRow&)>& key);
 
 // The first row of first .. last - 1 for which holds is false, bisecting:
 // holds must be true for a leading part of the rows only.

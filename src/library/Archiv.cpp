@@ -62,6 +62,9 @@ Archiv::Archiv(FlexGrid& MSFlexGrid1, FlexGrid& MSFlexGrid2)
     : m_archiv(MSFlexGrid1)
     , m_playlist(MSFlexGrid2)
 {
+    // The key would double a row's tag texts; the grid reads it from them.
+    if (m_archiv.Cols() > Sortierschluessel)
+        m_archiv.setJoinedCol(Sortierschluessel, Interpret, Titel);
 }
 
 // Registers nothing with the error reporter: it runs once per song during a
@@ -69,12 +72,12 @@ Archiv::Archiv(FlexGrid& MSFlexGrid1, FlexGrid& MSFlexGrid2)
 // callers' procedures guard it.
 void Archiv::EineZeileInsArchiv(const QString& Datei, int optYRow)
 {
-    zeileSchreiben(Datei, modMP3Tags::GetSongTags(Datei, m_id3v2), optYRow);
+    zeileSchreiben(Datei, modMP3Tags::GetSongTags(Datei, m_id3v2), optYRow, true);
 }
 
 void Archiv::EineZeileInsArchiv(QFile& Datei)
 {
-    zeileSchreiben(Datei.fileName(), modMP3Tags::GetSongTags(Datei, m_id3v2), 0);
+    zeileSchreiben(Datei.fileName(), modMP3Tags::GetSongTags(Datei, m_id3v2), 0, false);
 }
 
 bool Archiv::PfadDarstellbar(const QString& Datei)
@@ -82,17 +85,19 @@ bool Archiv::PfadDarstellbar(const QString& Datei)
     return !Datei.contains(QLatin1Char(';'));
 }
 
-void Archiv::zeileSchreiben(const QString& Datei, const SongTags& tags, int optYRow)
+void Archiv::zeileSchreiben(const QString& Datei, const SongTags& tags, int optYRow, bool waehlen)
 {
     if (!PfadDarstellbar(Datei))
         return;
     const QString titel = zelltext(tags.titel.isEmpty() ? QStringLiteral("Unbekannt") : tags.titel);
     const QString interpret = zelltext(tags.interpret);
     const int zeile = optYRow != 0 ? optYRow : neueZeile();
-    m_archiv.setRow(zeile);
+    // Every move of the current row updates the buttons and the view: a scan
+    // leaves it on the first song.
+    if (waehlen || m_archiv.Row() < m_archiv.FixedRows())
+        m_archiv.setRow(zeile);
     // One write for the whole row: a scan adds a row per song.
-    m_archiv.setRowTexts(
-        zeile, { titel, interpret, zelltext(tags.genre), m_archiv.TextMatrix(zeile, Dauer), Datei, interpret + titel });
+    m_archiv.setRowTexts(zeile, { titel, interpret, zelltext(tags.genre), m_archiv.TextMatrix(zeile, Dauer), Datei });
 }
 
 int Archiv::neueZeile()

@@ -37,7 +37,8 @@ public:
     // place (column 3 and the row count stay). The file is read once. A path
     // that is not PfadDarstellbar gets no row and changes none.
     void EineZeileInsArchiv(const QString& Datei, int optYRow);
-    // Appends a row for a file the scan has open for reading already.
+    // Appends a row for a file the scan has open for reading already; the
+    // current row stays (on the first song when the archive was empty).
     void EineZeileInsArchiv(QFile& Datei);
     // Rows of files without ID3v1 tag take their texts from an ID3v2 tag (off unless set).
     void setId3v2(bool an) { m_id3v2 = an; }
@@ -54,7 +55,8 @@ private:
     static void breitenSetzen(FlexGrid& grid, int reserve);
     // The row an append writes to, after the empty row of an emptied grid went.
     int neueZeile();
-    void zeileSchreiben(const QString& Datei, const SongTags& tags, int optYRow);
+    // waehlen makes the written row the current one.
+    void zeileSchreiben(const QString& Datei, const SongTags& tags, int optYRow, bool waehlen);
 
     FlexGrid& m_archiv;
     FlexGrid& m_playlist;

@@ -31,6 +31,16 @@ QString kanonischVerbinden(const QString& kanonisch, const QString& name)
     return kanonisch.endsWith(QLatin1Char('/')) ? kanonisch + name : kanonisch + QLatin1Char('/') + name;
 }
 
+// A subfolder that is no link lies where its name says, so its canonical path
+// needs no lookup of every folder on the way; a name with U+FFFD (bytes not
+// valid in the file-name encoding) may lead nowhere and is looked up.
+QString kanonischerUnterordner(const QFileInfo& info, const QString& kanonisch, const QString& name)
+{
+    if (info.isSymLink() || name.contains(QChar::ReplacementCharacter))
+        return {};
+    return kanonischVerbinden(kanonisch, name);
+}
+
 bool inSystemVolumeInformation(const QString& ordner)
 {
     return ordner.contains(QLatin1String("System Volume Information"), Qt::CaseInsensitive);
@@ -123,27 +133,28 @@ void Dateisuche::meldeFehlendenOrdner(const QString& ordner)
             + QLatin1Char('\n') + QStringLiteral("Bitte geben Sie beim Starten einen gültigen Ordner an!"));
 }
 
-qint64 Dateisuche::ordnerDurchsuchen(const QString& ordner, Lauf& lauf)
+qint64 Dateisuche::ordnerDurchsuchen(const QString& ordner, Lauf& lauf, QString kanonisch)
 {
     if (inSystemVolumeInformation(ordner))
         return 0;
     // Empty for a folder that vanished, a broken link and a name whose bytes
     // are not valid in the file-name encoding (Qt shows them as U+FFFD).
-    const QString kanonisch = QFileInfo(ordner).canonicalFilePath();
+    if (kanonisch.isEmpty())
+        kanonisch = QFileInfo(ordner).canonicalFilePath();
     if (kanonisch.isEmpty() || lauf.ordner.contains(kanonisch))
         return 0;
     lauf.ordner.insert(kanonisch);
 
     qint64 summe = 0;
-    QStringList unterordner;
+    QList<Unterordner> unterordner;
     if (!dateienDurchsuchen(ordner, kanonisch, lauf, summe, unterordner))
         return summe;
     ++lauf.nDirs;
-    for (const QString& name : unterordner) {
+    for (const Unterordner& unter : unterordner) {
         if (ProgrammEnde)
             break;
         lauf.ereignisseVerarbeiten();
-        const qint64 teil = ordnerDurchsuchen(verbinden(ordner, name), lauf);
+        const qint64 teil = ordnerDurchsuchen(verbinden(ordner, unter.name), lauf, unter.kanonisch);
         if (summe < kSummenGrenze)
             summe += teil;
     }
@@ -174,7 +185,7 @@ bool Dateisuche::verknuepfungZaehlt(const QFileInfo& info, Lauf& lauf)
 
 // One listing of the folder serves its files and its subfolders.
 bool Dateisuche::dateienDurchsuchen(
-    const QString& ordner, const QString& kanonisch, Lauf& lauf, qint64& summe, QStringList& unterordner)
+    const QString& ordner, const QString& kanonisch, Lauf& lauf, qint64& summe, QList<Unterordner>& unterordner)
 {
     const QString praefix = verbinden(ordner, QString());
     QDirIterator it(ordner, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
@@ -190,12 +201,12 @@ bool Dateisuche::dateienDurchsuchen(
 }
 
 bool Dateisuche::eintragDurchsuchen(const QFileInfo& info, const QString& praefix, const QString& kanonisch, Lauf& lauf,
-    qint64& summe, QStringList& unterordner)
+    qint64& summe, QList<Unterordner>& unterordner)
 {
     const QString name = info.fileName();
     if (info.isDir()) {
         if (lauf.mitUnterordnern)
-            unterordner.append(name);
+            unterordner.append({ name, kanonischerUnterordner(info, kanonisch, name) });
         return true;
     }
     // isFile() is false for broken links, devices and pipes, and for names

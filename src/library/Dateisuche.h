@@ -49,18 +49,23 @@ public:
 
 private:
     struct Lauf;
+    // kanonisch: its canonical path where known without a lookup, else empty.
+    struct Unterordner {
+        QString name;
+        QString kanonisch;
+    };
 
     qint64 suchen(const QString& sFol, const QString& sFile, qint64& nDirs, qint64& nFiles, QStringList* files,
         bool WithSubfolders);
-    qint64 ordnerDurchsuchen(const QString& ordner, Lauf& lauf);
+    qint64 ordnerDurchsuchen(const QString& ordner, Lauf& lauf, QString kanonisch = {});
     // The folder's own files, and the names of its subfolders to search
     // afterwards; false when ProgrammEnde stopped the scan.
     bool dateienDurchsuchen(
-        const QString& ordner, const QString& kanonisch, Lauf& lauf, qint64& summe, QStringList& unterordner);
+        const QString& ordner, const QString& kanonisch, Lauf& lauf, qint64& summe, QList<Unterordner>& unterordner);
     // One entry of the listing: a subfolder is noted, an accepted file
     // counted and handed on; false when ProgrammEnde stopped the scan.
     bool eintragDurchsuchen(const QFileInfo& info, const QString& praefix, const QString& kanonisch, Lauf& lauf,
-        qint64& summe, QStringList& unterordner);
+        qint64& summe, QList<Unterordner>& unterordner);
     static bool verknuepftGezaehlt(const QString& kanonisch, const QString& name, const Lauf& lauf);
     static bool verknuepfungZaehlt(const QFileInfo& info, Lauf& lauf);
     void meldeFehlendenOrdner(const QString& ordner);

@@ -207,4 +207,38 @@ TEST_F(FlexGridTest, CellsKeepTextsAndBoldFlagsWhenNeighboursChange)
         std::pair(grid.TextMatrix(2, 5), grid.CellFontBold(2, 1)), std::pair(QStringLiteral("Schluessel"), false));
 }
 
+// The archive's sort key is artist then title, read from those cells rather than stored twice.
+TEST_F(FlexGridTest, JoinedColumnReadsItsPartsInEveryUseAndDropsWhatIsWrittenToIt)
+{
+    const QString surrogat = QStringLiteral("\U0001F3B5"); // one character, two UTF-16 units
+    fill({ "b", "a", "", surrogat });
+    grid.setTextMatrix(0, 5, "Schlüssel");
+    for (const auto& [row, artist] : { std::pair(1, "X"), { 2, "Y" }, { 3, "X" }, { 4, "" } })
+        grid.setTextMatrix(row, 1, QString::fromUtf8(artist) + QChar(0));
+    grid.setRow(1);
+    grid.setCol(4);
+    grid.setCellFontBold(true);
+    grid.setJoinedCol(5, 1, 0);
+    const QString nul(QChar(0)); // ID3v1 pads with NULs, which the cells keep
+    EXPECT_EQ(column(5), QStringList({ "X" + nul + "b", "Y" + nul + "a", "X" + nul, nul + surrogat }));
+    EXPECT_EQ(std::tuple(grid.TextMatrix(0, 5), column(4), grid.CellFontBold(1, 4)),
+        std::tuple(QStringLiteral("Schlüssel"), QStringList({ "pb", "pa", "p", "p" + surrogat }), true))
+        << "repacking keeps every stored cell";
+
+    sortRows(1, grid.Rows() - 1, 5);
+    EXPECT_EQ(std::pair(column(0), grid.sortedCol()), std::pair(QStringList({ surrogat, "", "b", "a" }), 5));
+    grid.setRowTexts(2, { "c", "Z" });
+    EXPECT_EQ(std::tuple(grid.TextView(2, 5).toString(), grid.index(1, 5).data().toString(), grid.sortedCol()),
+        std::tuple(QStringLiteral("Zc"), QStringLiteral("Zc"), -1))
+        << "a changed part changes the key and the order is unknown";
+    sortRows(1, grid.Rows() - 1, 5);
+    grid.setTextMatrix(3, 1, QString(5000, QLatin1Char('y')));
+    EXPECT_EQ(std::pair(grid.TextMatrix(3, 5), grid.sortedCol()), std::pair(QString(5000, QLatin1Char('y')) + "a", -1));
+
+    grid.setTextMatrix(1, 5, "x");
+    grid.setRowTexts(2, QStringList(6, "x"));
+    EXPECT_THROW(grid.setJoinedCol(1, 1, 0), std::out_of_range);
+    EXPECT_EQ(std::pair(grid.TextMatrix(1, 5), grid.TextMatrix(2, 5)), std::pair(nul + surrogat, QStringLiteral("xx")));
+}
+
 } // namespace

@@ -9,6 +9,7 @@
 #include "platform/Kiosk.h"
 #include "start/JukeboxScreen.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 
@@ -146,6 +147,8 @@ private:
     QTimer m_TimerStartmeldung;
     bool m_entladen = false;
     bool m_liestEin = false;
+    // With TONVARO_STARTZEIT set, from each load to the screen's first paint after it.
+    QElapsedTimer m_startzeit;
     int m_Fadingzeit = 0;
     // Archive rows fully visible at the window's size.
     int m_sichtbareZeilen = 0;
