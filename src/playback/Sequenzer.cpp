@@ -3,6 +3,7 @@
 #include "common/Clock.h"
 #include "common/FlexGrid.h"
 #include "errors/Procedure.h"
+#include "playback/Lautheitsausgleich.h"
 #include "playback/PlayerControl.h"
 #include "playback/Playlistspalte.h"
 #include "playback/Startzeiten.h"
@@ -98,6 +99,7 @@ void Sequenzer::starten(const QString& datei)
     qCInfo(lcWiedergabe).noquote() << "Start" << datei;
     PlayerControl& player = m_teile.player;
     const int aktiv = m_zustand.AktiverPlayer;
+    player.SetVerstaerkung(aktiv, m_teile.fenster.optionen().Lautheit ? m_teile.lautheit.faktor(datei) : 1.0);
     player.OpenMP3(aktiv, datei);
     if (!player.GetFileName(aktiv).isEmpty())
         player.PlayMP3(aktiv);

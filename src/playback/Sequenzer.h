@@ -6,6 +6,7 @@
 
 class Clock;
 class FlexGrid;
+class Lautheitsausgleich;
 class PlayerControl;
 class Startzeiten;
 class Wiedergabefenster;
@@ -29,6 +30,7 @@ public:
         Startzeiten& startzeiten;
         Zeitbalken& zeitbalken;
         Wiedergabezustand& zustand;
+        Lautheitsausgleich& lautheit;
     };
 
     // uebernehmen takes the archive's current row over to the playlist with every rule of taking over.
