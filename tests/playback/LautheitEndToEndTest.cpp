@@ -13,27 +13,13 @@ namespace {
 
 constexpr int kRate = 44100;
 
-struct Gehoert {
-    double erstes;
-    double zweites;
-};
-
-double lufs(const std::vector<qint16>& aufnahme, std::size_t vonFrame, std::size_t bisFrame)
-{
-    Lautheitsmessung messung;
-    messung.hinzufuegen(aufnahme.data() + 2 * vonFrame, int(bisFrame - vonFrame));
-    return messung.ergebnis().lufs;
-}
-
-// Plays a quiet and a loud song of the same tone one after the other on SDL's
-// disk driver and measures what was heard of each while it played alone.
-Gehoert zweiLieder(bool lautheit)
+// Plays a song at about -30 LUFS and one at about -10 LUFS (the same tone)
+// one after the other on SDL's disk driver; what was heard of each while it
+// sounded alone, in LUFS.
+std::array<double, 2> zweiLieder(bool lautheit)
 {
     ErrPtnr::instance().reset();
     ToneFiles dateien;
-    // A 1 kHz tone in both channels measures about its level in dBFS as LUFS.
-    const QString leise = dateien.encode("leise.mp3", { 1000, 3.0, kRate, 2, 0.0316 });
-    const QString laut = dateien.encode("laut.mp3", { 1000, 3.0, kRate, 2, 0.316 });
     qputenv("SDL_AUDIODRIVER", "disk");
     qputenv("SDL_DISKAUDIOFILE", dateien.path("ausgabe.raw").toLocal8Bit());
     {
@@ -44,57 +30,47 @@ Gehoert zweiLieder(bool lautheit)
         fenster.werte.Lautheit = lautheit;
         FlexGrid archiv;
         FlexGrid playlist;
-        archiv.setRows(1);
-        playlist.setRows(1);
-        for (const QString& pfad : { leise, laut }) {
-            archiv.AddItem(pfad.section('/', -1));
-            archiv.setTextMatrix(archiv.Rows() - 1, 4, pfad);
-        }
         Wiedergabe wiedergabe(
-            Wiedergabe::Teile { archiv, playlist, player, uhr, fenster }, [] { return 0.0; },
-            &Dauermessung::Dateilaenge, PlaylistDatei(dateien.path("."), { dateien.path(".") }),
-            dateien.path("Lautheit.txt"));
-        for (int zeile : { 1, 2 }) {
-            archiv.setRow(zeile);
+            { archiv, playlist, player, uhr, fenster }, [] { return 0.0; }, &Dauermessung::Dateilaenge,
+            PlaylistDatei(dateien.path("."), { dateien.path(".") }), dateien.path("Lautheit.txt"));
+        for (const double amplitude : { 0.0316, 0.316 }) {
+            archiv.setRows(2);
+            archiv.setTextMatrix(1, 0, "Ton");
+            archiv.setTextMatrix(1, 4, dateien.encode(QString::number(amplitude), { 1000, 3.0, kRate, 2, amplitude }));
+            archiv.setRow(1);
             wiedergabe.playliste().Uebernehmen_Click();
         }
-        // The first song is measured before it starts, as it would be behind a playing one.
+        // The first song is measured before it starts, as it is behind a playing one.
         EXPECT_TRUE(QTest::qWaitFor([&] { return wiedergabe.lautheit().offen() == 0; }, 10000));
         QTimer timer1;
-        timer1.setInterval(Wiedergabe::kTimer1Intervall);
         QObject::connect(&timer1, &QTimer::timeout, [&] { wiedergabe.sequenzer().Timer1_Timer(); });
-        timer1.start();
+        timer1.start(Wiedergabe::kTimer1Intervall);
         EXPECT_TRUE(QTest::qWaitFor(
             [&] { return playlist.Rows() == 1 && player.GetStatus(0) == 0 && player.GetStatus(1) == 0; }, 15000));
     }
     qputenv("SDL_AUDIODRIVER", "dummy");
     const std::vector<qint16> aufnahme = readRawStereo(dateien.path("ausgabe.raw"));
-    const std::size_t frames = aufnahme.size() / 2;
-    const auto hoerbar = [&](std::size_t frame) { return std::abs(aufnahme[2 * frame]) > 50; };
-    std::size_t anfang = 0;
-    while (anfang < frames && !hoerbar(anfang))
-        ++anfang;
-    std::size_t ende = frames;
-    while (ende > anfang && !hoerbar(ende - 1))
-        --ende;
-    // Each song sounds alone for about 2 s at either end of the recording.
-    constexpr std::size_t kRand = kRate / 5;
-    constexpr std::size_t kAllein = kRate * 8 / 5;
-    if (ende - anfang < 2 * (kRand + kAllein))
+    const auto hoerbar = [](qint16 wert) { return std::abs(wert) > 50; };
+    const auto anfang = std::find_if(aufnahme.begin(), aufnahme.end(), hoerbar) - aufnahme.begin();
+    const auto ende = aufnahme.rend() - std::find_if(aufnahme.rbegin(), aufnahme.rend(), hoerbar);
+    // Each song sounds alone for about 2 s at either end.
+    const auto lufs = [&](std::ptrdiff_t von) {
+        Lautheitsmessung messung;
+        messung.hinzufuegen(aufnahme.data() + (von & ~1), kRate * 3 / 2);
+        return messung.ergebnis().lufs;
+    };
+    if (ende - anfang < 4 * 2 * kRate)
         return { 0, 0 };
-    return { lufs(aufnahme, anfang + kRand, anfang + kRand + kAllein),
-        lufs(aufnahme, ende - kRand - kAllein, ende - kRand) };
+    return { lufs(anfang + kRate / 2), lufs(ende - 4 * kRate) };
 }
 
-// Levelled, a song at -30 LUFS and one at -10 LUFS are heard alike; without
-// the option they keep their distance.
+// Levelled, both are heard at -18 LUFS; without the option they keep their 20 LU.
 TEST(LautheitEndToEnd, SongsAreHeardLevelledOnlyWithTheOption)
 {
     for (const bool lautheit : { true, false }) {
-        const Gehoert gehoert = zweiLieder(lautheit);
-        SCOPED_TRACE(lautheit ? "Lautheit an" : "Lautheit aus");
-        EXPECT_NEAR(gehoert.erstes, lautheit ? -18 : -30, 1);
-        EXPECT_NEAR(gehoert.zweites - gehoert.erstes, lautheit ? 0 : 20, 1);
+        const auto [erstes, zweites] = zweiLieder(lautheit);
+        EXPECT_NEAR(erstes, lautheit ? -18 : -30, 1) << lautheit;
+        EXPECT_NEAR(zweites - erstes, lautheit ? 0 : 20, 1) << lautheit;
     }
 }
 
