@@ -3,6 +3,7 @@
 #include "playback/Wiedergabezustand.h"
 
 #include <functional>
+#include <optional>
 
 class Clock;
 class FlexGrid;
@@ -57,6 +58,8 @@ public:
 private:
     void ende();
     void zufallsfuellung();
+    double naechsterZufall();
+    void zufallVormerken();
     void starten(const QString& datei);
 
     Teile m_teile;
@@ -66,4 +69,6 @@ private:
     // A modal window (an error report) lets the timer fire again inside a tick.
     bool m_imTick = false;
     bool m_zufallAngehalten = false;
+    // The draw for the next random song, made ahead while levelling loudness.
+    std::optional<double> m_vorgezogen;
 };
