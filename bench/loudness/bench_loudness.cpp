@@ -3,11 +3,11 @@
 // against decoding alone. Second line: the output thread's mixing of two
 // players that play at a levelling gain, as a share of one core.
 #include "Kurzlauf.h"
+#include "Mischzeit.h"
 #include "platform/AudioOutput.h"
 #include "playback/EnginePlayer.h"
 #include "playback/Lautheitsmessung.h"
 #include "playback/Mp3Decoder.h"
-#include "playback/PlayerMixer.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -84,24 +84,13 @@ double measuring(const QString& song, int rounds)
 // Percent of one core that mixing two players at a gain of -6 dB and +4 dB takes.
 double mixingPercent(const QString& song, int seconds)
 {
-    constexpr int kBufferFrames = 1024; // what SDL asks for per callback
     EnginePlayer first;
     EnginePlayer second;
     if (!first.open(song, 0.5) || !second.open(song, 1.6))
         return -1;
     first.play();
     second.play();
-    PlayerMixer mixer({ &first, &second });
-    std::vector<qint16> out(kBufferFrames * AudioOutput::kChannels);
-    qint64 mixingNs = 0;
-    for (qint64 frames = 0; frames < qint64(seconds) * kRate; frames += kBufferFrames) {
-        first.decodeAhead();
-        second.decodeAhead();
-        QElapsedTimer timer;
-        timer.start();
-        mixer.render(out.data(), kBufferFrames);
-        mixingNs += timer.nsecsElapsed();
-    }
+    const qint64 mixingNs = Mischzeit::zweiSpieler(first, second, seconds);
     if (first.status() != EnginePlayer::Playing)
         return -1;
     return mixingNs / 1e9 / seconds * 100;

@@ -1,6 +1,7 @@
 #include "playback/Lautheitsausgleich.h"
 
 #include "platform/AppPaths.h"
+#include "playback/Arbeiterabschied.h"
 #include "playback/Lautheitsmessung.h"
 #include "playback/Lautheitsspeicher.h"
 
@@ -11,15 +12,11 @@
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
 
 namespace {
-
-// How long closing waits for the file read under way before leaving the worker to finish alone.
-constexpr std::chrono::milliseconds kAbschiedsfrist { 200 };
 
 struct Dateistand {
     qint64 groesse;
@@ -102,14 +99,7 @@ Lautheitsausgleich::~Lautheitsausgleich()
     m_arbeit->abbruch = true;
     m_arbeit->auftraege.clear();
     m_arbeit->wecker.notify_one();
-    // A read on a stalled share may never return; the program must close all the same.
-    const bool ausgestiegen
-        = m_arbeit->verlassen.wait_for(lock, kAbschiedsfrist, [this] { return m_arbeit->ausgestiegen; });
-    lock.unlock();
-    if (ausgestiegen)
-        m_arbeiter.join();
-    else
-        m_arbeiter.detach();
+    Arbeiterabschied(m_arbeiter, lock, m_arbeit->verlassen, m_arbeit->ausgestiegen);
 }
 
 void Lautheitsausgleich::vormerken(const QString& pfad)
