@@ -12,6 +12,8 @@
 namespace {
 
 constexpr int kRate = 44100;
+// The random fill draws archive row 1, then row 2, then none.
+constexpr double kZiehungen[] = { 0.0, 0.9, -1.0 };
 
 // Plays a song at about -30 LUFS and one at about -10 LUFS (the same tone)
 // one after the other on SDL's disk driver, taken over or drawn by the random
@@ -41,10 +43,7 @@ std::array<double, 2> zweiLieder(bool lautheit, bool zufall)
         FlexGrid archiv;
         FlexGrid playlist;
         Wiedergabe wiedergabe(
-            { archiv, playlist, player, uhr, fenster },
-            [n = 0]() mutable {
-                return std::array { 0.0, 0.9, -1.0 }[std::min(n++, 2)];
-            },
+            { archiv, playlist, player, uhr, fenster }, [n = 0]() mutable { return kZiehungen[std::min(n++, 2)]; },
             &Dauermessung::Dateilaenge, PlaylistDatei(dateien.path("."), { dateien.path(".") }),
             dateien.path("Lautheit.txt"));
         archiv.setRows(3);
