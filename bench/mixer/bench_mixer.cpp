@@ -1,23 +1,19 @@
 // What mixing two playing players costs: the output thread's whole work
 // for 60 s of audio, timed apart from decoding, as a share of one core.
-#include "platform/AudioOutput.h"
-#include "playback/EnginePlayer.h"
-#include "playback/PlayerMixer.h"
-#include "support/Mp3Frames.h"
 #include "Kurzlauf.h"
+#include "Mischzeit.h"
+#include "playback/EnginePlayer.h"
+#include "support/Mp3Frames.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 
 #include <cstdio>
-#include <vector>
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     const int kSeconds = Kurzlauf::waehle(60, 2);
-    constexpr int kBufferFrames = 1024; // what SDL asks for per callback
     constexpr double kBudgetPercent = 1.0;
 
     QTemporaryDir dir;
@@ -31,18 +27,7 @@ int main(int argc, char** argv)
         return 1;
     first.play();
     second.play();
-    PlayerMixer mixer({ &first, &second });
-
-    std::vector<qint16> out(kBufferFrames * AudioOutput::kChannels);
-    qint64 mixingNs = 0;
-    for (qint64 frames = 0; frames < qint64(kSeconds) * AudioOutput::kSampleRate; frames += kBufferFrames) {
-        first.decodeAhead();
-        second.decodeAhead();
-        QElapsedTimer timer;
-        timer.start();
-        mixer.render(out.data(), kBufferFrames);
-        mixingNs += timer.nsecsElapsed();
-    }
+    const qint64 mixingNs = Mischzeit::zweiSpieler(first, second, kSeconds);
     if (first.status() != EnginePlayer::Playing || first.positionMs() < kSeconds * 1000 - 50) {
         std::fprintf(stderr, "players stopped early at %lld ms\n", static_cast<long long>(first.positionMs()));
         return 1;

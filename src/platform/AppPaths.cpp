@@ -22,14 +22,14 @@ bool isSystemLocation(const QString& folder)
     return path == QLatin1String("/usr") || path.startsWith(QLatin1String("/usr/"));
 }
 
-QString userDataFolder()
+} // namespace
+
+QString AppPaths::userDataFolder()
 {
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(data);
     return data;
 }
-
-} // namespace
 
 QString& AppPaths::overrideFolder()
 {

@@ -17,6 +17,8 @@ public:
     // For tests and the demo run: use this folder instead.
     static void setProgramFolder(const QString& folder);
 
+    // The per-user data folder, created if missing.
+    static QString userDataFolder();
     // preferred when a file can be created there, else the per-user data folder (created if missing).
     static QString writableFolder(const QString& preferred);
     // Where an executable in executableFolder keeps its files: the per-user

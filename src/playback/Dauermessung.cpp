@@ -3,6 +3,7 @@
 #include "common/FlexGrid.h"
 #include "common/ProgrammEnde.h"
 #include "library/Archiv.h"
+#include "playback/Arbeiterabschied.h"
 #include "playback/ModPlayer.h"
 #include "playback/Mp3Length.h"
 #include "playback/Zeittext.h"
@@ -19,8 +20,6 @@ namespace {
 // Results go back in bundles: one event per file would cost the UI thread more than the measuring.
 constexpr std::size_t kBuendel = 64;
 constexpr std::chrono::milliseconds kHoechstensWarten { 20 };
-// How long closing waits for the file read under way before leaving the worker to finish alone.
-constexpr std::chrono::milliseconds kAbschiedsfrist { 200 };
 
 } // namespace
 
@@ -63,14 +62,7 @@ Dauermessung::~Dauermessung()
         return;
     std::unique_lock lock(m_arbeit->mutex);
     m_arbeit->empfaenger = nullptr;
-    // A read on a stalled share may never return; the program must close all the same.
-    const bool ausgestiegen
-        = m_arbeit->verlassen.wait_for(lock, kAbschiedsfrist, [this] { return m_arbeit->ausgestiegen; });
-    lock.unlock();
-    if (ausgestiegen)
-        m_arbeiter.join();
-    else
-        m_arbeiter.detach();
+    Arbeiterabschied(m_arbeiter, lock, m_arbeit->verlassen, m_arbeit->ausgestiegen);
 }
 
 qint64 Dauermessung::Dateilaenge(const QString& datei)
@@ -156,8 +148,8 @@ void Dauermessung::weitergehen()
         }
         if (!neu.empty()) {
             std::lock_guard lock(m_arbeit->mutex);
-            m_arbeit->auftraege.insert(m_arbeit->auftraege.end(), std::make_move_iterator(neu.begin()),
-                std::make_move_iterator(neu.end()));
+            m_arbeit->auftraege.insert(
+                m_arbeit->auftraege.end(), std::make_move_iterator(neu.begin()), std::make_move_iterator(neu.end()));
             m_arbeit->wecker.notify_one();
         }
         if (geschaut == kSchritt && !m_weiterGeplant) {
@@ -197,8 +189,8 @@ void Dauermessung::sichtbareZeilen()
         return sichtbar;
     });
     // ... and one being measured right now is left to finish.
-    std::erase_if(vorn,
-        [&](const Arbeit::Auftrag& a) { return m_unterwegs.contains(a.datei) && !vorgezogen.contains(a.datei); });
+    std::erase_if(
+        vorn, [&](const Arbeit::Auftrag& a) { return m_unterwegs.contains(a.datei) && !vorgezogen.contains(a.datei); });
     for (const Arbeit::Auftrag& a : vorn)
         m_unterwegs.insert(a.datei);
     schlange.insert(schlange.begin(), vorn.begin(), vorn.end());

@@ -2,6 +2,8 @@
 
 #include "platform/AudioOutput.h"
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -36,7 +38,7 @@ qint64 msToFrames(qint64 milliseconds)
 
 } // namespace
 
-bool EnginePlayer::open(const QString& path)
+bool EnginePlayer::open(const QString& path, double gain)
 {
     close();
     if (path.isEmpty())
@@ -49,6 +51,7 @@ bool EnginePlayer::open(const QString& path)
         // Set with the decoder, so the decoding thread cannot shorten it first.
         m_lengthMs.store(decoder->length().milliseconds(), std::memory_order_relaxed);
         m_decoder = std::move(decoder);
+        m_songGain = int(std::lround(std::clamp(gain, 0.0, kMaxGain) * kUnityGain));
     }
     m_hasFile = true;
     return true;
@@ -147,6 +150,7 @@ bool EnginePlayer::decodeAhead()
         quint64 file = 0;
         quint32 epoch = 0;
         qint64 startFrame = 0;
+        int gain = kUnityGain;
         {
             std::lock_guard lock(m_decoderMutex);
             if (!m_decoder || m_endQueued)
@@ -156,6 +160,7 @@ bool EnginePlayer::decodeAhead()
             file = m_file;
             epoch = m_epoch.load(std::memory_order_relaxed);
             startFrame = m_nextFrame;
+            gain = m_songGain;
         }
         if (seekMs)
             decoder->seek(*seekMs);
@@ -171,6 +176,7 @@ bool EnginePlayer::decodeAhead()
         block->startFrame = startFrame;
         block->frames = frames;
         block->last = frames < PcmBlock::kFrames;
+        block->gain = gain;
         m_nextFrame += frames;
         m_endQueued = block->last;
         if (block->last)
@@ -220,7 +226,7 @@ void EnginePlayer::mixInto(qint32* mix, int frames)
             dropBlock();
             continue;
         }
-        const int taken = mixFrames(block->samples.data() + m_offset * 2, mix + done * 2, wanted, target);
+        const int taken = mixFrames(block->samples.data() + m_offset * 2, mix + done * 2, wanted, target, block->gain);
         m_offset += taken;
         done += taken;
         if (current)
@@ -233,19 +239,27 @@ void EnginePlayer::mixInto(qint32* mix, int frames)
     }
 }
 
-int EnginePlayer::mixFrames(const qint16* source, qint32* mix, int n, int target)
+int EnginePlayer::mixFrames(const qint16* source, qint32* mix, int n, int target, int songGain)
 {
     int i = 0;
     for (; i < n && m_gain != target; ++i) {
         m_gain += target > m_gain ? kGainStep : -kGainStep;
-        mix[2 * i] += (source[2 * i] * m_gain) >> 15;
-        mix[2 * i + 1] += (source[2 * i + 1] * m_gain) >> 15;
+        const qint64 gain = qint64(m_gain) * songGain; // Q30
+        mix[2 * i] += qint32(source[2 * i] * gain >> 30);
+        mix[2 * i + 1] += qint32(source[2 * i + 1] * gain >> 30);
         if (m_gain == 0)
             return i + 1;
     }
+    if (songGain == kUnityGain) {
+        for (; i < n; ++i) {
+            mix[2 * i] += source[2 * i];
+            mix[2 * i + 1] += source[2 * i + 1];
+        }
+        return n;
+    }
     for (; i < n; ++i) {
-        mix[2 * i] += source[2 * i];
-        mix[2 * i + 1] += source[2 * i + 1];
+        mix[2 * i] += qint32(qint64(source[2 * i]) * songGain >> 15);
+        mix[2 * i + 1] += qint32(qint64(source[2 * i + 1]) * songGain >> 15);
     }
     return n;
 }

@@ -27,10 +27,14 @@ public:
     EnginePlayer(const EnginePlayer&) = delete;
     EnginePlayer& operator=(const EnginePlayer&) = delete;
 
+    // The largest levelling gain a song plays with (+36 dB).
+    static constexpr double kMaxGain = 64.0;
+
     // Control thread. open() closes first; false leaves the player without a
     // file. Opening reads the new file's length on the calling thread; no
-    // control call waits for the decoding thread's reads.
-    bool open(const QString& path);
+    // control call waits for the decoding thread's reads. The whole song
+    // plays with `gain` (a factor, limited to kMaxGain).
+    bool open(const QString& path, double gain = 1.0);
     void close();
     void play();
     void pause();
@@ -60,9 +64,9 @@ private:
     // Decoding thread, under m_decoderMutex: the song's last block is decoded.
     void endFound();
     void publishPosition(quint32 epoch, qint64 frame);
-    // Mixes n frames while moving the gain toward target; returns the frames
-    // taken, fewer than n when a fade-out reaches silence.
-    int mixFrames(const qint16* source, qint32* mix, int n, int target);
+    // Mixes n frames at the song's gain while moving the ramp toward target;
+    // returns the frames taken, fewer than n when a fade-out reaches silence.
+    int mixFrames(const qint16* source, qint32* mix, int n, int target, int songGain);
     void dropBlock();
 
     // Control thread only.
@@ -74,6 +78,7 @@ private:
     // so the file is never touched under the lock.
     std::mutex m_decoderMutex;
     std::unique_ptr<Mp3Decoder> m_decoder; // null while taken out
+    int m_songGain = 1 << 15; // Q15, set with the decoder
     quint64 m_file = 0; // counts closes (every open closes first): a decoder taken out for an earlier file is dropped
     std::optional<qint64> m_seekMs;
     qint64 m_nextFrame = 0;

@@ -22,11 +22,16 @@ void ModPlayer::OpenMP3(int index, const QString& datei)
     if (index < 0 || index >= AudioEngine::kPlayers)
         return;
     // An undecodable file leaves the player without a file; its name is still recorded.
-    const bool offen = m_engine.player(index).open(datei);
+    const bool offen = m_engine.player(index).open(datei, m_verstaerkung[std::size_t(index)]);
     m_dateien[std::size_t(index)] = datei;
     // Closing, which the sequencer does on every idle tick, gives the engine nothing to do.
     if (offen)
         m_engine.wake();
+}
+
+void ModPlayer::SetVerstaerkung(int index, double faktor)
+{
+    m_verstaerkung.at(std::size_t(index)) = faktor;
 }
 
 void ModPlayer::PlayMP3(int index)

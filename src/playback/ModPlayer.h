@@ -25,6 +25,7 @@ public:
         std::unique_ptr<AudioOutput> device, OutputSupervisor::Timing timing = {}, QObject* parent = nullptr);
 
     void OpenMP3(int index, const QString& datei) override;
+    void SetVerstaerkung(int index, double faktor) override;
     void PlayMP3(int index) override;
     void PauseMP3(int index) override;
     void StopMP3(int index) override;
@@ -45,6 +46,7 @@ signals:
 private:
     AudioEngine m_engine;
     std::array<QString, 4> m_dateien;
+    std::array<double, AudioEngine::kPlayers> m_verstaerkung { 1.0, 1.0, 1.0 };
 };
 
 // The program's player module: created with the sound card on first use,

@@ -18,6 +18,7 @@ struct PcmBlock {
     qint64 startFrame = 0;
     int frames = 0;
     bool last = false; // the song ends with this block
+    int gain = 1 << 15; // the song's levelling gain, Q15
     std::array<qint16, kFrames * 2> samples {};
 };
 

@@ -14,6 +14,14 @@ public:
 
     // Closes the player first; an empty name leaves it closed.
     virtual void OpenMP3(int index, const QString& datei) = 0;
+    // The factor on the samples of every song opened on this player from now
+    // on (1 until set): a song keeps the gain it was opened with. Players
+    // without levelling ignore it.
+    virtual void SetVerstaerkung(int index, double faktor)
+    {
+        Q_UNUSED(index);
+        Q_UNUSED(faktor);
+    }
     virtual void PlayMP3(int index) = 0;
     virtual void PauseMP3(int index) = 0;
     virtual void StopMP3(int index) = 0;

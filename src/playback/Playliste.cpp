@@ -3,6 +3,7 @@
 #include "common/FlexGrid.h"
 #include "errors/Procedure.h"
 #include "library/Archiv.h"
+#include "playback/Lautheitsausgleich.h"
 #include "playback/Maustasten.h"
 #include "playback/PlayerControl.h"
 #include "playback/Playlistspalte.h"
@@ -72,6 +73,8 @@ void Playliste::uebernehmen()
         playlist.setRowTexts(ziel,
             { titel, archiv.TextMatrix(quelle, Archiv::Interpret), archiv.TextMatrix(quelle, Archiv::Genre),
                 QStringLiteral("??:??"), pfad, dauer.isEmpty() ? Zeittext::kUnbekannt : dauer });
+        if (m_teile.fenster.optionen().Lautheit)
+            m_teile.lautheit.vormerken(pfad);
     } else {
         m_teile.fenster.Meldung(QStringLiteral("Bereits in Playliste vorhanden!"));
     }

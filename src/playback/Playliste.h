@@ -3,6 +3,7 @@
 #include <QString>
 
 class FlexGrid;
+class Lautheitsausgleich;
 class PlayerControl;
 class Sequenzer;
 class Startzeiten;
@@ -20,6 +21,7 @@ public:
         Wiedergabefenster& fenster;
         Startzeiten& startzeiten;
         Sequenzer& sequenzer;
+        Lautheitsausgleich& lautheit;
     };
 
     explicit Playliste(Teile teile);

@@ -3,6 +3,8 @@
 #include "common/Clock.h"
 #include "common/FlexGrid.h"
 #include "errors/Procedure.h"
+#include "library/Archiv.h"
+#include "playback/Lautheitsausgleich.h"
 #include "playback/PlayerControl.h"
 #include "playback/Playlistspalte.h"
 #include "playback/Startzeiten.h"
@@ -13,6 +15,7 @@
 #include <QLoggingCategory>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 // Off unless asked for (QT_LOGGING_RULES="tonvaro.wiedergabe.info=true"): one line per song started.
@@ -98,6 +101,7 @@ void Sequenzer::starten(const QString& datei)
     qCInfo(lcWiedergabe).noquote() << "Start" << datei;
     PlayerControl& player = m_teile.player;
     const int aktiv = m_zustand.AktiverPlayer;
+    player.SetVerstaerkung(aktiv, m_teile.fenster.optionen().Lautheit ? m_teile.lautheit.faktor(datei) : 1.0);
     player.OpenMP3(aktiv, datei);
     if (!player.GetFileName(aktiv).isEmpty())
         player.PlayMP3(aktiv);
@@ -110,13 +114,34 @@ void Sequenzer::zufallsfuellung()
     if (!m_teile.fenster.optionen().Zufall || m_zufallAngehalten)
         return;
     FlexGrid& archiv = m_teile.archiv;
-    const int zeile = Zufallszeile(m_zufall(), archiv.Rows());
+    const int zeile = Zufallszeile(naechsterZufall(), archiv.Rows());
     if (zeile == 0)
         return;
     const int gemerkt = archiv.Row();
     archiv.setRow(zeile);
     m_uebernehmen();
     archiv.selectRow(gemerkt);
+    zufallVormerken();
+}
+
+double Sequenzer::naechsterZufall()
+{
+    if (m_vorgezogen)
+        return *std::exchange(m_vorgezogen, std::nullopt);
+    return m_zufall();
+}
+
+void Sequenzer::zufallVormerken()
+{
+    // A random song is drawn only when it is to play: to be measured while
+    // the one before it plays, it is drawn one song ahead. The draws stay
+    // the same; only their time moves.
+    if (!m_teile.fenster.optionen().Lautheit)
+        return;
+    m_vorgezogen = m_zufall();
+    const int zeile = Zufallszeile(*m_vorgezogen, m_teile.archiv.Rows());
+    if (zeile != 0)
+        m_teile.lautheit.vormerken(m_teile.archiv.TextMatrix(zeile, Archiv::Pfad));
 }
 
 int Sequenzer::Zufallszeile(double r, int archivRows)

@@ -3,9 +3,11 @@
 #include "playback/Wiedergabezustand.h"
 
 #include <functional>
+#include <optional>
 
 class Clock;
 class FlexGrid;
+class Lautheitsausgleich;
 class PlayerControl;
 class Startzeiten;
 class Wiedergabefenster;
@@ -29,6 +31,7 @@ public:
         Startzeiten& startzeiten;
         Zeitbalken& zeitbalken;
         Wiedergabezustand& zustand;
+        Lautheitsausgleich& lautheit;
     };
 
     // uebernehmen takes the archive's current row over to the playlist with every rule of taking over.
@@ -55,6 +58,8 @@ public:
 private:
     void ende();
     void zufallsfuellung();
+    double naechsterZufall();
+    void zufallVormerken();
     void starten(const QString& datei);
 
     Teile m_teile;
@@ -64,4 +69,6 @@ private:
     // A modal window (an error report) lets the timer fire again inside a tick.
     bool m_imTick = false;
     bool m_zufallAngehalten = false;
+    // The draw for the next random song, made ahead while levelling loudness.
+    std::optional<double> m_vorgezogen;
 };

@@ -2,6 +2,7 @@
 
 #include "playback/Autospeicherung.h"
 #include "playback/Dauermessung.h"
+#include "playback/Lautheitsausgleich.h"
 #include "playback/PlaylistDatei.h"
 #include "playback/Playliste.h"
 #include "playback/Sequenzer.h"
@@ -28,7 +29,9 @@ public:
         Wiedergabefenster& fenster;
     };
 
-    Wiedergabe(Teile teile, Sequenzer::Zufallsquelle zufall, Dauermessung::Laengenmesser messer, PlaylistDatei datei);
+    // lautheitsdatei: the loudness cache, see Lautheitsausgleich.
+    Wiedergabe(Teile teile, Sequenzer::Zufallsquelle zufall, Dauermessung::Laengenmesser messer, PlaylistDatei datei,
+        QString lautheitsdatei = QString());
 
     Playliste& playliste() { return m_playliste; }
     Sequenzer& sequenzer() { return m_sequenzer; }
@@ -36,6 +39,7 @@ public:
     Zeitbalken& zeitbalken() { return m_zeitbalken; }
     Dauermessung& dauermessung() { return m_dauermessung; }
     Autospeicherung& autospeicherung() { return m_autospeicherung; }
+    Lautheitsausgleich& lautheit() { return m_lautheit; }
 
     // Saves the queue when it holds five songs or more.
     void PlaylistSpeichern();
@@ -44,9 +48,13 @@ public:
     void PlaylistEinlesen();
 
 private:
+    // The queue read from the file is measured like songs taken over.
+    void LautheitVormerken();
+
     Teile m_teile;
     PlaylistDatei m_datei;
     Wiedergabezustand m_zustand;
+    Lautheitsausgleich m_lautheit;
     Zeitbalken m_zeitbalken;
     Startzeiten m_startzeiten;
     Sequenzer m_sequenzer;

@@ -15,4 +15,6 @@ struct Wiedergabeoptionen {
     bool RechteMaus = false;
     // Touching the note on the time bar pauses.
     bool Pause = true;
+    // Songs are measured when queued and play levelled to an even loudness.
+    bool Lautheit = false;
 };

@@ -76,5 +76,10 @@ int main(int argc, char** argv)
         "\x03 03:35\\\x7F\x01" };
     for (const char* harness : { "playlist_file", "settings", "texts", "archive_search" })
         schreiben(ordner, harness, texte);
+    schreiben(ordner, "loudness_cache",
+        { "Tonvaro Lautheit 1\n4096\t1700000000000\t-23.25\t-3.5\t/musik/a b.mp3\n"
+          "12\t-5\t-inf\t-inf\t/musik/still.mp3\n",
+            "Tonvaro Lautheit 1\n1\t2\t-1e300\t7\t/x\ty\r\n3\t4\t5\n-1\t2\tnan\t0\t/z\n", "Tonvaro Lautheit 1",
+            "Tonvaro Lautheit 2\n1\t2\t3\t4\t/a\n" });
     return 0;
 }

@@ -88,6 +88,7 @@ Wiedergabeoptionen Wiedergabeanbindung::optionen() const
     optionen.Muelleimer = werte.Muelleimer;
     optionen.RechteMaus = werte.RechteMaus;
     optionen.Pause = werte.Pause;
+    optionen.Lautheit = werte.Lautheit;
     return optionen;
 }
 
