@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 #include <stdexcept>
 #include <vector>
@@ -76,4 +77,13 @@ inline int largestStep(const std::vector<qint16>& stereo)
     for (std::size_t i = 2; i < stereo.size(); i += 2)
         largest = std::max(largest, std::abs(stereo[i] - stereo[i - 2]));
     return largest;
+}
+
+// What SDL's disk driver wrote: 16-bit stereo frames.
+inline std::vector<qint16> readRawStereo(const QString& path)
+{
+    const QByteArray bytes = Mp3Frames::readFile(path);
+    std::vector<qint16> samples(std::size_t(bytes.size()) / 4 * 2);
+    std::memcpy(samples.data(), bytes.constData(), samples.size() * 2);
+    return samples;
 }
