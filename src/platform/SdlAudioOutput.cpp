@@ -12,6 +12,9 @@ bool SdlAudioOutput::start(Source source)
     stop();
     // The subsystem is started per device so that a retry after the device
     // went away also picks up a restarted sound server or a new default card.
+    // SDL would turn SIGINT and SIGTERM into a quit event that nobody reads,
+    // so neither the session nor a shutdown could end the jukebox.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
     m_source = std::move(source);
