@@ -95,6 +95,8 @@ std::optional<SongTags> Id3v2Tag::read(QFile& file)
         return std::nullopt;
     QByteArray tag = file.read(kKopfgroesse);
     const qint64 ganz = groesse(tag);
+    if (ganz < 0)
+        return std::nullopt;
     // In steps, so that a damaged size never allocates much more than the file holds.
     while (ganz > tag.size()) {
         const QByteArray teil = file.read(std::min<qint64>(ganz - tag.size(), kLeseschritt));
@@ -102,8 +104,6 @@ std::optional<SongTags> Id3v2Tag::read(QFile& file)
             return std::nullopt;
         tag += teil;
     }
-    if (ganz < 0)
-        return std::nullopt;
     const std::optional<SongTags> einfach = ausRahmen(tag);
     return einfach ? einfach : ausBytes(tag);
 }

@@ -250,13 +250,6 @@ int EnginePlayer::mixFrames(const qint16* source, qint32* mix, int n, int target
         if (m_gain == 0)
             return i + 1;
     }
-    if (songGain == kUnityGain) {
-        for (; i < n; ++i) {
-            mix[2 * i] += source[2 * i];
-            mix[2 * i + 1] += source[2 * i + 1];
-        }
-        return n;
-    }
     for (; i < n; ++i) {
         mix[2 * i] += qint32(qint64(source[2 * i]) * songGain >> 15);
         mix[2 * i + 1] += qint32(qint64(source[2 * i + 1]) * songGain >> 15);

@@ -15,6 +15,7 @@
 #include <condition_variable>
 #include <deque>
 #include <mutex>
+#include <utility>
 
 namespace {
 
@@ -38,9 +39,9 @@ bool unveraendert(const QString& pfad, const Lautheitsspeicher::Eintrag& eintrag
 }
 
 // The song's figures from the cache or, for a song it does not know as it
-// is now, measured and added to it.
+// is now, measured and added to it (`neu` then tells the file is behind).
 std::optional<Lautheitsspeicher::Eintrag> bestimmen(
-    Lautheitsspeicher& speicher, const QString& datei, const QString& pfad, const std::atomic<bool>& abbruch)
+    Lautheitsspeicher& speicher, const QString& pfad, const std::atomic<bool>& abbruch, bool& neu)
 {
     const auto jetzt = stand(pfad);
     if (!jetzt)
@@ -56,9 +57,7 @@ std::optional<Lautheitsspeicher::Eintrag> bestimmen(
     if (!werte)
         return std::nullopt;
     const Lautheitsspeicher::Eintrag eintrag { jetzt->groesse, jetzt->geaendertMs, *werte };
-    // A cache that cannot be written costs only measuring again in the next run.
-    if (speicher.eintragen(pfad, eintrag))
-        speicher.speichern(datei);
+    neu = speicher.eintragen(pfad, eintrag) || neu;
     return eintrag;
 }
 
@@ -141,6 +140,7 @@ void Lautheitsausgleich::arbeiten(const std::shared_ptr<Arbeit>& arbeit)
     Lautheitsspeicher speicher = Lautheitsspeicher::laden(datei);
     // Songs deleted or changed since they were measured would only make the file grow.
     speicher.behalten(unveraendert);
+    bool neu = false;
     for (;;) {
         QString pfad;
         {
@@ -151,10 +151,17 @@ void Lautheitsausgleich::arbeiten(const std::shared_ptr<Arbeit>& arbeit)
             pfad = arbeit->auftraege.front();
             arbeit->auftraege.pop_front();
         }
-        const std::optional<Lautheitsspeicher::Eintrag> eintrag = bestimmen(speicher, datei, pfad, arbeit->abbruch);
-        std::lock_guard lock(arbeit->mutex);
+        const std::optional<Lautheitsspeicher::Eintrag> eintrag = bestimmen(speicher, pfad, arbeit->abbruch, neu);
+        std::unique_lock lock(arbeit->mutex);
         if (eintrag)
             arbeit->ergebnisse.insert(pfad, *eintrag);
+        // The whole file is rewritten once the songs queued together are done, not per song.
+        // A cache that cannot be written costs only measuring again in the next run.
+        const bool fertig = arbeit->auftraege.empty();
+        lock.unlock();
+        if (fertig && std::exchange(neu, false))
+            speicher.speichern(datei);
+        lock.lock();
         --arbeit->unterwegs;
     }
     std::lock_guard lock(arbeit->mutex);
