@@ -5,7 +5,6 @@
 #include "errors/Procedure.h"
 #include "library/modMP3Tags.h"
 
-#include <QFile>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QScreen>
@@ -75,9 +74,14 @@ void Archiv::EineZeileInsArchiv(const QString& Datei, int optYRow)
     zeileSchreiben(Datei, modMP3Tags::GetSongTags(Datei, m_id3v2), optYRow, true);
 }
 
-void Archiv::EineZeileInsArchiv(QFile& Datei)
+SongTags Archiv::LiedLesen(const QString& Datei, const Dateiende& ende) const
 {
-    zeileSchreiben(Datei.fileName(), modMP3Tags::GetSongTags(Datei, m_id3v2), 0, false);
+    return modMP3Tags::GetSongTags(Datei, ende, m_id3v2);
+}
+
+void Archiv::LiedAnfuegen(const QString& Datei, const SongTags& tags)
+{
+    zeileSchreiben(Datei, tags, 0, false);
 }
 
 bool Archiv::PfadDarstellbar(const QString& Datei)

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "library/SongTags.h"
+
 #include <QString>
 
 class FlexGrid;
-class QFile;
-struct SongTags;
+struct Dateiende;
 
 // The song archive: one row per MP3 file in the archive grid MSFlexGrid1,
 // plus the header and column set-up that the playlist grid MSFlexGrid2
@@ -37,9 +38,12 @@ public:
     // place (column 3 and the row count stay). The file is read once. A path
     // that is not PfadDarstellbar gets no row and changes none.
     void EineZeileInsArchiv(const QString& Datei, int optYRow);
-    // Appends a row for a file the scan has open for reading already; the
-    // current row stays (on the first song when the archive was empty).
-    void EineZeileInsArchiv(QFile& Datei);
+    // A scan's row in two steps. LiedLesen takes the texts from the end of
+    // the file the scan has read; it changes nothing, so the scan's own
+    // thread may run it. LiedAnfuegen appends the row; the current row stays
+    // (on the first song when the archive was empty).
+    SongTags LiedLesen(const QString& Datei, const Dateiende& ende) const;
+    void LiedAnfuegen(const QString& Datei, const SongTags& tags);
     // Rows of files without ID3v1 tag take their texts from an ID3v2 tag (off unless set).
     void setId3v2(bool an) { m_id3v2 = an; }
     // Headers, alignment, widths and first selection; NurPlaylist leaves the archive alone.

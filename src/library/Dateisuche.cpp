@@ -4,6 +4,8 @@
 #include "common/MessageService.h"
 #include "common/ProgrammEnde.h"
 #include "errors/Procedure.h"
+#include "library/Fundschlange.h"
+#include "platform/Dateiende.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,8 +14,14 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
+#include <QtConcurrent/QtConcurrentMap>
+#include <QThread>
+#include <QThreadPool>
 
+#include <algorithm>
 #include <cmath>
+#include <exception>
+#include <thread>
 
 namespace {
 
@@ -48,30 +56,46 @@ bool inSystemVolumeInformation(const QString& ordner)
 
 // Often enough for the screen and a stop request, rarely enough that a scan
 // of cached files does not spend its time asking for events.
-constexpr int kEreignisAbstandMs = 10;
+constexpr std::chrono::milliseconds kEreignisAbstand { 10 };
+
+// Files read together: enough to keep every core busy, few enough that the
+// stacks waiting for the screen's thread stay small.
+constexpr std::size_t kStapelgroesse = 256;
 
 } // namespace
 
-// What one FindFile call shares across its recursion.
+// What one FindFile call's walk shares across its recursion, on the search's thread.
 struct Dateisuche::Lauf {
     QRegularExpression muster;
     qint64& nDirs;
-    qint64& nFiles;
-    QStringList* files; // null: not kept
     bool mitUnterordnern;
+    Fundschlange& schlange;
+    std::stop_token halt;
+    QThreadPool& leser;
     // Canonical paths of the folders searched and of the files listed through a link.
     QSet<QString> ordner;
     QSet<QString> verknuepfteDateien;
-    QElapsedTimer seitEreignissen;
+    // Files listed since the last stack went to the readers.
+    std::vector<Fundschlange::Fund> stapel;
+};
 
-    // Runs pending events, at the first call and then every few milliseconds.
-    void ereignisseVerarbeiten()
+// Runs pending events at the first call and then every few milliseconds.
+class Dateisuche::Ereignisse {
+public:
+    void verarbeiten()
     {
-        if (seitEreignissen.isValid() && seitEreignissen.elapsed() < kEreignisAbstandMs)
+        if (m_seit.isValid() && std::chrono::milliseconds(m_seit.elapsed()) < kEreignisAbstand)
             return;
         QCoreApplication::processEvents();
-        seitEreignissen.start();
+        m_seit.start();
     }
+    std::chrono::milliseconds bisZumNaechsten() const
+    {
+        return std::max(kEreignisAbstand - std::chrono::milliseconds(m_seit.elapsed()), std::chrono::milliseconds(0));
+    }
+
+private:
+    QElapsedTimer m_seit;
 };
 
 Dateisuche::Dateisuche(MessageService& meldungen)
@@ -79,9 +103,10 @@ Dateisuche::Dateisuche(MessageService& meldungen)
 {
 }
 
-void Dateisuche::setDateiGefunden(std::function<void(QFile&)> gefunden)
+void Dateisuche::setDateiGefunden(int endeLaenge, Leser lesen)
 {
-    m_gefunden = std::move(gefunden);
+    m_endeLaenge = endeLaenge;
+    m_lesen = std::move(lesen);
 }
 
 void Dateisuche::setGefundenAnzeige(std::function<void(const QString&)> anzeige)
@@ -100,7 +125,8 @@ qint64 Dateisuche::FindFile(
     return suchen(sFol, sFile, nDirs, nFiles, &files, WithSubfolders);
 }
 
-qint64 Dateisuche::FindFile(const QString& sFol, const QString& sFile, qint64& nDirs, qint64& nFiles, bool WithSubfolders)
+qint64 Dateisuche::FindFile(
+    const QString& sFol, const QString& sFile, qint64& nDirs, qint64& nFiles, bool WithSubfolders)
 {
     return suchen(sFol, sFile, nDirs, nFiles, nullptr, WithSubfolders);
 }
@@ -121,9 +147,72 @@ qint64 Dateisuche::suchen(
     }
     if (files && files->isEmpty())
         files->append(QString());
-    Lauf lauf { QRegularExpression::fromWildcard(sFile, Qt::CaseInsensitive), nDirs, nFiles, files, WithSubfolders, {},
-        {}, {} };
-    return proc.value([&] { return ordnerDurchsuchen(sFol, lauf); }, qint64(0));
+    return proc.value([&] { return durchsuchenLassen(sFol, sFile, nDirs, nFiles, files, WithSubfolders); }, qint64(0));
+}
+
+// A scan is bound by system calls. So the walk runs on a thread of its own,
+// the files are read on every core, and this thread only keeps the screen
+// alive and hands the files on in the order found.
+qint64 Dateisuche::durchsuchenLassen(
+    const QString& sFol, const QString& sFile, qint64& nDirs, qint64& nFiles, QStringList* files, bool WithSubfolders)
+{
+    // Declared in this order, so that the walk ends first, then every
+    // reading, and only then the stacks they read into go.
+    Fundschlange schlange;
+    QThreadPool leser;
+    std::exception_ptr fehler;
+    std::jthread suche([&](std::stop_token halt) {
+        Lauf lauf { QRegularExpression::fromWildcard(sFile, Qt::CaseInsensitive), nDirs, WithSubfolders, schlange,
+            std::move(halt), leser, {}, {}, {} };
+        try {
+            if (ordnerDurchsuchen(sFol, lauf))
+                stapelAbgeben(lauf);
+        } catch (...) {
+            fehler = std::current_exception();
+        }
+        schlange.beenden();
+    });
+    qint64 summe = 0;
+    uebergeben(schlange, summe, nFiles, files);
+    suche.request_stop();
+    suche.join();
+    if (fehler)
+        std::rethrow_exception(fehler);
+    return summe;
+}
+
+void Dateisuche::uebergeben(Fundschlange& schlange, qint64& summe, qint64& nFiles, QStringList* files)
+{
+    Ereignisse ereignisse;
+    ereignisse.verarbeiten();
+    while (!schlange.erschoepft()) {
+        for (Fundschlange::Stapel& stapel : schlange.nehmen(ereignisse.bisZumNaechsten())) {
+            stapel.gelesen.waitForFinished();
+            for (Fundschlange::Fund& fund : stapel.funde) {
+                // Size 0 also means the file vanished since it was listed.
+                if (fund.groesse <= 0)
+                    continue;
+                if (ProgrammEnde)
+                    return;
+                uebergeben(fund, summe, nFiles, files);
+                ereignisse.verarbeiten();
+            }
+        }
+        ereignisse.verarbeiten();
+    }
+}
+
+void Dateisuche::uebergeben(Fundschlange::Fund& fund, qint64& summe, qint64& nFiles, QStringList* files)
+{
+    if (summe < kSummenGrenze)
+        summe = qint64(std::nearbyint(double(summe) + double(fund.groesse) / 1024.0));
+    ++nFiles;
+    if (m_anzeige)
+        m_anzeige(QStringLiteral("Gefundene Lieder: ") + QString::number(nFiles));
+    if (files)
+        files->append(fund.pfad);
+    if (fund.uebergabe)
+        fund.uebergabe();
 }
 
 void Dateisuche::meldeFehlendenOrdner(const QString& ordner)
@@ -133,32 +222,27 @@ void Dateisuche::meldeFehlendenOrdner(const QString& ordner)
             + QLatin1Char('\n') + QStringLiteral("Bitte geben Sie beim Starten einen gültigen Ordner an!"));
 }
 
-qint64 Dateisuche::ordnerDurchsuchen(const QString& ordner, Lauf& lauf, QString kanonisch)
+bool Dateisuche::ordnerDurchsuchen(const QString& ordner, Lauf& lauf, QString kanonisch)
 {
     if (inSystemVolumeInformation(ordner))
-        return 0;
+        return true;
     // Empty for a folder that vanished, a broken link and a name whose bytes
     // are not valid in the file-name encoding (Qt shows them as U+FFFD).
     if (kanonisch.isEmpty())
         kanonisch = QFileInfo(ordner).canonicalFilePath();
     if (kanonisch.isEmpty() || lauf.ordner.contains(kanonisch))
-        return 0;
+        return true;
     lauf.ordner.insert(kanonisch);
 
-    qint64 summe = 0;
     QList<Unterordner> unterordner;
-    if (!dateienDurchsuchen(ordner, kanonisch, lauf, summe, unterordner))
-        return summe;
+    if (!dateienDurchsuchen(ordner, kanonisch, lauf, unterordner))
+        return false;
     ++lauf.nDirs;
     for (const Unterordner& unter : unterordner) {
-        if (ProgrammEnde)
-            break;
-        lauf.ereignisseVerarbeiten();
-        const qint64 teil = ordnerDurchsuchen(verbinden(ordner, unter.name), lauf, unter.kanonisch);
-        if (summe < kSummenGrenze)
-            summe += teil;
+        if (!ordnerDurchsuchen(verbinden(ordner, unter.name), lauf, unter.kanonisch))
+            return false;
     }
-    return summe;
+    return true;
 }
 
 // Every folder is searched once, so a plain file can only come twice through
@@ -185,57 +269,59 @@ bool Dateisuche::verknuepfungZaehlt(const QFileInfo& info, Lauf& lauf)
 
 // One listing of the folder serves its files and its subfolders.
 bool Dateisuche::dateienDurchsuchen(
-    const QString& ordner, const QString& kanonisch, Lauf& lauf, qint64& summe, QList<Unterordner>& unterordner)
+    const QString& ordner, const QString& kanonisch, Lauf& lauf, QList<Unterordner>& unterordner)
 {
     const QString praefix = verbinden(ordner, QString());
     QDirIterator it(ordner, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
     while (it.hasNext()) {
-        it.next();
-        if (!eintragDurchsuchen(it.fileInfo(), praefix, kanonisch, lauf, summe, unterordner))
+        if (lauf.halt.stop_requested())
             return false;
-        // After skipped entries too: a folder of many other files must not
-        // keep the screen waiting.
-        lauf.ereignisseVerarbeiten();
+        it.next();
+        eintragNotieren(it.fileInfo(), praefix, kanonisch, lauf, unterordner);
+        if (lauf.stapel.size() == kStapelgroesse && !stapelAbgeben(lauf))
+            return false;
     }
     return true;
 }
 
-bool Dateisuche::eintragDurchsuchen(const QFileInfo& info, const QString& praefix, const QString& kanonisch, Lauf& lauf,
-    qint64& summe, QList<Unterordner>& unterordner)
+void Dateisuche::eintragNotieren(const QFileInfo& info, const QString& praefix, const QString& kanonisch, Lauf& lauf,
+    QList<Unterordner>& unterordner)
 {
     const QString name = info.fileName();
     if (info.isDir()) {
         if (lauf.mitUnterordnern)
             unterordner.append({ name, kanonischerUnterordner(info, kanonisch, name) });
-        return true;
+        return;
     }
     // isFile() is false for broken links, devices and pipes, and for names
     // that are not valid in the file-name encoding: Qt shows their bytes as
     // U+FFFD, and that name leads nowhere.
     if (!info.isFile() || !lauf.muster.match(name).hasMatch())
-        return true;
+        return;
     const QString pfad = praefix + name;
     if (m_pfadZulaessig && !m_pfadZulaessig(pfad))
-        return true;
-    // The open file's size costs no second lookup of the path; a file that
-    // cannot be opened is still listed. Size 0 also means the file vanished
-    // since it was listed.
-    QFile datei(pfad);
-    const qint64 groesse = datei.open(QIODevice::ReadOnly | QIODevice::Unbuffered) ? datei.size() : info.size();
-    if (groesse <= 0)
-        return true;
+        return;
     if (info.isSymLink() ? !verknuepfungZaehlt(info, lauf) : verknuepftGezaehlt(kanonisch, name, lauf))
-        return true;
-    if (ProgrammEnde)
-        return false;
+        return;
+    lauf.stapel.push_back({ pfad, 0, {} });
+}
 
-    summe = qint64(std::nearbyint(double(summe) + double(groesse) / 1024.0));
-    ++lauf.nFiles;
-    if (m_anzeige)
-        m_anzeige(QStringLiteral("Gefundene Lieder: ") + QString::number(lauf.nFiles));
-    if (lauf.files)
-        lauf.files->append(pfad);
-    if (m_gefunden)
-        m_gefunden(datei);
-    return true;
+bool Dateisuche::stapelAbgeben(Lauf& lauf)
+{
+    if (lauf.stapel.empty())
+        return true;
+    Fundschlange::Stapel stapel { std::exchange(lauf.stapel, {}), {} };
+    // The readers fill in the stack's own elements, which moving the stack
+    // into the queue leaves where they are.
+    stapel.gelesen = QtConcurrent::map(&lauf.leser, stapel.funde, [this](Fundschlange::Fund& fund) { lesen(fund); });
+    return lauf.schlange.einreihen(std::move(stapel), lauf.halt);
+}
+
+void Dateisuche::lesen(Fundschlange::Fund& fund) const
+{
+    // The size comes with the file's end; a file that cannot be read is still listed.
+    const Dateiende ende = Dateiende::lesen(fund.pfad, m_endeLaenge);
+    fund.groesse = ende.gelesen ? ende.groesse : QFileInfo(fund.pfad).size();
+    if (fund.groesse > 0 && m_lesen)
+        fund.uebergabe = m_lesen(fund.pfad, ende);
 }

@@ -1,6 +1,7 @@
 #include "library/Id3v1Tag.h"
 
 #include "common/Windows1252.h"
+#include "platform/Dateiende.h"
 
 #include <QFile>
 
@@ -46,6 +47,11 @@ Id3v1Tag Id3v1Tag::read(QFile& file)
     if (tail.size() != kSize)
         return Id3v1Tag(Quelle::Unlesbar);
     return fromTail(tail);
+}
+
+Id3v1Tag Id3v1Tag::read(const Dateiende& ende)
+{
+    return ende.gelesen ? fromTail(ende.bytes) : Id3v1Tag(Quelle::Unlesbar);
 }
 
 Id3v1Tag Id3v1Tag::fromTail(const QByteArray& tail)

@@ -4,6 +4,7 @@
 #include <QString>
 
 class QFile;
+struct Dateiende;
 
 // The fixed 128-byte ID3v1 record at the end of an MP3 file, read with one
 // open of the file. Text fields are Windows-1252 bytes.
@@ -25,8 +26,8 @@ public:
     static Id3v1Tag read(const QString& path);
     // From a file the caller opened for reading; a closed one counts as missing or unreadable.
     static Id3v1Tag read(QFile& file);
-    // Classifies 128 bytes already read from the end of a file.
-    static Id3v1Tag fromTail(const QByteArray& tail);
+    // From the end of a file read already; one not read counts as unreadable.
+    static Id3v1Tag read(const Dateiende& ende);
 
     Quelle quelle() const { return m_quelle; }
     bool hasTag() const { return m_quelle == Quelle::MitTag; }
@@ -43,6 +44,7 @@ public:
 
 private:
     explicit Id3v1Tag(Quelle quelle, QByteArray bytes = {});
+    static Id3v1Tag fromTail(const QByteArray& tail);
 
     Quelle m_quelle;
     QByteArray m_bytes;

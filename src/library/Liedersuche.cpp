@@ -3,8 +3,7 @@
 #include "common/FlexGrid.h"
 #include "errors/Procedure.h"
 #include "library/Archiv.h"
-
-#include <QFile>
+#include "library/Id3v1Tag.h"
 
 #include <utility>
 
@@ -14,7 +13,9 @@ Liedersuche::Liedersuche(Archiv& archiv, MessageService& meldungen)
 {
     // Songs the archive cannot hold are not counted as found either.
     m_suche.setPfadZulaessig(&Archiv::PfadDarstellbar);
-    m_suche.setDateiGefunden([this](QFile& datei) { m_archiv.EineZeileInsArchiv(datei); });
+    m_suche.setDateiGefunden(Id3v1Tag::kSize, [this](const QString& pfad, const Dateiende& ende) {
+        return [this, pfad, tags = m_archiv.LiedLesen(pfad, ende)] { m_archiv.LiedAnfuegen(pfad, tags); };
+    });
 }
 
 void Liedersuche::setGefundenAnzeige(std::function<void(const QString&)> anzeige)

@@ -5,6 +5,7 @@
 #include "library/Id3v1Tag.h"
 #include "library/Id3v2Tag.h"
 #include "library/TagFileWriter.h"
+#include "platform/Dateiende.h"
 #include "playback/PlayerControl.h"
 
 #include <QDir>
@@ -140,18 +141,18 @@ QString modMP3Tags::GetSongGenreName(int GenreIndex)
 
 SongTags modMP3Tags::GetSongTags(const QString& MP3Datei, bool MitId3v2)
 {
-    QFile datei(MP3Datei);
-    datei.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-    return GetSongTags(datei, MitId3v2);
+    return GetSongTags(MP3Datei, Dateiende::lesen(MP3Datei, Id3v1Tag::kSize), MitId3v2);
 }
 
-SongTags modMP3Tags::GetSongTags(QFile& MP3Datei, bool MitId3v2)
+SongTags modMP3Tags::GetSongTags(const QString& MP3Datei, const Dateiende& ende, bool MitId3v2)
 {
-    const Id3v1Tag tag = Id3v1Tag::read(MP3Datei);
+    const Id3v1Tag tag = Id3v1Tag::read(ende);
     // An ID3v1 tag, as the tag editor writes it, always wins.
     if (!MitId3v2 || tag.quelle() != Id3v1Tag::Quelle::OhneTag)
         return songTagsAus(tag);
-    return ergaenzt(songTagsAus(tag), Id3v2Tag::read(MP3Datei));
+    QFile datei(MP3Datei);
+    datei.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    return ergaenzt(songTagsAus(tag), Id3v2Tag::read(datei));
 }
 
 void modMP3Tags::SetSongName(const QString& MP3Datei, const QString& SongName)

@@ -7,7 +7,7 @@
 #include <functional>
 
 class PlayerControl;
-class QFile;
+struct Dateiende;
 
 // Reads and writes title, artist and genre in the ID3v1 tag of an MP3 file.
 // Readers open, read and close the file on every call. Writers first free a
@@ -32,8 +32,9 @@ public:
     // archive shows its fallbacks silently. MitId3v2 takes the texts of a file
     // without ID3v1 tag from its ID3v2 tag where that has them.
     static SongTags GetSongTags(const QString& MP3Datei, bool MitId3v2 = false);
-    // The same from a file the caller opened for reading.
-    static SongTags GetSongTags(QFile& MP3Datei, bool MitId3v2 = false);
+    // The same from the end of the file read already; the file is opened
+    // again only for an ID3v2 tag.
+    static SongTags GetSongTags(const QString& MP3Datei, const Dateiende& ende, bool MitId3v2 = false);
 
     // A file without tag gets one (see Id3v1Tag::newTag); a file under 128 bytes is left alone.
     void SetSongName(const QString& MP3Datei, const QString& SongName);

@@ -5,8 +5,10 @@
 
 #include "common/FlexGrid.h"
 #include "library/Archiv.h"
+#include "library/Id3v1Tag.h"
 #include "library/Id3v2Tag.h"
 #include "library/modMP3Tags.h"
+#include "platform/Dateiende.h"
 
 #include <QRegularExpression>
 
@@ -37,9 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Archiv zeile(archiv, playlist);
     zeile.TabelleLeeren(archiv);
     zeile.setId3v2(true);
-    QFile file(path);
-    file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-    zeile.EineZeileInsArchiv(file);
+    zeile.LiedAnfuegen(path, zeile.LiedLesen(path, Dateiende::lesen(path, Id3v1Tag::kSize)));
     for (int spalte : { Archiv::Titel, Archiv::Interpret, Archiv::Genre }) {
         const QString zelle = archiv.TextMatrix(1, spalte);
         FUZZ_CHECK(!zelle.contains(';') && !zelle.contains('\n') && !zelle.contains('\r'));

@@ -1,12 +1,32 @@
 #include "LibraryTest.h"
 
 #include "library/Dateisuche.h"
+#include "library/Id3v1Tag.h"
 
+#include "platform/Dateiende.h"
+
+#include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QThread>
 #include <QTimer>
 
 namespace {
+
+// The order of a plain recursive walk: a folder's own files as listed, then each subfolder.
+QStringList gelistet(const QString& ordner)
+{
+    QStringList dateien, unterordner;
+    QDirIterator it(ordner, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        it.next();
+        (it.fileInfo().isDir() ? unterordner : dateien) << it.filePath();
+    }
+    for (const QString& unter : unterordner)
+        dateien += gelistet(unter);
+    return dateien;
+}
 
 class DateisucheTest : public LibraryTest {
 protected:
@@ -68,6 +88,34 @@ TEST_F(DateisucheTest, ProgrammEndeStopsAtTheNextFoundFileInEveryLevel)
     endeBeiFund = 3;
     find(music());
     EXPECT_EQ(std::tuple(nFiles, files.size(), anzeigen.size()), std::tuple(3, 4, 3));
+}
+
+// Many stacks of files are read on other threads; the caller still gets
+// them one by one, in the order of the walk, on its own thread.
+TEST_F(DateisucheTest, ManyFilesArriveInWalkOrderOnTheCallingThreadAndAStopEndsTheReaders)
+{
+    for (int i = 0; i < 900; ++i)
+        Songs::write(music(), QStringLiteral("%1/%2.mp3").arg(QChar('A' + i % 3)).arg(i), Songs::tag("T", "B", 0));
+    QStringList uebergeben;
+    bool fremderFaden = false;
+    suche.setDateiGefunden(Id3v1Tag::kSize, [&](const QString& pfad, const Dateiende& ende) {
+        EXPECT_EQ(ende.bytes.left(3), "TAG");
+        return [&, pfad] {
+            fremderFaden |= QThread::currentThread() != QCoreApplication::instance()->thread();
+            uebergeben << pfad;
+        };
+    });
+    find(music());
+    EXPECT_EQ(files.mid(1), gelistet(music()));
+    EXPECT_EQ(uebergeben, files.mid(1));
+    EXPECT_FALSE(fremderFaden);
+
+    files.clear();
+    uebergeben.clear();
+    nFiles = 0;
+    endeBeiFund = anzeigen.size() + 300;
+    find(music());
+    EXPECT_EQ(std::tuple(nFiles, uebergeben.size()), std::tuple(300, 300));
 }
 
 } // namespace
