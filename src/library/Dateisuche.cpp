@@ -60,7 +60,7 @@ constexpr std::chrono::milliseconds kEreignisAbstand { 10 };
 
 // Files read together: enough to keep every core busy, few enough that the
 // stacks waiting for the screen's thread stay small.
-constexpr std::size_t kStapelgroesse = 256;
+constexpr std::size_t kStapelgroesse = 128;
 
 } // namespace
 

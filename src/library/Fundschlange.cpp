@@ -6,7 +6,7 @@ namespace {
 
 // Stacks read ahead of the receiver: enough to keep every core reading,
 // few enough that the waiting files stay far below the archive's own memory.
-constexpr std::size_t kPlaetze = 8;
+constexpr std::size_t kPlaetze = 4;
 
 } // namespace
 
