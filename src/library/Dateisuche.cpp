@@ -8,6 +8,7 @@
 #include "platform/Dateiende.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
@@ -20,8 +21,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <exception>
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -49,6 +52,18 @@ QString kanonischerUnterordner(const QFileInfo& info, const QString& kanonisch, 
     return kanonischVerbinden(kanonisch, name);
 }
 
+// 128 bits: two paths that differ never share one in practice.
+using Ordnerkennung = std::pair<quint64, quint64>;
+
+Ordnerkennung ordnerkennung(const QString& kanonisch)
+{
+    const QByteArray digest = QCryptographicHash::hash(kanonisch.toUtf8(), QCryptographicHash::Blake2s_128);
+    Ordnerkennung kennung;
+    std::memcpy(&kennung.first, digest.constData(), sizeof kennung.first);
+    std::memcpy(&kennung.second, digest.constData() + sizeof kennung.first, sizeof kennung.second);
+    return kennung;
+}
+
 bool inSystemVolumeInformation(const QString& ordner)
 {
     return ordner.contains(QLatin1String("System Volume Information"), Qt::CaseInsensitive);
@@ -72,8 +87,10 @@ struct Dateisuche::Lauf {
     Fundschlange& schlange;
     std::stop_token halt;
     QThreadPool& leser;
-    // Canonical paths of the folders searched and of the files listed through a link.
-    QSet<QString> ordner;
+    // The folders searched, by a digest of their canonical paths: the paths
+    // themselves would cost a megabyte at the peak of a large scan.
+    QSet<Ordnerkennung> ordner;
+    // Canonical paths of the files listed through a link.
     QSet<QString> verknuepfteDateien;
     // Files listed since the last stack went to the readers.
     std::vector<Fundschlange::Fund> stapel;
@@ -156,9 +173,11 @@ qint64 Dateisuche::suchen(
 qint64 Dateisuche::durchsuchenLassen(
     const QString& sFol, const QString& sFile, qint64& nDirs, qint64& nFiles, QStringList* files, bool WithSubfolders)
 {
-    // Declared in this order, so that the walk ends first, then every
-    // reading, and only then the stacks they read into go.
+    // Declared in this order, so that also after a stop or a fault the walk
+    // ends first, then every reading, and only then the stacks they read
+    // into go.
     Fundschlange schlange;
+    std::vector<Fundschlange::Stapel> genommen;
     QThreadPool leser;
     std::exception_ptr fehler;
     std::jthread suche([&](std::stop_token halt) {
@@ -173,7 +192,7 @@ qint64 Dateisuche::durchsuchenLassen(
         schlange.beenden();
     });
     qint64 summe = 0;
-    uebergeben(schlange, summe, nFiles, files);
+    uebergeben(schlange, genommen, summe, nFiles, files);
     suche.request_stop();
     suche.join();
     if (fehler)
@@ -181,12 +200,14 @@ qint64 Dateisuche::durchsuchenLassen(
     return summe;
 }
 
-void Dateisuche::uebergeben(Fundschlange& schlange, qint64& summe, qint64& nFiles, QStringList* files)
+void Dateisuche::uebergeben(Fundschlange& schlange, std::vector<Fundschlange::Stapel>& genommen, qint64& summe,
+    qint64& nFiles, QStringList* files)
 {
     Ereignisse ereignisse;
     ereignisse.verarbeiten();
     while (!schlange.erschoepft()) {
-        for (Fundschlange::Stapel& stapel : schlange.nehmen(ereignisse.bisZumNaechsten())) {
+        genommen = schlange.nehmen(ereignisse.bisZumNaechsten());
+        for (Fundschlange::Stapel& stapel : genommen) {
             stapel.gelesen.waitForFinished();
             for (Fundschlange::Fund& fund : stapel.funde) {
                 // Size 0 also means the file vanished since it was listed.
@@ -230,9 +251,12 @@ bool Dateisuche::ordnerDurchsuchen(const QString& ordner, Lauf& lauf, QString ka
     // are not valid in the file-name encoding (Qt shows them as U+FFFD).
     if (kanonisch.isEmpty())
         kanonisch = QFileInfo(ordner).canonicalFilePath();
-    if (kanonisch.isEmpty() || lauf.ordner.contains(kanonisch))
+    if (kanonisch.isEmpty())
         return true;
-    lauf.ordner.insert(kanonisch);
+    const Ordnerkennung kennung = ordnerkennung(kanonisch);
+    if (lauf.ordner.contains(kennung))
+        return true;
+    lauf.ordner.insert(kennung);
 
     QList<Unterordner> unterordner;
     if (!dateienDurchsuchen(ordner, kanonisch, lauf, unterordner))
@@ -261,7 +285,8 @@ bool Dateisuche::verknuepfungZaehlt(const QFileInfo& info, Lauf& lauf)
     if (ziel.isEmpty() || lauf.verknuepfteDateien.contains(ziel))
         return false;
     const QFileInfo zielInfo(ziel);
-    if (lauf.ordner.contains(zielInfo.absolutePath()) && lauf.muster.match(zielInfo.fileName()).hasMatch())
+    if (lauf.ordner.contains(ordnerkennung(zielInfo.absolutePath()))
+        && lauf.muster.match(zielInfo.fileName()).hasMatch())
         return false;
     lauf.verknuepfteDateien.insert(ziel);
     return true;
@@ -314,7 +339,11 @@ bool Dateisuche::stapelAbgeben(Lauf& lauf)
     // The readers fill in the stack's own elements, which moving the stack
     // into the queue leaves where they are.
     stapel.gelesen = QtConcurrent::map(&lauf.leser, stapel.funde, [this](Fundschlange::Fund& fund) { lesen(fund); });
-    return lauf.schlange.einreihen(std::move(stapel), lauf.halt);
+    if (lauf.schlange.einreihen(stapel, lauf.halt))
+        return true;
+    stapel.gelesen.cancel();
+    stapel.gelesen.waitForFinished();
+    return false;
 }
 
 void Dateisuche::lesen(Fundschlange::Fund& fund) const

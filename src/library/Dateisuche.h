@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <vector>
 
 class MessageService;
 class QFileInfo;
@@ -68,7 +69,9 @@ private:
     qint64 durchsuchenLassen(const QString& sFol, const QString& sFile, qint64& nDirs, qint64& nFiles,
         QStringList* files, bool WithSubfolders);
     // Counts, shows and hands on each find until the walk ends or ProgrammEnde is set.
-    void uebergeben(Fundschlange& schlange, qint64& summe, qint64& nFiles, QStringList* files);
+    // genommen: the stacks taken from the queue, which outlive the readers.
+    void uebergeben(Fundschlange& schlange, std::vector<Fundschlange::Stapel>& genommen, qint64& summe, qint64& nFiles,
+        QStringList* files);
     void uebergeben(Fundschlange::Fund& fund, qint64& summe, qint64& nFiles, QStringList* files);
 
     // The walk, on the search's thread; each returns false when the scan was stopped.

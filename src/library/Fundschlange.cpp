@@ -10,7 +10,7 @@ constexpr std::size_t kPlaetze = 4;
 
 } // namespace
 
-bool Fundschlange::einreihen(Stapel stapel, std::stop_token halt)
+bool Fundschlange::einreihen(Stapel& stapel, std::stop_token halt)
 {
     {
         std::unique_lock lock(m_mutex);

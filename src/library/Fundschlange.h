@@ -29,8 +29,9 @@ public:
         QFuture<void> gelesen;
     };
 
-    // Waits while the queue is full; false when halt stopped the wait.
-    bool einreihen(Stapel stapel, std::stop_token halt);
+    // Waits while the queue is full, then takes the stack over; false when
+    // halt stopped the wait, and the stack stays the caller's.
+    bool einreihen(Stapel& stapel, std::stop_token halt);
     // No more stacks come; wakes the receiver.
     void beenden();
 
