@@ -16,7 +16,6 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QtConcurrent/QtConcurrentMap>
-#include <QThread>
 #include <QThreadPool>
 
 #include <algorithm>
@@ -208,6 +207,8 @@ void Dateisuche::uebergeben(Fundschlange& schlange, std::vector<Fundschlange::St
     while (!schlange.erschoepft()) {
         genommen = schlange.nehmen(ereignisse.bisZumNaechsten());
         for (Fundschlange::Stapel& stapel : genommen) {
+            // Read already: this only passes on a fault of the reading and
+            // makes the readers' writes visible here.
             stapel.gelesen.waitForFinished();
             for (Fundschlange::Fund& fund : stapel.funde) {
                 // Size 0 also means the file vanished since it was listed.

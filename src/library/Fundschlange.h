@@ -12,8 +12,9 @@
 
 // Carries found files from the search's thread to the thread that asked for
 // them, a stack at a time, in the order found. Each stack is still being
-// read when it is queued. A bounded queue: the search waits while it is
-// full, so a slow receiver costs no memory.
+// read when it is queued; the receiver gets it once it is read, so that a
+// slow disk never keeps the receiver waiting long. A bounded queue: the
+// search waits while it is full, so a slow receiver costs no memory.
 class Fundschlange {
 public:
     struct Fund {
@@ -35,13 +36,15 @@ public:
     // No more stacks come; wakes the receiver.
     void beenden();
 
-    // The stacks waiting now, after waiting at most hoechstens for one or
-    // for the end; empty when none came in that time.
+    // The stacks read by now at the front of the queue, after waiting at most
+    // hoechstens for one or for the end; empty when none was read in that time.
     std::vector<Stapel> nehmen(std::chrono::milliseconds hoechstens);
     // Ended, and every stack taken.
     bool erschoepft();
 
 private:
+    void wecken();
+
     std::mutex m_mutex;
     std::condition_variable_any m_fuerSuche;
     std::condition_variable m_fuerEmpfaenger;
