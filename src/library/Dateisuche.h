@@ -47,8 +47,8 @@ public:
     // folders searched, nFiles the files found; files gets the found paths at
     // 1..nFiles (index 0 stays empty). Returns the size of the found files in
     // KiB; the total stops growing at 1,500,000,000. A missing sFol shows the
-    // critical message once and returns 0. After a stop, nDirs and the total
-    // may count a few folders and files read ahead of the last one handed on.
+    // critical message once and returns 0. After a stop, nDirs may count a
+    // few folders listed ahead of the last file handed on.
     qint64 FindFile(const QString& sFol, const QString& sFile, qint64& nDirs, qint64& nFiles, QStringList& files,
         bool WithSubfolders);
     // The same without the list of paths, for a caller that takes each file
