@@ -172,6 +172,8 @@ private:
     bool joined(int row, int col) const;
     FlexGridRow::Layout layout() const;
     QStringView cell(int row, int col) const;
+    // What a cell shows for role, in the fixed row's colours or the others'.
+    QVariant cellData(int row, int col, int role) const;
     // Whether writing col of a data row changes what column watched reads.
     bool changes(int col, int watched) const;
     // After the row count changed: keeps Row, RowSel and TopRow on existing rows.

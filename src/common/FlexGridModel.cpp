@@ -22,25 +22,30 @@ QFont FlexGrid::cellFont(bool bold) const
     return font;
 }
 
+QVariant FlexGrid::cellData(int row, int col, int role) const
+{
+    const bool fixed = row == 0;
+    switch (role) {
+    case Qt::DisplayRole:
+        return cell(row, col).toString();
+    case Qt::TextAlignmentRole:
+        return int(m_alignment[col]);
+    case Qt::FontRole:
+        return cellFont(m_rows[row].bold(col));
+    case Qt::BackgroundRole:
+        return QBrush(fixed ? m_colours.backFixed : m_colours.back);
+    case Qt::ForegroundRole:
+        return QBrush(fixed ? m_colours.foreFixed : m_colours.fore);
+    default:
+        return {};
+    }
+}
+
 QVariant FlexGrid::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
-    const int row = index.row() + 1;
-    switch (role) {
-    case Qt::DisplayRole:
-        return cell(row, index.column()).toString();
-    case Qt::TextAlignmentRole:
-        return int(m_alignment[index.column()]);
-    case Qt::FontRole:
-        return cellFont(m_rows[row].bold(index.column()));
-    case Qt::BackgroundRole:
-        return QBrush(m_colours.back);
-    case Qt::ForegroundRole:
-        return QBrush(m_colours.fore);
-    default:
-        return {};
-    }
+    return cellData(index.row() + 1, index.column(), role);
 }
 
 QVariant FlexGrid::headerData(int section, Qt::Orientation orientation, int role) const
@@ -52,20 +57,7 @@ QVariant FlexGrid::headerData(int section, Qt::Orientation orientation, int role
     }
     if (section < 0 || section >= m_cols)
         return {};
-    switch (role) {
-    case Qt::DisplayRole:
-        return cell(0, section).toString();
-    case Qt::TextAlignmentRole:
-        return int(m_alignment[section]);
-    case Qt::FontRole:
-        return cellFont(m_rows[0].bold(section));
-    case Qt::BackgroundRole:
-        return QBrush(m_colours.backFixed);
-    case Qt::ForegroundRole:
-        return QBrush(m_colours.foreFixed);
-    default:
-        return {};
-    }
+    return cellData(0, section, role);
 }
 
 Qt::ItemFlags FlexGrid::flags(const QModelIndex& index) const

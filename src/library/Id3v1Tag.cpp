@@ -27,26 +27,10 @@ Id3v1Tag::Id3v1Tag(Quelle quelle, QByteArray bytes)
 
 Id3v1Tag Id3v1Tag::read(const QString& path)
 {
-    QFile file(path);
-    // Unbuffered: one read of exactly the tag instead of a read-ahead that
-    // stops at the end of the file. A scan reads thousands of tags this way.
-    file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-    return read(file);
-}
-
-Id3v1Tag Id3v1Tag::read(QFile& file)
-{
-    if (!file.isOpen())
-        return Id3v1Tag(file.exists() ? Quelle::Unlesbar : Quelle::Fehlt);
-    const qint64 length = file.size();
-    if (length < kSize)
-        return Id3v1Tag(Quelle::OhneTag);
-    if (!file.seek(length - kSize))
-        return Id3v1Tag(Quelle::Unlesbar);
-    const QByteArray tail = file.read(kSize);
-    if (tail.size() != kSize)
-        return Id3v1Tag(Quelle::Unlesbar);
-    return fromTail(tail);
+    const Dateiende ende = Dateiende::lesen(path, kSize);
+    if (!ende.gelesen)
+        return Id3v1Tag(QFile::exists(path) ? Quelle::Unlesbar : Quelle::Fehlt);
+    return fromTail(ende.bytes);
 }
 
 Id3v1Tag Id3v1Tag::read(const Dateiende& ende)

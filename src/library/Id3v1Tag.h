@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QString>
 
-class QFile;
 struct Dateiende;
 
 // The fixed 128-byte ID3v1 record at the end of an MP3 file, read with one
@@ -24,8 +23,6 @@ public:
     static constexpr int kFieldLength = 30;
 
     static Id3v1Tag read(const QString& path);
-    // From a file the caller opened for reading; a closed one counts as missing or unreadable.
-    static Id3v1Tag read(QFile& file);
     // From the end of a file read already; one not read counts as unreadable.
     static Id3v1Tag read(const Dateiende& ende);
 
